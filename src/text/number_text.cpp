@@ -1,0 +1,134 @@
+#include "text/number_text.hpp"
+
+#include "text/failure.hpp"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace skyanchor {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string withoutBlanks(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
+                 [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
+    return compact;
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && isDigit(text[pos])) ++pos;
+    return pos;
+}
+
+// "&H1F" / "&O17": an unsigned whole number of up to 64 bits; more fails with overflow.
+double parseRadixNumber(std::string_view digits, int base) {
+    std::uint64_t value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    if (ec == std::errc::result_out_of_range) throw Failure(FailureNumber::Overflow);
+    if (end == digits.data()) return 0.0;
+    return static_cast<double>(value);
+}
+
+// from_chars reports both overflow and underflow as out of range. The decimal magnitude of the
+// written number tells them apart: an underflowing number reads as zero, as it always has.
+bool exceedsDoubleRange(std::string_view mantissa, std::string_view exponentDigits, bool negativeExponent) {
+    long long exponent = 0;
+    for (const char c : exponentDigits) exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+    if (negativeExponent) exponent = -exponent;
+
+    const auto point = mantissa.find('.');
+    const auto integerPart = mantissa.substr(0, point);
+    const auto firstSignificant = integerPart.find_first_not_of('0');
+    if (firstSignificant != std::string_view::npos) {
+        return exponent + static_cast<long long>(integerPart.size() - firstSignificant) > 0;
+    }
+    return exponent > 0;
+}
+
+std::string formatDigits(double value) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0.0) return "0";  // negative zero too: it is not below zero
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, kSignificantDigits);
+    std::string text(buffer.data(), result.ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
+
+}  // namespace
+
+double parseLeadingNumber(std::string_view text) {
+    const std::string compact = withoutBlanks(text);
+    const std::string_view s = compact;
+
+    if (s.size() >= 2 && s[0] == '&') {
+        const char radix = static_cast<char>(s[1] | 0x20);
+        if (radix == 'h') return parseRadixNumber(s.substr(2), 16);
+        if (radix == 'o') return parseRadixNumber(s.substr(2), 8);
+    }
+
+    std::size_t pos = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+    const std::size_t mantissaStart = pos;
+    pos = skipDigits(s, pos);
+    bool hasDigits = pos > mantissaStart;
+    if (pos < s.size() && s[pos] == '.') {
+        const std::size_t fractionStart = pos + 1;
+        pos = skipDigits(s, fractionStart);
+        hasDigits = hasDigits || pos > fractionStart;
+    }
+    if (!hasDigits) return 0.0;
+    const std::size_t mantissaEnd = pos;
+
+    // An E only belongs to the number when digits follow it: "12E" and "12E+" read as 12.
+    std::string_view exponentDigits;
+    bool negativeExponent = false;
+    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e')) {
+        std::size_t digitsStart = pos + 1;
+        if (digitsStart < s.size() && (s[digitsStart] == '+' || s[digitsStart] == '-')) {
+            negativeExponent = s[digitsStart] == '-';
+            ++digitsStart;
+        }
+        const std::size_t digitsEnd = skipDigits(s, digitsStart);
+        if (digitsEnd > digitsStart) {
+            exponentDigits = s.substr(digitsStart, digitsEnd - digitsStart);
+            pos = digitsEnd;
+        }
+    }
+
+    const bool negative = s[0] == '-';
+    const std::size_t numberStart = (s[0] == '+') ? 1 : 0;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(s.data() + numberStart, s.data() + pos, value);
+    if (ec == std::errc::result_out_of_range) {
+        const auto mantissa = s.substr(mantissaStart, mantissaEnd - mantissaStart);
+        if (exceedsDoubleRange(mantissa, exponentDigits, negativeExponent)) throw Failure(FailureNumber::Overflow);
+        return negative ? -0.0 : 0.0;
+    }
+    return value;
+}
+
+std::string formatNumberSigned(double value) {
+    std::string digits = formatDigits(value);
+    return value < 0 ? digits : " " + digits;
+}
+
+std::string formatNumber(double value) { return formatDigits(value); }
+
+std::string formatNumber(long long value) {
+    std::array<char, std::numeric_limits<long long>::digits10 + 3> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
+}
+
+}  // namespace skyanchor

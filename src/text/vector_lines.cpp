@@ -1,0 +1,28 @@
+#include "text/vector_lines.hpp"
+
+#include "text/number_text.hpp"
+
+namespace skyanchor {
+namespace {
+
+// Each component carries its own sign position; a negative second or third component gets a blank
+// in front so that it never runs into the previous one. The first is joined to the keyword.
+std::string buildLine(const char* keyword, double first, double second, double third) {
+    std::string line = keyword + formatNumberSigned(first);
+    if (second < 0) line += ' ';
+    line += formatNumberSigned(second);
+    if (third < 0) line += ' ';
+    line += formatNumberSigned(third);
+    return line;
+}
+
+}  // namespace
+
+VectorLines buildVectorLines(const StateVector& state) {
+    return VectorLines{
+        .rpos = buildLine("RPOS", state.x, state.z, state.y),
+        .rvel = buildLine("RVEL", state.vx, state.vz, state.vy),
+    };
+}
+
+}  // namespace skyanchor

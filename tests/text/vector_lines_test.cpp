@@ -1,0 +1,32 @@
+#include "text/vector_lines.hpp"
+
+#include <gtest/gtest.h>
+
+namespace skyanchor {
+namespace {
+
+struct LineCase {
+    StateVector state;
+    const char* rpos;
+    const char* rvel;
+};
+
+class VectorLinesTest : public testing::TestWithParam<LineCase> {};
+
+TEST_P(VectorLinesTest, WritesKeywordAndComponentsInXZYOrder) {
+    const VectorLines lines = buildVectorLines(GetParam().state);
+    EXPECT_EQ(lines.rpos, GetParam().rpos);
+    EXPECT_EQ(lines.rvel, GetParam().rvel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, VectorLinesTest,
+    testing::Values(
+        LineCase{{.x = 1000.5, .y = 3, .z = -20}, "RPOS 1000.5 -20 3", "RVEL 0 0 0"},
+        LineCase{{.x = -7.25, .y = -1, .z = 2}, "RPOS-7.25 2 -1", "RVEL 0 0 0"},
+        LineCase{{.vx = 5, .vy = -6, .vz = -7}, "RPOS 0 0 0", "RVEL 5 -7 -6"},
+        LineCase{{.x = -1, .y = -0.0, .z = -2, .vx = -0.0, .vy = 1e-9, .vz = -3e20},
+                 "RPOS-1 -2 0", "RVEL 0 -3E+20 1E-09"}));
+
+}  // namespace
+}  // namespace skyanchor
