@@ -1,0 +1,38 @@
+#pragma once
+
+#include <chrono>
+
+namespace skyanchor {
+
+// A date serial counts days from 30 December 1899, 00:00. Its integer part, truncated toward zero,
+// picks the day; the absolute fraction is the time of day, counted forward from that midnight
+// whatever the sign (-1.25 is 29 December 1899, 06:00).
+inline constexpr double kSerialLowerBound = -657435.0;  // exclusive: serial -657434 is 1 January 100
+inline constexpr double kSerialUpperBound = 2958466.0;  // exclusive: serial 2958465 is 31 December 9999
+inline constexpr double kMjdOfSerialZero = 15018.0;     // 17 November 1858 to 30 December 1899
+
+inline constexpr std::chrono::sys_days kSerialEpoch = std::chrono::sys_days{std::chrono::year{1899} / 12 / 30};
+
+// A calendar day and a time of day to the second.
+struct CivilDateTime {
+    std::chrono::year_month_day date;
+    std::chrono::seconds timeOfDay{0};
+
+    friend bool operator==(const CivilDateTime&, const CivilDateTime&) = default;
+};
+
+[[nodiscard]] double serialFromCivil(const CivilDateTime& civil);
+
+// The day and the time of day rounded to the nearest second; a rounding that reaches 24:00
+// carries into the next day, except on 31 December 9999, which has no next day to carry into.
+[[nodiscard]] CivilDateTime civilFromSerial(double serial);
+
+// Days since 30 December 1899 of a serial, truncated toward zero.
+[[nodiscard]] long long serialDay(double serial);
+
+// MJD of a serial and serial of an MJD. Both throw Failure(Overflow) when the resulting serial is
+// outside 1 January 100 .. 31 December 9999.
+[[nodiscard]] double mjd(double serial);
+[[nodiscard]] double dateFromMjd(double modifiedJulianDate);
+
+}  // namespace skyanchor

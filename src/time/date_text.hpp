@@ -1,0 +1,21 @@
+#pragma once
+
+#include "time/date_locale.hpp"
+
+#include <string>
+#include <string_view>
+
+namespace skyanchor {
+
+// The locale's short date, one blank and its long time; the time is left out at exactly midnight
+// and the date on 30 December 1899 (a serial from 0 up to 1 is written as a time alone).
+// The time of day is rounded to the nearest second.
+[[nodiscard]] std::string formatDateText(double serial, const DateTextCodec& codec);
+
+// Reads a date and/or a time as a person types them in the locale: numbers in the locale's order
+// of day, month and year with any separators, month names and abbreviations in any letter case,
+// "h:mm" or "h:mm:ss" with an optional day-half marker. A date alone is midnight; a time alone is
+// on 30 December 1899. Throws Failure(TypeMismatch) for a text that is no date or time.
+[[nodiscard]] double parseDateText(std::string_view text, const DateTextCodec& codec);
+
+}  // namespace skyanchor
