@@ -1,0 +1,109 @@
+#pragma once
+
+#include "orbit/central_bodies.hpp"
+#include "orbit/sync_orbit.hpp"
+#include "text/failure.hpp"
+#include "time/date_locale.hpp"
+#include "ui/clipboard.hpp"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace skyanchor {
+
+// What the window takes from outside: the clock, the clipboard, the user's date conventions and
+// the way a failure is reported. The defaults are the real ones; tests put in their own.
+struct Form1Services {
+    std::function<double()> readClock;
+    std::shared_ptr<Clipboard> clipboard;
+    std::function<void(QWidget*, const Failure&)> reportFailure;
+    DateLocale dateLocale;
+
+    [[nodiscard]] static Form1Services system();
+};
+
+// The one window: a longitude with East/West, the instant as date text and as MJD, the two
+// vector lines, and hidden fields that hold the elements and the central body's parameters.
+class Form1 final : public QWidget {
+public:
+    explicit Form1(Form1Services services = Form1Services::system());
+
+    [[nodiscard]] bool isLinkArmed() const { return linkArmed; }
+    [[nodiscard]] const BodyConstants& bodyConstants() const { return constants; }
+    [[nodiscard]] const std::string& positionLine() const { return rposLine; }
+    [[nodiscard]] const std::string& velocityLine() const { return rvelLine; }
+
+private:
+    void buildControls();
+    void connectHandlers();
+
+    void Form_Load();
+    void initCentralBodies();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Combo1_Click();
+    void txtDateandTime_Change();
+    void txtMJD_Change();
+    void txtLongitude_Change();
+    void optEast_Click();
+    void optWest_Click();
+
+    void reportingFailures(void (Form1::*handler)());
+    [[nodiscard]] QLineEdit* elementField(SyncElement element) const;
+
+    Form1Services services;
+    DateTextCodec dateCodec;
+    BodyConstants constants;
+    bool linkArmed = false;
+    std::string rposLine;
+    std::string rvelLine;
+
+    // The shown panel.
+    QFrame* Frame8 = nullptr;
+    QGroupBox* Frame13 = nullptr;
+    QLineEdit* txtLongitude = nullptr;
+    QRadioButton* optEast = nullptr;
+    QRadioButton* optWest = nullptr;
+    QGroupBox* Frame16 = nullptr;
+    QLineEdit* txtDateandTime = nullptr;
+    QGroupBox* Frame15 = nullptr;
+    QLineEdit* txtMJD = nullptr;
+    QListWidget* List1 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command5 = nullptr;
+
+    // Hidden: the elements, the central body and the results as single fields.
+    QLineEdit* txtSMA = nullptr;
+    QLineEdit* txtInclination = nullptr;
+    QLineEdit* txtEccentricity = nullptr;
+    QLineEdit* txtArgumentOfPerapsis = nullptr;
+    QLineEdit* txtLan = nullptr;
+    QLineEdit* txtMA = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLineEdit* txtrpos = nullptr;
+    QLineEdit* txtrvel = nullptr;
+    QLineEdit* txtRotationalPeriod = nullptr;
+    QLineEdit* txtObliquity = nullptr;
+    QLineEdit* txtPlanetLAN = nullptr;
+    QLineEdit* txtMass = nullptr;
+    QLineEdit* txtSidRotOffset = nullptr;
+    QComboBox* Combo1 = nullptr;
+};
+
+}  // namespace skyanchor

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace skyanchor {
+
+// A push button whose caption wraps onto several lines when it is wider than the button, and is
+// drawn as written (an "&" is shown, not taken as a shortcut marker).
+class WrappingButton final : public QPushButton {
+public:
+    WrappingButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace skyanchor
