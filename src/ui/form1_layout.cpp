@@ -82,6 +82,7 @@ void Form1::buildControls() {
     txtMJD = c.field(Frame15, "txtMJD", "51544.5", twips(120, 240, 5415, 375), 23);
     List1 = c.place(new QListWidget(Frame8), "List1", twips(120, 2760, 5655, 645), 37);
     List1->setFont(vectorLineFont());
+    List1->setUniformItemSizes(true);  // both lines have one height: measure one, not each
     Command4 = c.button(Frame8, "Command4", "Copy MJD to clipboard", twips(120, 3600, 1215, 495), 41);
     Command2 = c.button(Frame8, "Command2", "Copy Vectors to Clipboard", twips(1440, 3600, 1215, 495), 36);
     Command5 = c.button(Frame8, "Command5", "Close", twips(2760, 3600, 1215, 495), 42);

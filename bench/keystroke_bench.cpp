@@ -1,0 +1,37 @@
+#include "ui/form1.hpp"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One keystroke in the MJD field until the list holds the new lines: alternately a digit typed
+// and taken back, so that every keystroke changes the text.
+void mjdKeystroke(benchmark::State& state) {
+    skyanchor::Form1 form;
+    auto* mjd = form.findChild<QLineEdit*>(QStringLiteral("txtMJD"));
+    auto* list = form.findChild<QListWidget*>(QStringLiteral("List1"));
+    mjd->setText(QStringLiteral("51544.5"));
+    bool typed = false;
+    for (auto _ : state) {
+        QTest::keyClick(mjd, typed ? Qt::Key_Backspace : Qt::Key_7);
+        typed = !typed;
+        benchmark::DoNotOptimize(list->item(0));
+    }
+}
+BENCHMARK(mjdKeystroke);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
