@@ -12,22 +12,16 @@ namespace {
 
 using namespace std::chrono;
 
-const DateTextCodec& unitedStates() {
-    static const DateTextCodec codec(test::kUnitedStates);
+// Each locale compiled once for the whole run.
+template <const DateLocale& locale>
+const DateTextCodec& codecOf() {
+    static const DateTextCodec codec(locale);
     return codec;
 }
-const DateTextCodec& germany() {
-    static const DateTextCodec codec(test::kGermany);
-    return codec;
-}
-const DateTextCodec& japan() {
-    static const DateTextCodec codec(test::kJapan);
-    return codec;
-}
-const DateTextCodec& plainC() {
-    static const DateTextCodec codec(test::kPlainC);
-    return codec;
-}
+constexpr auto unitedStates = codecOf<test::kUnitedStates>;
+constexpr auto germany = codecOf<test::kGermany>;
+constexpr auto japan = codecOf<test::kJapan>;
+constexpr auto plainC = codecOf<test::kPlainC>;
 
 double serialOf(int y, unsigned m, unsigned d, int h = 0, int min = 0, int s = 0) {
     return serialFromCivil({year{y} / month{m} / day{d}, hours{h} + minutes{min} + seconds{s}});
