@@ -12,7 +12,7 @@ using std::chrono::seconds;
 
 constexpr long long kSecondsPerDay = 86400;
 constexpr double kSecondsPerDayDouble = 86400.0;
-const long long kLastDay = static_cast<long long>(kSerialUpperBound) - 1;
+constexpr long long kLastDay = static_cast<long long>(kSerialUpperBound) - 1;
 
 double checkedSerial(double serial) {
     if (!(serial > kSerialLowerBound && serial < kSerialUpperBound)) throw Failure(FailureNumber::Overflow);
