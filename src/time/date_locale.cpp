@@ -11,7 +11,6 @@ using Field = DateToken::Field;
 bool isPatternLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isBlank(char c) { return c == ' '; }
 
-bool hasDayHalf(std::string_view pattern) { return pattern.find_first_of("Aa") != std::string_view::npos; }
 
 void appendLiteral(std::vector<DateToken>& tokens, std::string_view text) {
     if (text.empty()) return;
@@ -25,7 +24,7 @@ void appendLiteral(std::vector<DateToken>& tokens, std::string_view text) {
 }
 
 // The token for a run of one pattern letter, or none for what a date text leaves out.
-bool tokenOfRun(char letter, std::size_t count, bool twelveHour, DateToken& token) {
+bool tokenOfRun(char letter, std::size_t count, DateToken& token) {
     token = DateToken{};
     token.padded = count >= 2;
     switch (letter) {
@@ -41,7 +40,7 @@ bool tokenOfRun(char letter, std::size_t count, bool twelveHour, DateToken& toke
         token.field = Field::Year;
         return true;
     case 'h':
-        token.field = twelveHour ? Field::Hour12 : Field::Hour24;
+        token.field = Field::Hour12;  // a 24-hour clock unless the pattern has a day-half marker
         return true;
     case 'H':
         token.field = Field::Hour24;
@@ -80,7 +79,6 @@ void trimOuterBlanks(std::vector<DateToken>& tokens) {
 }
 
 std::vector<DateToken> compilePattern(std::string_view pattern) {
-    const bool twelveHour = hasDayHalf(pattern);
     std::vector<DateToken> tokens;
     std::size_t pos = 0;
     while (pos < pattern.size()) {
@@ -96,7 +94,7 @@ std::vector<DateToken> compilePattern(std::string_view pattern) {
             if (c == 'A' && end < pattern.size() && pattern[end] == 'P') ++end;  // "AP"
             if (c == 'a' && end < pattern.size() && pattern[end] == 'p') ++end;  // "ap"
             DateToken token;
-            if (tokenOfRun(c, end - pos, twelveHour, token)) {
+            if (tokenOfRun(c, end - pos, token)) {
                 tokens.push_back(token);
             } else {
                 dropTrailingBlanks(tokens);  // a left-out field takes its blank along: "h:mm:ss AP t"
@@ -108,6 +106,12 @@ std::vector<DateToken> compilePattern(std::string_view pattern) {
         }
     }
     trimOuterBlanks(tokens);
+    const bool hasDayHalf = std::any_of(tokens.begin(), tokens.end(), [](const DateToken& t) { return t.field == Field::DayHalf; });
+    if (!hasDayHalf) {
+        for (auto& token : tokens) {
+            if (token.field == Field::Hour12) token.field = Field::Hour24;
+        }
+    }
     return tokens;
 }
 

@@ -19,9 +19,10 @@ double checkedSerial(double serial) {
     return serial;
 }
 
-}  // namespace
-
+// The day of a serial: its integer part, truncated toward zero.
 long long serialDay(double serial) { return static_cast<long long>(std::trunc(serial)); }
+
+}  // namespace
 
 double serialFromCivil(const CivilDateTime& civil) {
     const long long day = (std::chrono::sys_days{civil.date} - kSerialEpoch).count();

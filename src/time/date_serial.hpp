@@ -27,9 +27,6 @@ struct CivilDateTime {
 // carries into the next day, except on 31 December 9999, which has no next day to carry into.
 [[nodiscard]] CivilDateTime civilFromSerial(double serial);
 
-// Days since 30 December 1899 of a serial, truncated toward zero.
-[[nodiscard]] long long serialDay(double serial);
-
 // MJD of a serial and serial of an MJD. Both throw Failure(Overflow) when the resulting serial is
 // outside 1 January 100 .. 31 December 9999.
 [[nodiscard]] double mjd(double serial);

@@ -5,6 +5,21 @@
 #include <QStylePainter>
 
 namespace skyanchor {
+namespace {
+
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+}  // namespace
+
+QFont captionFontFitting(const QFont& font, const QRect& area, const QString& caption) {
+    constexpr qreal smallestPointSize = 6.0;
+    QFont fitting = font;
+    while (fitting.pointSizeF() > smallestPointSize &&
+           !area.contains(QFontMetrics(fitting).boundingRect(area, kCaptionFlags, caption))) {
+        fitting.setPointSizeF(fitting.pointSizeF() - 0.5);
+    }
+    return fitting;
+}
 
 WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(parent) {
     setText(caption);
@@ -18,19 +33,11 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    // The caption keeps the toolkit's font where it fits, and shrinks a little where it would not.
     constexpr int margin = 3;
-    constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    constexpr qreal smallestPointSize = 6.0;
     const QRect area = rect().adjusted(margin, margin, -margin, -margin);
-    QFont captionFont = font();
-    while (captionFont.pointSizeF() > smallestPointSize &&
-           !area.contains(QFontMetrics(captionFont).boundingRect(area, flags, text()))) {
-        captionFont.setPointSizeF(captionFont.pointSizeF() - 0.5);
-    }
-    painter.setFont(captionFont);
+    painter.setFont(captionFontFitting(font(), area, text()));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, flags, text());
+    painter.drawText(area, kCaptionFlags, text());
 }
 
 }  // namespace skyanchor

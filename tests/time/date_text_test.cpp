@@ -119,6 +119,15 @@ INSTANTIATE_TEST_SUITE_P(
                     MismatchCase{"12/8/2026 7:23 7:24", unitedStates}, MismatchCase{"1234567890:00", germany},
                     MismatchCase{"ju 8 2026", unitedStates}, MismatchCase{"1/1/2026 Mittag", germany}));
 
+// Letters inside quoted pattern text are literal: "'a'" is no day-half marker, so "h" stays a
+// 24-hour clock.
+TEST(DateTextCodecPatterns, QuotedLettersAreText) {
+    DateLocale locale = test::kGermany;
+    locale.longTimePattern = "h:mm:ss 'a'";
+    const DateTextCodec codec(locale);
+    EXPECT_EQ(formatDateText(serialOf(2026, 12, 8, 19, 23, 40), codec), "08.12.2026 19:23:40 a");
+}
+
 // Every second of one day reads back from its text, on a 12-hour and on a 24-hour clock.
 TEST(DateTextRoundTrip, EverySecondOfADay) {
     const double day = serialOf(2026, 12, 8);

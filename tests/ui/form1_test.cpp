@@ -3,6 +3,7 @@
 #include "text/number_text.hpp"
 #include "ui/failure_report.hpp"
 #include "ui/form1.hpp"
+#include "ui/wrapping_button.hpp"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -162,6 +163,26 @@ INSTANTIATE_TEST_SUITE_P(
                     Placement{"Command5", {184, 240, 81, 33}, "Close"},
                     Placement{"Command1", {680, 368, 81, 33}, "Generate RPOS & RVEL"},
                     Placement{"Combo1", {1040, 160, 153, 21}, ""}));
+
+// Both lines are read in full without scrolling, and every shown caption fits its button.
+TEST_F(Form1Test, ShowsTheLinesAndCaptionsInFull) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    typeInto("txtMJD", QStringLiteral("51544.5"));
+    const QFontMetrics lineMetrics(list()->font());
+    const QSize viewport = list()->viewport()->size();
+    for (const QString& line : listLines()) EXPECT_LE(lineMetrics.horizontalAdvance(line), viewport.width()) << line.toStdString();
+    EXPECT_LE(list()->visualItemRect(list()->item(1)).bottom(), viewport.height());
+
+    for (const char* name : {"Command2", "Command4", "Command5"}) {
+        auto* button = control<QPushButton>(name);
+        const QRect area = button->rect().adjusted(3, 3, -3, -3);
+        const QFont font = captionFontFitting(button->font(), area, button->text());
+        EXPECT_TRUE(area.contains(QFontMetrics(font).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text())))
+            << name;
+        EXPECT_GE(font.pointSizeF(), 7.0) << name;
+    }
+}
 
 TEST_F(Form1Test, StartsWithWestAndFocusInTheLongitudeAndTabsInOrder) {
     EXPECT_TRUE(control<QRadioButton>("optWest")->isChecked());
