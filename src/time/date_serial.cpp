@@ -31,7 +31,7 @@ double serialFromCivil(const CivilDateTime& civil) {
 }
 
 CivilDateTime civilFromSerial(double serial) {
-    long long day = serialDay(serial);
+    long long day = serialDay(checkedSerial(serial));
     long long second = std::llround(std::abs(serial - static_cast<double>(day)) * kSecondsPerDayDouble);
     if (second == kSecondsPerDay) {
         if (day < kLastDay) {
@@ -44,7 +44,8 @@ CivilDateTime civilFromSerial(double serial) {
     return CivilDateTime{.date = std::chrono::year_month_day{kSerialEpoch + days{day}}, .timeOfDay = seconds{second}};
 }
 
-double mjd(double serial) { return checkedSerial(serial + kMjdOfSerialZero); }
+// The serial itself must name a day of the range; its MJD is then always representable.
+double mjd(double serial) { return checkedSerial(serial) + kMjdOfSerialZero; }
 
 double dateFromMjd(double modifiedJulianDate) { return checkedSerial(modifiedJulianDate - kMjdOfSerialZero); }
 

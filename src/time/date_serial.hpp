@@ -25,11 +25,13 @@ struct CivilDateTime {
 
 // The day and the time of day rounded to the nearest second; a rounding that reaches 24:00
 // carries into the next day, except on 31 December 9999, which has no next day to carry into.
+// Throws Failure(Overflow) for a serial outside 1 January 100 .. 31 December 9999 or not finite.
 [[nodiscard]] CivilDateTime civilFromSerial(double serial);
 
-// MJD of a serial and serial of an MJD. Both throw Failure(Overflow) when the resulting serial is
-// outside 1 January 100 .. 31 December 9999.
+// MJD of a serial: throws Failure(Overflow) unless the serial is a day of 1 January 100 ..
+// 31 December 9999.
 [[nodiscard]] double mjd(double serial);
+// Serial of an MJD: throws Failure(Overflow) unless the resulting serial is a day of that range.
 [[nodiscard]] double dateFromMjd(double modifiedJulianDate);
 
 }  // namespace skyanchor

@@ -209,8 +209,10 @@ std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& code
     } else {
         d = n[0].value, m = n[1].value, y = fullYear(n[2]);
     }
+    // Range first: chrono keeps a month or day in eight bits, so 257 would wrap round to 1.
+    if (y < 100 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) mismatch();
     const year_month_day date{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
-    if (y < 100 || y > 9999 || !date.ok()) mismatch();
+    if (!date.ok()) mismatch();
     return date;
 }
 

@@ -9,7 +9,8 @@ namespace skyanchor {
 
 // The locale's short date, one blank and its long time; the time is left out at exactly midnight
 // and the date on 30 December 1899 (a serial from 0 up to 1 is written as a time alone).
-// The time of day is rounded to the nearest second.
+// The time of day is rounded to the nearest second. Throws Failure(Overflow) for a serial outside
+// 1 January 100 .. 31 December 9999 or not finite: no text could name it.
 [[nodiscard]] std::string formatDateText(double serial, const DateTextCodec& codec);
 
 // Reads a date and/or a time as a person types them in the locale: numbers in the locale's order

@@ -44,8 +44,8 @@ Form1Services Form1Services::system() {
     };
 }
 
-Form1::Form1(Form1Services services)
-    : services(std::move(services)), dateCodec(this->services.dateLocale) {
+Form1::Form1(Form1Services injected)
+    : services(std::move(injected)), dateCodec(services.dateLocale) {
     buildControls();
     connectHandlers();
     reportingFailures(&Form1::Form_Load);

@@ -37,7 +37,7 @@ struct Form1Services {
 // vector lines, and hidden fields that hold the elements and the central body's parameters.
 class Form1 final : public QWidget {
 public:
-    explicit Form1(Form1Services services = Form1Services::system());
+    explicit Form1(Form1Services injected = Form1Services::system());
 
     [[nodiscard]] bool isLinkArmed() const { return linkArmed; }
     [[nodiscard]] const BodyConstants& bodyConstants() const { return constants; }

@@ -11,9 +11,10 @@ DateLocale dateLocaleOf(const QLocale& locale) {
         .amText = locale.amText().toStdString(),
         .pmText = locale.pmText().toStdString(),
     };
-    for (int month = 1; month <= 12; ++month) {
-        description.monthNames[month - 1] = locale.monthName(month, QLocale::LongFormat).toStdString();
-        description.monthAbbreviations[month - 1] = locale.monthName(month, QLocale::ShortFormat).toStdString();
+    for (std::size_t index = 0; index < 12; ++index) {
+        const int month = static_cast<int>(index) + 1;
+        description.monthNames[index] = locale.monthName(month, QLocale::LongFormat).toStdString();
+        description.monthAbbreviations[index] = locale.monthName(month, QLocale::ShortFormat).toStdString();
     }
     return description;
 }

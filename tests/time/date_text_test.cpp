@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
 
 namespace skyanchor {
 namespace {
@@ -136,6 +139,66 @@ TEST(DateTextRoundTrip, EverySecondOfADay) {
             const double serial = day + second / 86400.0;
             const std::string text = formatDateText(serial, *codec);
             ASSERT_NEAR(parseDateText(text, *codec), serial, 1e-9) << text;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace skyanchor
+
+namespace skyanchor {
+namespace {
+
+// A day or month beyond its range is no date, however many digits it has: nothing wraps round to
+// a valid date (a day of 257 once read as the 1st).
+TEST(ParseDateTextRange, ADayOrMonthOutOfRangeIsNoDate) {
+    std::vector<long long> values;
+    for (long long v = 0; v <= 4100; ++v) values.push_back(v);
+    for (long long power = 8192; power < 1'000'000'000; power *= 2) {
+        for (const long long near : {power - 1, power, power + 1}) values.push_back(near);
+    }
+    values.push_back(999'999'999);
+
+    struct Order {
+        const DateTextCodec& (*codec)();
+        const char* dayForm;    // {} is the day, in January 2000
+        const char* monthForm;  // {} is the month, on its 1st, 2000
+    };
+    const Order orders[] = {{unitedStates, "1/{}/2000", "{}/1/2000"},
+                            {germany, "{}.1.2000", "1.{}.2000"},
+                            {japan, "2000/1/{}", "2000/{}/1"}};
+    const auto fill = [](std::string form, long long value) {
+        return form.replace(form.find("{}"), 2, std::to_string(value));
+    };
+    for (const Order& order : orders) {
+        for (const long long v : values) {
+            for (const bool isDay : {true, false}) {
+                const std::string text = fill(isDay ? order.dayForm : order.monthForm, v);
+                const bool valid = v >= 1 && v <= (isDay ? 31 : 12);
+                try {
+                    const double serial = parseDateText(text, order.codec());
+                    const double expected = isDay ? serialOf(2000, 1, static_cast<unsigned>(v))
+                                                  : serialOf(2000, static_cast<unsigned>(v), 1);
+                    EXPECT_TRUE(valid && serial == expected) << text << " read as serial " << serial;
+                } catch (const Failure& failure) {
+                    EXPECT_FALSE(valid) << text;
+                    EXPECT_EQ(failure.number(), 13) << text;
+                }
+            }
+        }
+    }
+}
+
+// Only the days of the range have a text; anything else fails with overflow instead of writing a
+// wrapped-round year.
+TEST(FormatDateTextRange, FailsWithOverflowOutsideTheDateRange) {
+    for (const double serial : {-657435.0, -700000.0, 2958466.0, 1e300, std::numeric_limits<double>::quiet_NaN(),
+                                -std::numeric_limits<double>::infinity()}) {
+        try {
+            const std::string text = formatDateText(serial, unitedStates());
+            ADD_FAILURE() << serial << " written as " << text;
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.number(), 6) << serial;
         }
     }
 }
