@@ -1,0 +1,193 @@
+#include "program_run.hpp"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+namespace skyanchor {
+namespace {
+
+using test::runProgram;
+
+const QString kWestLines = QStringLiteral(
+    "RPOS-39228377.3392282 -6150164.35880617 14178232.2923016\n"
+    "RVEL-1127.02219995875 1138.41372611666 -2624.4329926753\n");
+const QString kEastLines = QStringLiteral(
+    "RPOS 31087153.2070743 -11334910.5632083 26130845.5517158\n"
+    "RVEL-2077.13080399083 -902.154111825446 2079.77377752537\n");
+
+const std::map<QString, QString> kUnitedStates{{QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8")}};
+const std::map<QString, QString> kGermany{{QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8")}};
+
+QStringList argumentsOf(const std::vector<const char*>& arguments) {
+    QStringList list;
+    for (const char* argument : arguments) list << QString::fromUtf8(argument);
+    return list;
+}
+
+// A scripting-mode run and what it must give: the output, or one line naming the failure.
+struct ScriptCase {
+    const char* name;
+    std::vector<const char*> arguments;
+    std::map<QString, QString> environment;
+    int status;
+    QString out;
+    QString err;
+};
+
+void PrintTo(const ScriptCase& script, std::ostream* out) {
+    *out << script.name << ": " << argumentsOf(script.arguments).join(u' ').toStdString();
+}
+
+class ScriptingMode : public testing::TestWithParam<ScriptCase> {};
+
+TEST_P(ScriptingMode, PrintsTheLinesOrOneFailureLine) {
+    const ScriptCase& script = GetParam();
+    const test::ProgramRun run = runProgram(argumentsOf(script.arguments), script.environment);
+    EXPECT_EQ(run.status, script.status) << testing::PrintToString(run);
+    EXPECT_EQ(run.out.toStdString(), script.out.toStdString());
+    EXPECT_EQ(run.err.toStdString(), script.err.toStdString());
+}
+
+const QString kOverflow = QStringLiteral("Run-time error '6': Overflow\n");
+const QString kTypeMismatch = QStringLiteral("Run-time error '13': Type mismatch\n");
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ScriptingMode,
+    testing::Values(
+        ScriptCase{"WestByDefault", {"--mjd", "51544.5"}, {}, 0, kWestLines, {}},
+        ScriptCase{"West", {"--west", "--mjd", "51544.5"}, {}, 0, kWestLines, {}},
+        ScriptCase{"East", {"--east", "--mjd", "51544.5"}, {}, 0, kEastLines, {}},
+        ScriptCase{"LongitudeAsTheWindowReadsIt", {"--longitude", "12 2abc", "--mjd", "51544.5"}, {}, 0, kWestLines, {}},
+        ScriptCase{"ValuesAfterEqualsSigns", {"--longitude=122", "--mjd=51544.5"}, {}, 0, kWestLines, {}},
+        ScriptCase{"DateInUnitedStatesForm", {"--date", "1/1/2000 12:00:00 PM"}, kUnitedStates, 0, kWestLines, {}},
+        ScriptCase{"DateInGermanForm", {"--date", "01.01.2000 12:00:00"}, kGermany, 0, kWestLines, {}},
+        ScriptCase{"MjdOnlyKeepsTheTextAsTyped", {"--mjd", "51544.50", "--mjd-only"}, {}, 0, QStringLiteral("51544.50\n"), {}},
+        ScriptCase{"MjdOnlyOfAUnitedStatesDate", {"--date", "3/4/2026 18:00", "--mjd-only"}, kUnitedStates, 0,
+                   QStringLiteral("61103.75\n"), {}},
+        ScriptCase{"MjdOnlyOfTheSameTextInGerman", {"--date", "3/4/2026 18:00", "--mjd-only"}, kGermany, 0,
+                   QStringLiteral("61133.75\n"), {}},
+        ScriptCase{"MjdBeyondTheCalendarStillHasLines", {"--mjd", "3000000"}, {}, 0,
+                   QStringLiteral("RPOS-38974765.7073267 6400419.76505866 -14755156.5946858\n"
+                                  "RVEL 1172.88168956774 1131.05387637414 -2607.46602184363\n"),
+                   {}},
+        ScriptCase{"DateThatIsNoDate", {"--date", "nonsense"}, kUnitedStates, 1, {}, kTypeMismatch},
+        ScriptCase{"DateAfterTheYear9999", {"--date", "1/1/10000"}, kUnitedStates, 1, {}, kTypeMismatch},
+        ScriptCase{"LongitudeBeyondTheDoubleRange", {"--longitude", "1E+400", "--mjd", "51544.5"}, {}, 1, {}, kOverflow},
+        ScriptCase{"SecondLongitudeFailsAndNothingIsPrinted",
+                   {"--longitude", "0", "--longitude", "1E+400", "--mjd", "51544.5"}, {}, 1, {}, kOverflow},
+        ScriptCase{"MjdTooLargeForTheOrbit", {"--mjd", "1E+304"}, {}, 1, {}, kOverflow},
+        ScriptCase{"MjdOnlyBeyondTheDoubleRange", {"--mjd", "1E+400", "--mjd-only"}, {}, 1, {}, kOverflow}),
+    [](const testing::TestParamInfo<ScriptCase>& row) { return std::string(row.param.name); });
+
+struct UsageCase {
+    const char* name;
+    std::vector<const char*> arguments;
+};
+
+void PrintTo(const UsageCase& usage, std::ostream* out) {
+    *out << usage.name << ": " << argumentsOf(usage.arguments).join(u' ').toStdString();
+}
+
+class UsageMistakes : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageMistakes, PrintTheUsageAndExitWithTwo) {
+    const test::ProgramRun run = runProgram(argumentsOf(GetParam().arguments));
+    EXPECT_EQ(run.status, 2) << testing::PrintToString(run);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("skyanchor-satellite: "))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("\nUsage: "))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--longitude <degrees>"))) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, UsageMistakes,
+    testing::Values(UsageCase{"EastAndWest", {"--east", "--west"}}, UsageCase{"MjdAndDate", {"--mjd", "1", "--date", "1/1/2000"}},
+                    UsageCase{"TwoMjds", {"--mjd", "1", "--mjd", "2"}},
+                    UsageCase{"MjdOnlyWithALongitude", {"--mjd-only", "--longitude", "5"}},
+                    UsageCase{"MjdOnlyWithEast", {"--mjd-only", "--east"}}, UsageCase{"UnknownOption", {"--north"}},
+                    UsageCase{"MissingValue", {"--longitude"}}, UsageCase{"StrayArgument", {"--mjd", "1", "122"}}),
+    [](const testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
+
+TEST(CommandLine, SeveralLongitudesGiveTheirLinesInOrder) {
+    const test::ProgramRun run = runProgram(argumentsOf({"--longitude", "122", "--longitude", "0", "--longitude", "122",
+                                                         "--mjd", "51544.5"}));
+    ASSERT_EQ(run.status, 0) << testing::PrintToString(run);
+    const QStringList lines = run.out.split(u'\n');
+    ASSERT_EQ(lines.size(), 7);  // six lines, each ending with a newline
+    EXPECT_EQ(lines.mid(0, 2).join(u'\n') + u'\n', kWestLines);
+    EXPECT_EQ(lines.mid(4, 2).join(u'\n') + u'\n', kWestLines);
+    EXPECT_NE(lines.at(2), lines.at(0));
+    EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("RPOS")) && lines.at(3).startsWith(QStringLiteral("RVEL")));
+    EXPECT_TRUE(lines.at(6).isEmpty());
+}
+
+// Without --mjd or --date the instant is the present one, in UT whatever the time zone.
+TEST(CommandLine, ThePresentInstantInUniversalTime) {
+    using namespace std::chrono;
+    const auto mjdNow = [] {
+        return duration<double, days::period>(system_clock::now().time_since_epoch()).count() + 40587.0;
+    };
+    const double before = mjdNow();
+    const test::ProgramRun run = runProgram({QStringLiteral("--mjd-only")});
+    const double after = mjdNow();
+    ASSERT_EQ(run.status, 0) << testing::PrintToString(run);
+    const double printed = run.out.trimmed().toDouble();
+    constexpr double kTwoSeconds = 2.0 / 86400.0;
+    EXPECT_GE(printed, before - kTwoSeconds) << run.out.toStdString();
+    EXPECT_LE(printed, after + kTwoSeconds) << run.out.toStdString();
+    EXPECT_TRUE(run.out.endsWith(u'\n'));
+}
+
+TEST(CommandLine, HelpNeedsNoDisplay) {
+    for (const char* option : {"--help", "-h"}) {
+        const test::ProgramRun run = runProgram({QString::fromLatin1(option)});
+        EXPECT_EQ(run.status, 0) << option;
+        EXPECT_TRUE(run.out.contains(QStringLiteral("Usage: "))) << run.out.toStdString();
+        for (const char* documented : {"--longitude <degrees>", "--east", "--west", "--mjd <number>", "--date <text>",
+                                       "--mjd-only", "--version"}) {
+            EXPECT_TRUE(run.out.contains(QString::fromLatin1(documented))) << documented;
+        }
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    }
+}
+
+TEST(CommandLine, VersionNeedsNoDisplay) {
+    const test::ProgramRun run = runProgram({QStringLiteral("--version")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, QStringLiteral("skyanchor-satellite " SKYANCHOR_VERSION "\n"));
+}
+
+// A display number with no X server: no socket and no lock file of a running one.
+QString unusedDisplay() {
+    for (int number = 140; number < 400; ++number) {
+        if (!QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) &&
+            !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
+            return QStringLiteral(":%1").arg(number);
+        }
+    }
+    return {};
+}
+
+TEST(CommandLine, ADisplayThatNoServerAnswersIsNamedInOneLine) {
+    const QString display = unusedDisplay();
+    ASSERT_FALSE(display.isEmpty());
+    const test::ProgramRun run = runProgram({}, {{QStringLiteral("DISPLAY"), display}});
+    EXPECT_EQ(run.status, 1) << testing::PrintToString(run);
+    EXPECT_EQ(run.err, QStringLiteral("skyanchor-satellite: cannot open display %1: no X server answers there\n").arg(display));
+}
+
+TEST(CommandLine, NoDisplayAtAllIsSaidInOneLine) {
+    const test::ProgramRun run = runProgram({});
+    EXPECT_EQ(run.status, 1) << testing::PrintToString(run);
+    EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("no display found"))) << run.err.toStdString();
+}
+
+}  // namespace
+}  // namespace skyanchor
