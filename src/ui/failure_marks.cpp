@@ -21,11 +21,12 @@ std::unique_ptr<QLabel> makeBalloon() {
     balloon->setAttribute(Qt::WA_ShowWithoutActivating);
     balloon->setFocusPolicy(Qt::NoFocus);
     balloon->setPalette(QToolTip::palette());
+    balloon->setForegroundRole(QPalette::ToolTipText);
+    balloon->setBackgroundRole(QPalette::ToolTipBase);
     balloon->setAutoFillBackground(true);
     balloon->setFrameStyle(QFrame::Box | QFrame::Plain);
     balloon->setMargin(4);
     balloon->setWordWrap(true);
-    balloon->setMaximumWidth(kBalloonWidth);
     return balloon;
 }
 
@@ -97,7 +98,7 @@ void FailureMarks::place(const QWidget* control, Mark& placed) const {
         placed.balloon->hide();
         return;
     }
-    placed.balloon->adjustSize();
+    placed.balloon->resize(kBalloonWidth, placed.balloon->heightForWidth(kBalloonWidth));
     placed.balloon->move(control->mapToGlobal(QPoint(0, control->height() + 2)));
     placed.balloon->show();
 }
