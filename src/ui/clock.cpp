@@ -8,7 +8,7 @@ namespace skyanchor {
 
 double readClockSerial() {
     using namespace std::chrono;
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     const QDate date = now.date();
     const QTime time = now.time();
     return serialFromCivil(CivilDateTime{

@@ -2,7 +2,8 @@
 
 namespace skyanchor {
 
-// The local wall-clock date and time, to the whole second, as a date serial.
+// The present instant in UT, to the whole second, as a date serial: the date field names UT
+// whatever the machine's time zone.
 [[nodiscard]] double readClockSerial();
 
 }  // namespace skyanchor

@@ -4,14 +4,13 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace skyanchor {
 
-// "Run-time error '6':" followed by a blank line and "Overflow".
+// "Run-time error '6': Overflow".
 [[nodiscard]] QString failureReportText(const Failure& failure);
 
-// The modal report of a failure that no step skips. The program goes on afterwards.
-void showFailureReport(QWidget* parent, const Failure& failure);
+// The note shown at a control whose event failed: the report, then one line of what the control
+// accepts.
+[[nodiscard]] QString failureNoteText(const Failure& failure, const QString& accepts);
 
 }  // namespace skyanchor

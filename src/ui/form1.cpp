@@ -14,22 +14,28 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <optional>
 
 namespace skyanchor {
 namespace {
 
 std::string textOf(const QLineEdit* field) { return field->text().toStdString(); }
 
-void setText(QLineEdit* field, std::string_view text) {
-    field->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// The date handler goes on past a step that fails, keeping what that step was to set.
+void setText(QLineEdit* field, std::string_view text) { field->setText(toQString(text)); }
+
+// The date handler goes on past a step that fails, keeping what that step was to set. Tells
+// whether the step succeeded.
 template <class Step>
-void skippingFailure(Step&& step) {
+bool skippingFailure(Step&& step) {
     try {
         step();
+        return true;
     } catch (const Failure&) {
+        return false;
     }
 }
 
@@ -39,7 +45,6 @@ Form1Services Form1Services::system() {
     return Form1Services{
         .readClock = readClockSerial,
         .clipboard = std::make_shared<SystemClipboard>(),
-        .reportFailure = showFailureReport,
         .dateLocale = dateLocaleOf(QLocale::system()),
     };
 }
@@ -48,38 +53,48 @@ Form1::Form1(Form1Services injected)
     : services(std::move(injected)), dateCodec(services.dateLocale) {
     buildControls();
     connectHandlers();
-    reportingFailures(&Form1::Form_Load);
+    reportingFailures(txtMJD, &Form1::Form_Load);
 }
 
-// A failure that no step skips is reported and the window goes on with the state it has.
-void Form1::reportingFailures(void (Form1::*handler)()) {
+// A failure that no step skips is shown at the control whose event started it, and the window
+// goes on with the state it has; the control's next event that succeeds takes the mark away.
+void Form1::reportingFailures(QWidget* origin, void (Form1::*handler)()) {
     try {
         (this->*handler)();
+        marks.clear(origin);
     } catch (const Failure& failure) {
-        services.reportFailure(this, failure);
+        marks.mark(origin, failureNoteText(failure, acceptedBy(origin)));
     }
 }
 
 void Form1::connectHandlers() {
-    const auto on = [this](void (Form1::*handler)()) { return [this, handler] { reportingFailures(handler); }; };
-    connect(txtDateandTime, &QLineEdit::textChanged, this, on(&Form1::txtDateandTime_Change));
-    connect(txtMJD, &QLineEdit::textChanged, this, on(&Form1::txtMJD_Change));
-    connect(txtLongitude, &QLineEdit::textChanged, this, on(&Form1::txtLongitude_Change));
-    connect(optEast, &QRadioButton::clicked, this, on(&Form1::optEast_Click));
-    connect(optWest, &QRadioButton::clicked, this, on(&Form1::optWest_Click));
-    connect(Command1, &QPushButton::clicked, this, on(&Form1::Command1_Click));
-    connect(Command2, &QPushButton::clicked, this, on(&Form1::Command2_Click));
-    connect(Command3, &QPushButton::clicked, this, on(&Form1::Command3_Click));
-    connect(Command4, &QPushButton::clicked, this, on(&Form1::Command4_Click));
-    connect(Command5, &QPushButton::clicked, this, on(&Form1::Command5_Click));
-    connect(Combo1, &QComboBox::activated, this, on(&Form1::Combo1_Click));
+    const auto on = [this](QWidget* origin, void (Form1::*handler)()) {
+        return [this, origin, handler] { reportingFailures(origin, handler); };
+    };
+    connect(txtDateandTime, &QLineEdit::textChanged, this, [this] { txtDateandTime_Change(); });
+    connect(txtMJD, &QLineEdit::textChanged, this, on(txtMJD, &Form1::txtMJD_Change));
+    connect(txtLongitude, &QLineEdit::textChanged, this, on(txtLongitude, &Form1::txtLongitude_Change));
+    connect(optEast, &QRadioButton::clicked, this, on(optEast, &Form1::optEast_Click));
+    connect(optWest, &QRadioButton::clicked, this, on(optWest, &Form1::optWest_Click));
+    connect(Command1, &QPushButton::clicked, this, on(Command1, &Form1::Command1_Click));
+    connect(Command2, &QPushButton::clicked, this, on(Command2, &Form1::Command2_Click));
+    connect(Command3, &QPushButton::clicked, this, on(Command3, &Form1::Command3_Click));
+    connect(Command4, &QPushButton::clicked, this, on(Command4, &Form1::Command4_Click));
+    connect(Command5, &QPushButton::clicked, this, on(Command5, &Form1::Command5_Click));
+    connect(Combo1, &QComboBox::activated, this, on(Combo1, &Form1::Combo1_Click));
+    // An edit of anything else the lines are made from leaves them behind until the next Compute.
+    for (QLineEdit* input : {txtRotationalPeriod, txtMass, txtObliquity, txtPlanetLAN, txtSidRotOffset, txtSMA, txtEccentricity,
+                             txtInclination, txtArgumentOfPerapsis, txtLan, txtMA}) {
+        connect(input, &QLineEdit::textChanged, this, [this] { showLinesCurrent(false); });
+    }
 }
 
-// Start-up: the time fields get the clock's instant while the link is disarmed, then the
-// constants are set and the first lines computed, all before the window is shown.
+// Start-up: one reading of the clock for both time fields, written while the link is disarmed;
+// then the constants are set and the first lines computed, all before the window is shown.
 void Form1::Form_Load() {
-    setText(txtDateandTime, formatDateText(services.readClock(), dateCodec));
-    setText(txtMJD, formatNumber(mjd(services.readClock())));
+    const double now = services.readClock();
+    setText(txtDateandTime, formatDateText(now, dateCodec));
+    setText(txtMJD, formatNumber(mjd(now)));
     linkArmed = true;
     initCentralBodies();
     Command3_Click();
@@ -131,10 +146,18 @@ void Form1::Command3_Click() {
     const std::string offset = textOf(txtSidRotOffset);
     const std::string mjdText = textOf(txtMJD);
     const std::string longitude = textOf(txtLongitude);
-    computeSyncElements({period, mass, obliquity, planetLan, offset, mjdText, longitude, optWest->isChecked()},
-                        constants.pi, constants.gravConst,
-                        [this](SyncElement element, std::string_view text) { setText(elementField(element), text); });
+    try {
+        computeSyncElements({period, mass, obliquity, planetLan, offset, mjdText, longitude, optWest->isChecked()},
+                            constants.pi, constants.gravConst, [this](SyncElement element, std::string_view text) {
+                                const QSignalBlocker ownWrite(elementField(element));
+                                setText(elementField(element), text);
+                            });
+    } catch (const Failure&) {
+        showLinesCurrent(false);
+        throw;
+    }
     Command1_Click();
+    showLinesCurrent(true);
 }
 
 // Copy MJD: the field's text as it stands.
@@ -148,28 +171,43 @@ void Form1::Command5_Click() {
     QCoreApplication::exit(0);
 }
 
-void Form1::Combo1_Click() { selectBody(Combo1->currentText().toStdString(), constants); }
+// A new body changes Generate's gravitational parameter, so the lines wait for the next Compute.
+void Form1::Combo1_Click() {
+    const auto massFactor = constants.massFactor;
+    selectBody(Combo1->currentText().toStdString(), constants);
+    if (constants.massFactor != massFactor) showLinesCurrent(false);
+}
 
-// A date edit rewrites the MJD. A text that is no date counts as serial 0 (MJD 15018); a date
-// whose MJD is out of range leaves the MJD field as it was.
+// A date edit rewrites the MJD. A text that is no date counts as serial 0 (MJD 15018) and the
+// field shows it is none; a failing Compute is skipped, its lines left behind.
 void Form1::txtDateandTime_Change() {
     if (!linkArmed) return;
     double serial = 0.0;
-    skippingFailure([&] { serial = parseDateText(textOf(txtDateandTime), dateCodec); });
+    const bool isDate = skippingFailure([&] { serial = parseDateText(textOf(txtDateandTime), dateCodec); });
+    showDateReading(isDate ? DateReading::Date : DateReading::NoDate);
     linkArmed = false;
-    skippingFailure([&] { setText(txtMJD, formatNumber(mjd(serial))); });
+    if (skippingFailure([&] { setText(txtMJD, formatNumber(mjd(serial))); })) marks.clear(txtMJD);
     linkArmed = true;
     skippingFailure([&] { Command3_Click(); });
 }
 
-// An MJD edit rewrites the date and leaves the MJD text exactly as typed.
+// An MJD edit rewrites the date and leaves the MJD text exactly as typed. An MJD that names no
+// date empties the date field; the lines still follow the MJD, and then the failure is shown.
 void Form1::txtMJD_Change() {
     if (!linkArmed) return;
-    const double serial = dateFromMjd(parseLeadingNumber(textOf(txtMJD)));
+    std::optional<Failure> noDate;
+    std::string dateText;
+    try {
+        dateText = formatDateText(dateFromMjd(parseLeadingNumber(textOf(txtMJD))), dateCodec);
+    } catch (const Failure& failure) {
+        noDate = failure;
+    }
     linkArmed = false;
-    setText(txtDateandTime, formatDateText(serial, dateCodec));
+    setText(txtDateandTime, dateText);
     linkArmed = true;
+    showDateReading(noDate ? DateReading::NoDateForMjd : DateReading::Date);
     Command3_Click();
+    if (noDate) throw *noDate;
 }
 
 void Form1::txtLongitude_Change() { Command3_Click(); }
@@ -177,6 +215,46 @@ void Form1::txtLongitude_Change() { Command3_Click(); }
 void Form1::optEast_Click() { Command3_Click(); }
 
 void Form1::optWest_Click() { Command3_Click(); }
+
+// The date field's look follows what it holds: a date, a text that is no date (with an example
+// of one: the present instant), or nothing, because the MJD names no date.
+void Form1::showDateReading(DateReading reading) {
+    txtDateandTime->setPlaceholderText(reading == DateReading::NoDateForMjd
+                                           ? QStringLiteral("No date: the MJD is outside the years 100 to 9999")
+                                           : QString());
+    switch (reading) {
+    case DateReading::Date: marks.clear(txtDateandTime); break;
+    case DateReading::NoDate: {
+        const QString example = toQString(formatDateText(services.readClock(), dateCodec));
+        marks.mark(txtDateandTime, failureNoteText(Failure(FailureNumber::TypeMismatch),
+                                                   QStringLiteral("Accepts a date and time such as %1, or either alone").arg(example)));
+        break;
+    }
+    case DateReading::NoDateForMjd: marks.mark(txtDateandTime, QString()); break;
+    }
+}
+
+// Lines that may not follow the fields are greyed and cannot be copied.
+void Form1::showLinesCurrent(bool current) {
+    if (current == linesCurrent) return;
+    linesCurrent = current;
+    for (QWidget* shown : std::initializer_list<QWidget*>{List1, Command2, Command4}) shown->setEnabled(current);
+}
+
+// One line of what a control whose event failed accepts.
+QString Form1::acceptedBy(const QWidget* control) const {
+    if (control == txtMJD) {
+        return QStringLiteral("Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)");
+    }
+    if (control == txtLongitude) return QStringLiteral("Accepts a longitude in degrees, such as 122 or -75.5");
+    if (control == optEast || control == optWest) {
+        return QStringLiteral("Needs a longitude and an MJD in range to compute the lines");
+    }
+    if (control == Command2 || control == Command4) {
+        return QStringLiteral("The clipboard did not take the text; another program may hold it. Try again");
+    }
+    return {};
+}
 
 QLineEdit* Form1::elementField(SyncElement element) const {
     switch (element) {

@@ -2,9 +2,9 @@
 
 #include "orbit/central_bodies.hpp"
 #include "orbit/sync_orbit.hpp"
-#include "text/failure.hpp"
 #include "time/date_locale.hpp"
 #include "ui/clipboard.hpp"
+#include "ui/failure_marks.hpp"
 
 #include <QWidget>
 
@@ -22,12 +22,11 @@ class QRadioButton;
 
 namespace skyanchor {
 
-// What the window takes from outside: the clock, the clipboard, the user's date conventions and
-// the way a failure is reported. The defaults are the real ones; tests put in their own.
+// What the window takes from outside: the clock, the clipboard and the user's date conventions.
+// The defaults are the real ones; tests put in their own.
 struct Form1Services {
     std::function<double()> readClock;
     std::shared_ptr<Clipboard> clipboard;
-    std::function<void(QWidget*, const Failure&)> reportFailure;
     DateLocale dateLocale;
 
     [[nodiscard]] static Form1Services system();
@@ -43,6 +42,10 @@ public:
     [[nodiscard]] const BodyConstants& bodyConstants() const { return constants; }
     [[nodiscard]] const std::string& positionLine() const { return rposLine; }
     [[nodiscard]] const std::string& velocityLine() const { return rvelLine; }
+    // False while the list may not hold the lines of the fields as they stand; the list is then
+    // greyed and both copy buttons are disabled.
+    [[nodiscard]] bool areLinesCurrent() const { return linesCurrent; }
+    [[nodiscard]] const FailureMarks& failureMarks() const { return marks; }
 
 private:
     void buildControls();
@@ -62,13 +65,20 @@ private:
     void optEast_Click();
     void optWest_Click();
 
-    void reportingFailures(void (Form1::*handler)());
+    enum class DateReading { Date, NoDate, NoDateForMjd };
+
+    void reportingFailures(QWidget* origin, void (Form1::*handler)());
+    void showDateReading(DateReading reading);
+    void showLinesCurrent(bool current);
+    [[nodiscard]] QString acceptedBy(const QWidget* control) const;
     [[nodiscard]] QLineEdit* elementField(SyncElement element) const;
 
     Form1Services services;
     DateTextCodec dateCodec;
     BodyConstants constants;
     bool linkArmed = false;
+    bool linesCurrent = true;
+    FailureMarks marks{this};
     std::string rposLine;
     std::string rvelLine;
 

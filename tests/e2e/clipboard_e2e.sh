@@ -72,6 +72,14 @@ type_mjd "51544.50"
 click "${copy_mjd[@]}"
 check "MJD text as typed" "51544.50" "$(clipboard)"
 
+# Failures are shown in place: no dialog takes the next key, and lines left behind are not copied.
+type_mjd "30000000"
+click "${copy_mjd[@]}"
+check "every key of an MJD beyond the dates lands" "30000000" "$(clipboard)"
+click 88 60; xdotool key --window "$window" ctrl+a BackSpace; xdotool type --window "$window" "1E+400"; sleep 0.3
+click "${copy_vectors[@]}"
+check "lines of a failed Compute are not copied" "30000000" "$(clipboard)"
+
 click "${west[@]}"
 click "${close_button[@]}"
 set +e
@@ -81,6 +89,17 @@ status=$?
 set -e
 app_pid=
 check "Close ends the program with status 0" 0 "$status"
+
+# The start instant is the present one in UT whatever the zone: the MJD copied right after start.
+for zone in America/New_York Pacific/Kiritimati; do
+  TZ=$zone XDG_RUNTIME_DIR=$workdir "$app" 2>>"$workdir/app.log" &
+  app_pid=$!
+  window=$(timeout 10 xdotool search --sync --name '^Skyanchor Satellite$' | head -n 1)
+  click "${copy_mjd[@]}"
+  offset=$(awk -v mjd="$(clipboard)" -v now="$(date -u +%s)" 'BEGIN { d = (mjd - 40587) * 86400 - now; print (d > -5 && d < 5) ? "within 5 s" : d " s" }')
+  check "$zone: start MJD is the present UT instant" "within 5 s" "$offset"
+  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
+done
 
 echo "$passes passed, $failures failed"
 [[ $failures -eq 0 ]]

@@ -1,7 +1,9 @@
+#include "form1_fixture.hpp"
 #include "qt_printers.hpp"
 #include "test_locales.hpp"
 #include "text/number_text.hpp"
-#include "ui/failure_report.hpp"
+#include "time/date_serial.hpp"
+#include "time/date_text.hpp"
 #include "ui/form1.hpp"
 #include "ui/wrapping_button.hpp"
 
@@ -12,10 +14,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <ctime>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace skyanchor {
@@ -29,31 +36,16 @@ const char* const kWestVelocity = "RVEL-1127.02219995875 1138.41372611666 -2624.
 const char* const kEastPosition = "RPOS 31087153.2070743 -11334910.5632083 26130845.5517158";
 const char* const kEastVelocity = "RVEL-2077.13080399083 -902.154111825446 2079.77377752537";
 
-class FakeClipboard final : public Clipboard {
-public:
-    void clear() override {
-        operations.push_back("clear");
-        text.clear();
-    }
-    void setText(const QString& newText) override {
-        if (refuses) throw Failure(FailureNumber::ClipboardUnavailable);
-        operations.push_back("set");
-        text = newText;
-    }
-    std::vector<std::string> operations;
-    QString text = QStringLiteral("held before");
-    bool refuses = false;
-};
+using test::FakeClipboard;
 
-// The window with a clock that gives two readings one second apart, a clipboard and a failure
-// report that the test can look into, and the United States' date conventions.
+// The window with a clock whose readings are one second apart, a clipboard that the test can look
+// into, and the United States' date conventions.
 class Form1Test : public testing::Test {
 protected:
     void SetUp() override {
         Form1Services services{
             .readClock = [this] { return kStartSerial + kOneSecond * clockReadings++; },
             .clipboard = clipboard,
-            .reportFailure = [this](QWidget*, const Failure& failure) { reported.push_back(failure.number()); },
             .dateLocale = test::kUnitedStates,
         };
         form = std::make_unique<Form1>(std::move(services));
@@ -77,23 +69,30 @@ protected:
         QTest::keyClicks(target, keys);
     }
 
-    QStringList listLines() const {
-        QStringList lines;
-        for (int row = 0; row < list()->count(); ++row) lines << list()->item(row)->text();
-        return lines;
+    QStringList listLines() const { return test::listLinesOf(*form); }
+    QString noteAt(const char* name) const { return form->failureMarks().noteAt(control<QWidget>(name)); }
+    bool isMarked(const char* name) const { return form->failureMarks().isMarked(control<QWidget>(name)); }
+    bool copyButtonsEnabled() const {
+        return control<QPushButton>("Command2")->isEnabled() && control<QPushButton>("Command4")->isEnabled();
+    }
+    // The lines the core gives for the fields as they stand.
+    QStringList linesOfFields() const {
+        const std::optional<VectorLines> lines = test::linesOfFields(*form);
+        if (!lines) return {};
+        return {QString::fromStdString(lines->rpos), QString::fromStdString(lines->rvel)};
     }
 
     int clockReadings = 0;
     int generates = 0;
-    std::vector<int> reported;
     std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
     std::unique_ptr<Form1> form;
 };
 
-TEST_F(Form1Test, StartUpFillsTheTimeFieldsAndComputesOnce) {
-    EXPECT_EQ(clockReadings, 2);
+// One clock reading names the start instant in both fields, even when the clock moves on.
+TEST_F(Form1Test, StartUpFillsTheTimeFieldsFromOneReadingAndComputesOnce) {
+    EXPECT_EQ(clockReadings, 1);
     EXPECT_EQ(text("txtDateandTime"), "12/8/2026 7:23:40 AM");
-    EXPECT_EQ(text("txtMJD").toStdString(), formatNumber(kStartSerial + kOneSecond + 15018));
+    EXPECT_EQ(text("txtMJD").toStdString(), formatNumber(kStartSerial + 15018));
     EXPECT_TRUE(form->isLinkArmed());
     EXPECT_EQ(text("txtSMA"), "42162.9266209506");
     EXPECT_EQ(text("txtInclination"), "23.45");
@@ -254,8 +253,10 @@ TEST_F(Form1Test, PickingABodyChangesNothingUntilTheNextCompute) {
     EXPECT_EQ(form->bodyConstants().massFactor, 320000);
     EXPECT_EQ(listLines(), before);
     EXPECT_EQ(text("txtMass"), "5.973698968E+24");
+    EXPECT_FALSE(copyButtonsEnabled());
 
     control<QPushButton>("Command3")->click();
+    EXPECT_TRUE(copyButtonsEnabled());
     const double earth = parseLeadingNumber(before[1].mid(4).section(' ', 0, 0, QString::SectionSkipEmpty).toStdString());
     const double sun = parseLeadingNumber(listLines()[1].mid(4).section(' ', 0, 0, QString::SectionSkipEmpty).toStdString());
     EXPECT_NEAR(sun / earth, std::sqrt(320000.0), 1e-9);
@@ -266,8 +267,13 @@ TEST_F(Form1Test, ElementEditsWaitForGenerate) {
     const QStringList before = listLines();
     field("txtEccentricity")->setText(QStringLiteral("0.1"));
     EXPECT_EQ(listLines(), before);
+    EXPECT_FALSE(copyButtonsEnabled());
     control<QPushButton>("Command1")->click();
     EXPECT_NE(listLines(), before);
+    EXPECT_FALSE(copyButtonsEnabled());
+    control<QPushButton>("Command3")->click();
+    EXPECT_EQ(listLines(), linesOfFields());
+    EXPECT_TRUE(copyButtonsEnabled());
 }
 
 TEST_F(Form1Test, CopiesTheLinesJoinedByACarriageReturn) {
@@ -294,50 +300,269 @@ TEST_F(Form1Test, LateDatesHaveTheirMjdAndComputeFailuresAreSkipped) {
     EXPECT_EQ(text("txtMJD"), "2958874");
     typeInto("txtDateandTime", QStringLiteral("12/31/9999 11:59:59 PM"));
     EXPECT_EQ(text("txtMJD"), "2973483.99998843");
-    EXPECT_EQ(listLines()[0].toStdString(), form->positionLine());
+    EXPECT_EQ(listLines(), linesOfFields());
     field("txtRotationalPeriod")->setText(QStringLiteral("-1"));
     typeInto("txtDateandTime", QStringLiteral("1/1/2000"));
     EXPECT_EQ(text("txtMJD"), "51544");
-    EXPECT_TRUE(reported.empty());
+    EXPECT_FALSE(isMarked("txtDateandTime"));
     EXPECT_TRUE(form->isLinkArmed());
+    EXPECT_FALSE(form->areLinesCurrent());
+    EXPECT_FALSE(copyButtonsEnabled());
 }
 
-struct ReportedCase {
-    const char* mjd;
-    int number;
-};
+// An MJD typed key by key beyond the last date: every key lands in the field, the lines follow
+// the MJD as typed (also after East and West), the date field shows it names no date, and the MJD
+// field carries the failure with what it accepts until an MJD in range is typed.
+TEST_F(Form1Test, AnMjdBeyondTheDatesKeepsItsLinesAndSaysWhy) {
+    typeInto("txtMJD", QStringLiteral("30000000"));
+    EXPECT_EQ(text("txtMJD"), "30000000");
+    EXPECT_EQ(text("txtDateandTime"), "");
+    EXPECT_EQ(field("txtDateandTime")->placeholderText(), "No date: the MJD is outside the years 100 to 9999");
+    EXPECT_TRUE(isMarked("txtDateandTime"));
+    EXPECT_EQ(noteAt("txtMJD"), "Run-time error '6': Overflow\n"
+                                "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)");
+    ASSERT_EQ(linesOfFields().size(), 2);
+    EXPECT_EQ(listLines(), linesOfFields());
+    EXPECT_TRUE(copyButtonsEnabled());
 
-class Form1ReportedFailures : public Form1Test, public testing::WithParamInterface<ReportedCase> {};
-
-// A failure that used to end the program is reported, and the window carries on as it was.
-TEST_P(Form1ReportedFailures, KeepTheWindowGoing) {
-    typeInto("txtMJD", QStringLiteral("51544.5"));
-    const QString date = text("txtDateandTime");
-    const QStringList lines = listLines();
-    field("txtMJD")->setText(QString::fromLatin1(GetParam().mjd));
-    EXPECT_EQ(reported, std::vector<int>{GetParam().number});
-    EXPECT_EQ(text("txtDateandTime"), date);
-    EXPECT_EQ(listLines(), lines);
-    EXPECT_TRUE(form->isLinkArmed());
-
-    typeInto("txtMJD", QStringLiteral("51544.5"));
     QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
-    EXPECT_EQ(listLines(), QStringList({kEastPosition, kEastVelocity}));
+    EXPECT_EQ(listLines(), linesOfFields());
+    QTest::mouseClick(control<QRadioButton>("optWest"), Qt::LeftButton);
+    EXPECT_EQ(listLines(), linesOfFields());
+    EXPECT_FALSE(isMarked("optWest"));
+
+    typeInto("txtMJD", QStringLiteral("51544.5"));
+    EXPECT_FALSE(isMarked("txtMJD"));
+    EXPECT_FALSE(isMarked("txtDateandTime"));
+    EXPECT_EQ(field("txtDateandTime")->placeholderText(), "");
+    EXPECT_EQ(text("txtDateandTime"), "1/1/2000 12:00:00 PM");
+    EXPECT_EQ(listLines(), QStringList({kWestPosition, kWestVelocity}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Mjds, Form1ReportedFailures,
-                         testing::Values(ReportedCase{"3000000", 6}, ReportedCase{"1E+400", 6},
-                                         ReportedCase{"-642417", 6}));
+// A longitude beyond the double range: Compute fails, so the old lines are greyed and neither copy
+// button can be pressed until a longitude in range brings lines that belong to the fields.
+TEST_F(Form1Test, ALongitudeThatFailsGreysTheLinesAndStopsTheCopies) {
+    typeInto("txtMJD", QStringLiteral("51544.5"));
+    field("txtLongitude")->selectAll();
+    field("txtLongitude")->insert(QStringLiteral("1E+400"));  // as a paste does
+    EXPECT_EQ(noteAt("txtLongitude"), "Run-time error '6': Overflow\nAccepts a longitude in degrees, such as 122 or -75.5");
+    EXPECT_FALSE(form->areLinesCurrent());
+    EXPECT_FALSE(copyButtonsEnabled());
+    EXPECT_FALSE(list()->isEnabled());
+    clipboard->operations.clear();
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    EXPECT_TRUE(clipboard->operations.empty());
+    EXPECT_EQ(clipboard->text, "held before");
 
-TEST_F(Form1Test, AClipboardThatRefusesIsReported) {
+    QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
+    EXPECT_EQ(noteAt("optEast"), "Run-time error '6': Overflow\nNeeds a longitude and an MJD in range to compute the lines");
+    typeInto("txtLongitude", QStringLiteral("122"));
+    EXPECT_FALSE(isMarked("txtLongitude"));
+    EXPECT_TRUE(copyButtonsEnabled());
+    EXPECT_TRUE(list()->isEnabled());
+    EXPECT_EQ(listLines(), QStringList({kEastPosition, kEastVelocity}));
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(clipboard->text, QString(kEastPosition) + '\r' + kEastVelocity);
+}
+
+// The note is a window of its own beside the field; it takes neither the focus nor a key.
+TEST_F(Form1Test, TheNoteStandsBelowTheFieldAndLeavesTheKeysToIt) {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QLineEdit* mjd = field("txtMJD");
+    mjd->setFocus();
+    typeInto("txtMJD", QStringLiteral("3000000"));
+    const QWidget* note = form->failureMarks().shownNote(mjd);
+    ASSERT_NE(note, nullptr);
+    const QPoint fieldBottomLeft = mjd->mapToGlobal(QPoint(0, mjd->height()));
+    EXPECT_EQ(note->geometry().left(), fieldBottomLeft.x());
+    EXPECT_GE(note->geometry().top(), fieldBottomLeft.y());
+    EXPECT_LE(note->geometry().top(), fieldBottomLeft.y() + 4);
+    EXPECT_EQ(QApplication::activeWindow(), form.get());
+    EXPECT_EQ(QApplication::focusWidget(), mjd);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+    EXPECT_EQ(text("txtMJD"), "30000000");
+    EXPECT_NE(form->failureMarks().shownNote(mjd), nullptr);
+
+    typeInto("txtMJD", QStringLiteral("51544.5"));
+    EXPECT_EQ(form->failureMarks().shownNote(mjd), nullptr);
+}
+
+TEST_F(Form1Test, ANoteWaitsForTheWindowAndLeavesWithIt) {
+    typeInto("txtMJD", QStringLiteral("3000000"));
+    EXPECT_EQ(form->failureMarks().shownNote(field("txtMJD")), nullptr);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_NE(form->failureMarks().shownNote(field("txtMJD")), nullptr);
+    form->hide();
+    EXPECT_EQ(form->failureMarks().shownNote(field("txtMJD")), nullptr);
+}
+
+// A date text that is no date (here a day beyond the month) gives MJD 15018 as before, and the
+// field shows it with an example: the present instant's text.
+TEST_F(Form1Test, ADateTextThatIsNoDateIsShownWithAnExample) {
+    typeInto("txtDateandTime", QStringLiteral("1/257/2000"));
+    EXPECT_EQ(text("txtMJD"), "15018");
+    const std::string example = formatDateText(kStartSerial + kOneSecond * (clockReadings - 1), DateTextCodec(test::kUnitedStates));
+    EXPECT_EQ(noteAt("txtDateandTime").toStdString(),
+              "Run-time error '13': Type mismatch\nAccepts a date and time such as " + example + ", or either alone");
+    EXPECT_EQ(listLines(), linesOfFields());
+    typeInto("txtDateandTime", QStringLiteral("1/1/2000"));
+    EXPECT_FALSE(isMarked("txtDateandTime"));
+    EXPECT_EQ(text("txtMJD"), "51544");
+}
+
+// A date edit gives the MJD field a text of its own, so a mark the MJD carried goes with it.
+TEST_F(Form1Test, ADateEditClearsTheMarkOfTheMjdItRewrites) {
+    typeInto("txtMJD", QStringLiteral("-700000"));
+    EXPECT_TRUE(isMarked("txtMJD"));
+    typeInto("txtDateandTime", QStringLiteral("1/1/2000"));
+    EXPECT_FALSE(isMarked("txtMJD"));
+}
+
+TEST_F(Form1Test, AClipboardThatRefusesIsShownAtTheButtonPressed) {
     clipboard->refuses = true;
     const QStringList lines = listLines();
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-    EXPECT_EQ(reported, std::vector<int>{521});
+    EXPECT_EQ(noteAt("Command2"), "Run-time error '521': Can't open Clipboard\n"
+                                  "The clipboard did not take the text; another program may hold it. Try again");
+    EXPECT_FALSE(isMarked("Command4"));
     EXPECT_EQ(clipboard->operations, std::vector<std::string>{"clear"});
     EXPECT_EQ(listLines(), lines);
-    EXPECT_EQ(failureReportText(Failure(FailureNumber::Overflow)), "Run-time error '6':\n\nOverflow");
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    EXPECT_TRUE(isMarked("Command4"));
+
+    clipboard->refuses = false;
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_FALSE(isMarked("Command2"));
+    EXPECT_TRUE(isMarked("Command4"));
 }
+
+struct PaletteCase {
+    const char* name;
+    QColor window;
+    QColor base;
+    QColor text;
+};
+
+void PrintTo(const PaletteCase& palette, std::ostream* out) { *out << palette.name; }
+
+double relativeLuminance(const QColor& color) {
+    const auto linear = [](double channel) { return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+double contrastRatio(const QColor& first, const QColor& second) {
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+class Form1ErrorLook : public Form1Test, public testing::WithParamInterface<PaletteCase> {};
+
+// The error look is clearly redder than the control's own background, its text stays readable,
+// and it goes without a trace: palette and accessible description as they were.
+TEST_P(Form1ErrorLook, ReadsInThePaletteAndGoesWithoutATrace) {
+    QPalette palette(GetParam().window, GetParam().window);
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) palette.setColor(role, GetParam().window);
+    palette.setColor(QPalette::Base, GetParam().base);
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, GetParam().text);
+    }
+    form->setPalette(palette);
+    for (const auto& [name, background, foreground] :
+         {std::tuple{"txtMJD", QPalette::Base, QPalette::Text}, std::tuple{"optEast", QPalette::Window, QPalette::WindowText}}) {
+        SCOPED_TRACE(name);
+        QWidget* marked = control<QWidget>(name);
+        marked->setAccessibleDescription(QStringLiteral("Described"));
+        const QPalette own = marked->palette();
+        field("txtLongitude")->setText(QStringLiteral("1E+400"));
+        QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
+        field("txtMJD")->setText(QStringLiteral("51544.5"));
+        ASSERT_TRUE(form->failureMarks().isMarked(marked));
+        const QColor tint = marked->palette().color(background);
+        const QColor plain = own.color(background);
+        EXPECT_GE(tint.red() - (tint.green() + tint.blue()) / 2, plain.red() - (plain.green() + plain.blue()) / 2 + 50);
+        EXPECT_GE(contrastRatio(marked->palette().color(foreground), tint), 4.5);
+        EXPECT_EQ(marked->accessibleDescription(), "Described\n" + form->failureMarks().noteAt(marked));
+
+        field("txtLongitude")->setText(QStringLiteral("122"));
+        QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
+        field("txtMJD")->setText(QStringLiteral("51544.50"));
+        EXPECT_FALSE(form->failureMarks().isMarked(marked));
+        EXPECT_TRUE(marked->palette() == own);
+        EXPECT_FALSE(marked->testAttribute(Qt::WA_SetPalette));
+        EXPECT_EQ(marked->accessibleDescription(), "Described");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, Form1ErrorLook,
+                         testing::Values(PaletteCase{"light", QColor(239, 239, 239), Qt::white, Qt::black},
+                                         PaletteCase{"dark", QColor(53, 53, 53), QColor(42, 42, 42), QColor(230, 230, 230)}),
+                         [](const testing::TestParamInfo<PaletteCase>& palette) { return std::string(palette.param.name); });
+
+// With the window's own failure display, no dialog ever opens to take the keys: each key of an
+// MJD or a longitude beyond the range lands in its field.
+TEST(Form1Failures, NeverOpenADialog) {
+    Form1Services services = Form1Services::system();
+    services.clipboard = std::make_shared<FakeClipboard>();
+    services.dateLocale = test::kUnitedStates;
+    Form1 form(std::move(services));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    int dialogs = 0;
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            ++dialogs;
+            dialog->close();
+        }
+    });
+    watchdog.start(50);
+    for (const auto& [name, typed] : {std::pair{"txtMJD", "30000000"}, std::pair{"txtLongitude", "1E+400"},
+                                      std::pair{"txtLongitude", "1E+305"}, std::pair{"txtMJD", "-700000"}}) {
+        QLineEdit* target = test::fieldOf(form, name);
+        target->selectAll();
+        QTest::keyClick(target, Qt::Key_Delete);
+        QTest::keyClicks(target, QString::fromLatin1(typed));
+        EXPECT_EQ(target->text(), typed);
+    }
+    EXPECT_EQ(dialogs, 0);
+}
+
+class Form1TimeZone : public testing::TestWithParam<const char*> {};
+
+double utcMjdNow() { return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86'400'000.0 + 40587.0; }
+
+// The start instant is the present in UT whatever the zone, and date and MJD name one second.
+TEST_P(Form1TimeZone, StartsAtThePresentInstantInUt) {
+    const QByteArray savedZone = qgetenv("TZ");
+    qputenv("TZ", GetParam());
+    tzset();
+    Form1Services services = Form1Services::system();
+    services.clipboard = std::make_shared<FakeClipboard>();
+    services.dateLocale = test::kUnitedStates;
+    const double before = utcMjdNow();
+    const Form1 form(std::move(services));
+    const double after = utcMjdNow();
+    qputenv("TZ", savedZone);
+    tzset();
+
+    const double started = parseLeadingNumber(test::textOf(form, "txtMJD"));
+    EXPECT_GE(started, before - kOneSecond);
+    EXPECT_LE(started, after + kOneSecond);
+    EXPECT_NEAR(parseDateText(test::textOf(form, "txtDateandTime"), DateTextCodec(test::kUnitedStates)) + kMjdOfSerialZero, started,
+                kOneSecond / 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zones, Form1TimeZone, testing::Values("America/New_York", "Pacific/Kiritimati", "UTC"),
+                         [](const testing::TestParamInfo<const char*>& zone) {
+                             std::string name = zone.param;
+                             std::replace(name.begin(), name.end(), '/', '_');
+                             return name;
+                         });
 
 TEST_F(Form1Test, CloseHidesTheWindow) {
     form->show();
