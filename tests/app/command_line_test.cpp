@@ -133,15 +133,18 @@ TEST(CommandLine, ThePresentInstantInUniversalTime) {
     const auto mjdNow = [] {
         return duration<double, days::period>(system_clock::now().time_since_epoch()).count() + 40587.0;
     };
-    const double before = mjdNow();
-    const test::ProgramRun run = runProgram({QStringLiteral("--mjd-only")});
-    const double after = mjdNow();
-    ASSERT_EQ(run.status, 0) << testing::PrintToString(run);
-    const double printed = run.out.trimmed().toDouble();
-    constexpr double kTwoSeconds = 2.0 / 86400.0;
-    EXPECT_GE(printed, before - kTwoSeconds) << run.out.toStdString();
-    EXPECT_LE(printed, after + kTwoSeconds) << run.out.toStdString();
-    EXPECT_TRUE(run.out.endsWith(u'\n'));
+    // Zones far from UT on both sides: a clock read in local time would be hours off.
+    for (const char* zone : {"America/New_York", "Pacific/Kiritimati"}) {
+        const double before = mjdNow();
+        const test::ProgramRun run = runProgram({QStringLiteral("--mjd-only")}, {{QStringLiteral("TZ"), QString::fromLatin1(zone)}});
+        const double after = mjdNow();
+        ASSERT_EQ(run.status, 0) << zone << ": " << testing::PrintToString(run);
+        const double printed = run.out.trimmed().toDouble();
+        constexpr double kTwoSeconds = 2.0 / 86400.0;
+        EXPECT_GE(printed, before - kTwoSeconds) << zone << ": " << run.out.toStdString();
+        EXPECT_LE(printed, after + kTwoSeconds) << zone << ": " << run.out.toStdString();
+        EXPECT_TRUE(run.out.endsWith(u'\n'));
+    }
 }
 
 TEST(CommandLine, HelpNeedsNoDisplay) {

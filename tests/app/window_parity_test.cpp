@@ -54,7 +54,6 @@ protected:
         Form1 form(Form1Services{
             .readClock = [] { return 46364.5; },
             .clipboard = std::make_shared<IgnoredClipboard>(),
-            .reportFailure = [](QWidget*, const Failure&) {},
             .dateLocale = dateLocaleOf(QLocale(QStringLiteral("en_US"))),
         });
         typeInto(form, "txtLongitude", inputs.longitude);
@@ -102,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Inputs{"-10", true, true, "March 4, 2026 6:00 PM"}, Inputs{"33", false, true, "7/4/1776"},
                     Inputs{"200", true, true, "12/31/9999 11:59:59 PM"}, Inputs{"5", false, true, "1/1/100"},
                     Inputs{"77", true, true, "2/29/2024 23:59:59"}, Inputs{"0", true, true, "12:00"},
-                    Inputs{"-33.25", false, true, "4 Mar 2026 18:30:15"}),
+                    Inputs{"-33.25", false, true, "4 Mar 2026 18:30:15"}, Inputs{"15", true, false, "3000000"}),
     nameOf);
 
 }  // namespace
