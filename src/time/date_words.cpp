@@ -1,0 +1,47 @@
+#include "time/date_words.hpp"
+
+#include "time/unicode_text.hpp"
+
+#include <algorithm>
+
+namespace skyanchor {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+void WordMeaning::merge(const WordMeaning& other) {
+    if (month == 0) month = other.month;
+    if (dayHalf == 0) dayHalf = other.dayHalf;
+    weekday = weekday || other.weekday;
+    literal = literal || other.literal;
+}
+
+void DateWords::add(std::string_view text, const WordMeaning& meaning) {
+    std::string form = readingForm(text);
+    while (!form.empty() && form.back() == ' ') form.pop_back();
+    form.erase(0, form.find_first_not_of(' '));
+    if (form.empty()) return;
+    auto& bucket = entries_[static_cast<unsigned char>(form.front())];
+    const auto same = std::find_if(bucket.begin(), bucket.end(), [&](const Entry& e) { return e.text == form; });
+    if (same != bucket.end()) {
+        same->meaning.merge(meaning);
+        return;
+    }
+    const auto place = std::find_if(bucket.begin(), bucket.end(), [&](const Entry& e) { return e.text.size() < form.size(); });
+    bucket.insert(place, Entry{std::move(form), meaning});
+}
+
+std::optional<DateWords::Match> DateWords::longestAt(std::string_view text, std::size_t pos) const {
+    const std::string_view rest = text.substr(pos);
+    for (const Entry& entry : entries_[static_cast<unsigned char>(rest.front())]) {
+        if (!rest.starts_with(entry.text)) continue;
+        // "tháng 1" is no match in "tháng 10": a word that ends in a digit ends its number.
+        if (isDigit(entry.text.back()) && rest.size() > entry.text.size() && isDigit(rest[entry.text.size()])) continue;
+        return Match{entry.text.size(), entry.meaning};
+    }
+    return std::nullopt;
+}
+
+}  // namespace skyanchor
