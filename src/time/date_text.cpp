@@ -183,14 +183,24 @@ public:
     }
 
 private:
+    // Where a word can be several things, a month comes first, then a day-half marker, then text
+    // of the patterns, then a weekday; a month name that turns out to be followed by another
+    // month name was a weekday (Breton "Meurzh" is March and Tuesday).
     void readWord(const WordMeaning& meaning) {
         if (meaning.month != 0 && r_.month == 0) {
             r_.month = meaning.month;
+            monthCouldBeWeekday_ = meaning.weekday;
+        } else if (meaning.month != 0 && monthCouldBeWeekday_ && !r_.weekday) {
+            r_.month = meaning.month;
+            r_.weekday = true;
+            monthCouldBeWeekday_ = false;
         } else if (meaning.dayHalf != 0 && r_.dayHalf == 0) {
             r_.dayHalf = meaning.dayHalf;
+        } else if (meaning.literal) {
+            return;
         } else if (meaning.weekday && !r_.weekday) {
             r_.weekday = true;
-        } else if (!meaning.literal) {
+        } else {
             mismatch();
         }
     }
@@ -222,6 +232,7 @@ private:
     const Pieces& pieces_;
     const DateTextCodec& codec_;
     Reading r_;
+    bool monthCouldBeWeekday_ = false;
 };
 
 // One or two digits name a year of 1930 to 2029; more digits name the year as written.

@@ -22,7 +22,10 @@ void DateWords::add(std::string_view text, const WordMeaning& meaning) {
     std::string form = readingForm(text);
     while (!form.empty() && form.back() == ' ') form.pop_back();
     form.erase(0, form.find_first_not_of(' '));
-    if (form.empty()) return;
+    // A name without letters (Dzongkha writes months as "༩") would take numbers for words.
+    bool hasLetter = false;
+    for (std::size_t pos = 0; pos < form.size() && !hasLetter; ++pos) hasLetter = letterLength(form, pos) != 0;
+    if (!hasLetter) return;
     auto& bucket = entries_[static_cast<unsigned char>(form.front())];
     const auto same = std::find_if(bucket.begin(), bucket.end(), [&](const Entry& e) { return e.text == form; });
     if (same != bucket.end()) {

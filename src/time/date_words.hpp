@@ -28,7 +28,8 @@ struct WordMeaning {
 // The locale's words and phrases in reading form (see readingForm), found by longest match.
 class DateWords {
 public:
-    // Adds text (any case, any digits, as the locale writes it) with its meaning; empty texts are skipped.
+    // Adds text (any case, any digits, as the locale writes it) with its meaning; texts without a
+    // letter are skipped.
     void add(std::string_view text, const WordMeaning& meaning);
 
     struct Match {
