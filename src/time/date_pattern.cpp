@@ -45,7 +45,6 @@ bool isFieldLetter(char c) { return std::string_view("dMLyhHmsAatz").find(c) != 
 
 constexpr std::array<std::string_view, 3> kOpeners{"(", "[", "\xEF\xBC\x88"};
 constexpr std::array<std::string_view, 3> kClosers{")", "]", "\xEF\xBC\x89"};
-constexpr std::array<std::string_view, 4> kCommas{",", "\xD8\x8C", "\xEF\xBC\x8C", "\xE3\x80\x81"};
 
 void trimBlanksAtEnd(std::string& text) {
     std::size_t end = text.size();
@@ -70,17 +69,6 @@ void trimBlanksAtStart(std::string& text) {
         pos += blank;
     }
     text.erase(0, pos);
-}
-
-template <std::size_t N>
-bool dropSuffix(std::string& text, const std::array<std::string_view, N>& marks) {
-    for (const auto mark : marks) {
-        if (text.ends_with(mark)) {
-            text.erase(text.size() - mark.size());
-            return true;
-        }
-    }
-    return false;
 }
 
 template <std::size_t N>
@@ -134,7 +122,21 @@ std::vector<RawToken> splitPattern(std::string_view pattern, std::vector<std::st
     return raw;
 }
 
-// Cuts away what only wrapped or introduced each left-out field.
+bool hasLetter(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        if (letterLength(text, pos) != 0) return true;
+    }
+    return false;
+}
+
+template <std::size_t N>
+bool containsAny(std::string_view text, const std::array<std::string_view, N>& marks) {
+    return std::any_of(marks.begin(), marks.end(), [&](std::string_view mark) { return text.find(mark) != std::string_view::npos; });
+}
+
+// Cuts away what only wrapped or introduced each left-out field: punctuation and blanks before
+// it (", t", " (t", ".zzz"), the closing bracket after it, and at the start of a pattern what
+// separated it from the next field. Words ("Klock", "ч.") stay: they belong to the text.
 void dropLeftOutFields(std::vector<RawToken>& raw) {
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (!raw[i].leftOut) continue;
@@ -143,23 +145,26 @@ void dropLeftOutFields(std::vector<RawToken>& raw) {
         bool opened = false;
         if (literalBefore) {
             std::string& before = raw[i - 1].token.literal;
-            trimBlanksAtEnd(before);
-            opened = dropSuffix(before, kOpeners);
-            if (!opened) dropSuffix(before, kCommas);
-            trimBlanksAtEnd(before);
-        }
-        if (literalAfter) {
-            std::string& after = raw[i + 1].token.literal;
-            if (opened) {
-                trimBlanksAtStart(after);
-                dropPrefix(after, kClosers);
-            } else if (!literalBefore || i == 0) {
-                trimBlanksAtStart(after);
-                dropPrefix(after, kCommas);
-                trimBlanksAtStart(after);
-            } else if (dropPrefix(after, kClosers)) {
-                trimBlanksAtStart(after);
+            if (hasLetter(before)) {
+                trimBlanksAtEnd(before);
+            } else {
+                opened = containsAny(before, kOpeners);
+                before.clear();
             }
+        }
+        if (!literalAfter) continue;
+        std::string& after = raw[i + 1].token.literal;
+        if (opened) {
+            trimBlanksAtStart(after);
+            dropPrefix(after, kClosers);
+        } else if (i == 0 || !literalBefore) {
+            if (hasLetter(after)) {
+                trimBlanksAtStart(after);
+            } else {
+                after.clear();
+            }
+        } else if (dropPrefix(after, kClosers)) {
+            trimBlanksAtStart(after);
         }
     }
 }

@@ -21,8 +21,8 @@ struct DateToken {
 // (milliseconds), 'quoted text'. Other letters are text.
 struct DatePattern {
     // What a date text writes: the fields a serial carries. A field it leaves out (weekday, time
-    // zone, milliseconds, letters of no field) takes along the literal that only wrapped or
-    // introduced it: blanks, a bracket pair, a comma before it.
+    // zone, milliseconds, letters of no field) takes along what only wrapped or introduced it:
+    // the punctuation and blanks before it, its closing bracket.
     std::vector<DateToken> tokens;
     // Every run of letters of the pattern's text, as the locale may write it around the fields.
     std::vector<std::string> words;
