@@ -79,6 +79,17 @@ void addDayHalf(DateWords& words, std::string_view marker, int half) {
     for (const std::string_view dropped : {"", ".", " ", ". "}) words.add(without(form, dropped), meaning);
 }
 
+// Whether a gap between numbers is a separator (kept without blanks), blanks in the gap aside.
+bool equalIgnoringBlanks(std::string_view gap, std::string_view separator) {
+    std::size_t matched = 0;
+    for (const char c : gap) {
+        if (c == ' ') continue;
+        if (matched == separator.size() || separator[matched] != c) return false;
+        ++matched;
+    }
+    return matched == separator.size();
+}
+
 std::size_t letterCount(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size();) {
@@ -144,12 +155,16 @@ const std::string& DateTextCodec::dayHalfText(bool afterNoon, bool lowercase) co
     return afterNoon ? locale_.pmText : locale_.amText;
 }
 
-bool DateTextCodec::isTimeSeparator(std::string_view text) const {
-    return std::find(timeSeparators_.begin(), timeSeparators_.end(), text) != timeSeparators_.end();
+bool DateTextCodec::isTimeSeparator(std::string_view gap) const {
+    return std::any_of(timeSeparators_.begin(), timeSeparators_.end(),
+                       [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
 }
 
-bool DateTextCodec::isDateSeparator(std::string_view text) const {
-    return std::find(dateSeparators_.begin(), dateSeparators_.end(), text) != dateSeparators_.end();
+bool DateTextCodec::isColon(std::string_view gap) { return equalIgnoringBlanks(gap, ":"); }
+
+bool DateTextCodec::isDateSeparator(std::string_view gap) const {
+    return std::any_of(dateSeparators_.begin(), dateSeparators_.end(),
+                       [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
 }
 
 int DateTextCodec::monthOfBeginning(std::string_view letters) const {

@@ -48,11 +48,12 @@ public:
     // three letters, as a person may shorten it ("Sept", "decem"); 0 for none.
     [[nodiscard]] int monthOfBeginning(std::string_view letters) const;
 
-    // What stands between two numbers, in reading form without blanks: ":" and what the time
+    // What stands between two numbers (reading form, blanks ignored): ":" and what the time
     // patterns put between hours, minutes and seconds ("." in Finnish, "時" in Japanese).
-    [[nodiscard]] bool isTimeSeparator(std::string_view text) const;
+    [[nodiscard]] bool isTimeSeparator(std::string_view gap) const;
+    [[nodiscard]] static bool isColon(std::string_view gap);
     // What the short date pattern puts between day, month and year.
-    [[nodiscard]] bool isDateSeparator(std::string_view text) const;
+    [[nodiscard]] bool isDateSeparator(std::string_view gap) const;
     // Whether a time written alone could read as a day, month and year (Finnish "1.03.24"): the
     // time is then always written with its date, 30 December 1899 included.
     [[nodiscard]] bool writesDateWithEveryTime() const { return writesDateWithEveryTime_; }

@@ -81,11 +81,17 @@ public:
     Pieces(std::string_view text, const DateTextCodec& codec) {
         std::size_t pos = 0;
         while (pos < text.size()) {
-            if (isDigit(text[pos]) && !codec.words().longestAt(text, pos)) {
+            const char c = text[pos];
+            if (c >= 0 && c < '0') {  // blanks and ASCII punctuation begin no word
+                ++pos;
+                continue;
+            }
+            const auto match = codec.words().longestAt(text, pos);
+            if (isDigit(text[pos]) && !match) {
                 pos = addNumber(text, pos);
             } else if (const std::size_t letter = letterLength(text, pos)) {
-                pos = addWord(text, pos, letter, codec);
-            } else if (const auto match = codec.words().longestAt(text, pos)) {
+                pos = addWord(text, pos, letter, match, codec);
+            } else if (match) {
                 add(wordPiece(pos, pos + match->length, match->meaning));
                 pos += match->length;
             } else {
@@ -113,14 +119,14 @@ private:
     }
 
     // A word of the locale (the longest that starts here), or a beginning of a month name.
-    std::size_t addWord(std::string_view text, std::size_t pos, std::size_t letter, const DateTextCodec& codec) {
+    std::size_t addWord(std::string_view text, std::size_t pos, std::size_t letter,
+                        const std::optional<DateWords::Match>& match, const DateTextCodec& codec) {
         std::size_t runEnd = pos + letter;
         while (runEnd < text.size()) {
             const std::size_t next = letterLength(text, runEnd);
             if (next == 0) break;
             runEnd += next;
         }
-        const auto match = codec.words().longestAt(text, pos);
         const bool wholeWord = match && (pos + match->length >= runEnd || letterLength(text, pos + match->length) == 0);
         if (!wholeWord) {
             if (const int month = codec.monthOfBeginning(text.substr(pos, runEnd - pos))) {
@@ -205,14 +211,10 @@ private:
         }
     }
 
-    // What stands between piece i and the next, without blanks, when the next is a number.
-    [[nodiscard]] std::optional<std::string> gapBeforeNumber(std::size_t i) const {
+    // What stands between piece i and the next, when the next is a number.
+    [[nodiscard]] std::optional<std::string_view> gapBeforeNumber(std::size_t i) const {
         if (i + 1 >= pieces_.size() || !pieces_[i + 1].isNumber) return std::nullopt;
-        std::string gap;
-        for (std::size_t pos = pieces_[i].end; pos < pieces_[i + 1].begin; ++pos) {
-            if (text_[pos] != ' ') gap += text_[pos];
-        }
-        return gap;
+        return text_.substr(pieces_[i].end, pieces_[i + 1].begin - pieces_[i].end);
     }
 
     [[nodiscard]] bool timeSeparatorFollows(std::size_t i) const {
@@ -225,7 +227,7 @@ private:
     [[nodiscard]] bool startsTime(std::size_t i) const {
         const auto gap = gapBeforeNumber(i);
         if (!gap || !codec_.isTimeSeparator(*gap)) return false;
-        return *gap == ":" || !codec_.isDateSeparator(*gap) || r_.dateComplete();
+        return codec_.isColon(*gap) || !codec_.isDateSeparator(*gap) || r_.dateComplete();
     }
 
     std::string_view text_;

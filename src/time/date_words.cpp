@@ -9,6 +9,15 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The UTF-8 bytes of the first character of a non-empty text, as one number.
+std::uint32_t firstCharacterKey(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    std::uint32_t key = 0;
+    for (std::size_t i = 0; i < length && i < text.size(); ++i) key = key << 8 | static_cast<unsigned char>(text[i]);
+    return key;
+}
+
 }  // namespace
 
 void WordMeaning::merge(const WordMeaning& other) {
@@ -26,7 +35,7 @@ void DateWords::add(std::string_view text, const WordMeaning& meaning) {
     bool hasLetter = false;
     for (std::size_t pos = 0; pos < form.size() && !hasLetter; ++pos) hasLetter = letterLength(form, pos) != 0;
     if (!hasLetter) return;
-    auto& bucket = entries_[static_cast<unsigned char>(form.front())];
+    auto& bucket = entries_[firstCharacterKey(form)];
     const auto same = std::find_if(bucket.begin(), bucket.end(), [&](const Entry& e) { return e.text == form; });
     if (same != bucket.end()) {
         same->meaning.merge(meaning);
@@ -38,7 +47,9 @@ void DateWords::add(std::string_view text, const WordMeaning& meaning) {
 
 std::optional<DateWords::Match> DateWords::longestAt(std::string_view text, std::size_t pos) const {
     const std::string_view rest = text.substr(pos);
-    for (const Entry& entry : entries_[static_cast<unsigned char>(rest.front())]) {
+    const auto bucket = entries_.find(firstCharacterKey(rest));
+    if (bucket == entries_.end()) return std::nullopt;
+    for (const Entry& entry : bucket->second) {
         if (!rest.starts_with(entry.text)) continue;
         // "tháng 1" is no match in "tháng 10": a word that ends in a digit ends its number.
         if (isDigit(entry.text.back()) && rest.size() > entry.text.size() && isDigit(rest[entry.text.size()])) continue;

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace skyanchor {
@@ -44,8 +45,8 @@ private:
         std::string text;
         WordMeaning meaning;
     };
-    // By first byte, longest first.
-    std::array<std::vector<Entry>, 256> entries_;
+    // By their first character (its UTF-8 bytes as a number), longest first.
+    std::unordered_map<std::uint32_t, std::vector<Entry>> entries_;
 };
 
 }  // namespace skyanchor

@@ -45,11 +45,14 @@ std::string readingForm(std::string_view text) {
         }
         const CodePoint c = codePointAt(text, pos);
         pos += c.length;
-        if (u_charType(c.value) == U_FORMAT_CHAR) continue;
-        if (u_isdigit(c.value)) {
+        const auto type = static_cast<UCharCategory>(u_charType(c.value));
+        if (type == U_FORMAT_CHAR) continue;
+        if (type == U_DECIMAL_DIGIT_NUMBER) {
             form += static_cast<char>('0' + u_charDigitValue(c.value));
-        } else if (u_isUWhiteSpace(c.value)) {
+        } else if (type == U_SPACE_SEPARATOR || u_isUWhiteSpace(c.value)) {
             form += ' ';
+        } else if (type == U_OTHER_LETTER || type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK) {
+            form.append(text.substr(pos - c.length, c.length));  // no case to fold (CJK, Thai, Tibetan...)
         } else {
             appendUtf8(form, u_foldCase(c.value, U_FOLD_CASE_DEFAULT));
         }
