@@ -71,7 +71,7 @@ private:
     std::string amLowercase_;
     std::string pmLowercase_;
     DateWords words_;
-    std::vector<std::string> monthNamesForBeginnings_;  // reading form, index 0..11 and again
+    std::vector<std::string> monthNamesForBeginnings_;  // reading form: each month's name, then its standalone name
     std::vector<std::string> timeSeparators_{":"};
     std::vector<std::string> dateSeparators_;
     bool writesDateWithEveryTime_ = false;

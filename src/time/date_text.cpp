@@ -87,7 +87,7 @@ public:
                 continue;
             }
             const auto match = codec.words().longestAt(text, pos);
-            if (isDigit(text[pos]) && !match) {
+            if (isDigit(c) && !match) {
                 pos = addNumber(text, pos);
             } else if (const std::size_t letter = letterLength(text, pos)) {
                 pos = addWord(text, pos, letter, match, codec);
@@ -95,7 +95,7 @@ public:
                 add(wordPiece(pos, pos + match->length, match->meaning));
                 pos += match->length;
             } else {
-                ++pos;  // punctuation, blanks, symbols
+                ++pos;  // other punctuation and symbols
             }
         }
     }
