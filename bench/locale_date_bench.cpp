@@ -31,6 +31,8 @@ void formatAndParse(benchmark::State& state, const std::shared_ptr<const skyanch
 // The console report, and at its end the locale with the slowest median.
 class SlowestMedianReporter : public benchmark::ConsoleReporter {
 public:
+    SlowestMedianReporter() : ConsoleReporter(OO_None) {}  // plain text, for logs and scripts
+
     void ReportRuns(const std::vector<Run>& reports) override {
         ConsoleReporter::ReportRuns(reports);
         for (const Run& run : reports) {
