@@ -3,29 +3,141 @@
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+#include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
 
-// Any text reads as a valid serial or fails with type mismatch, in locales of each order of day,
-// month and year; whatever reads as a date writes back to a text that reads as the same second.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const skyanchor::DateTextCodec codecs[] = {
-        skyanchor::DateTextCodec(skyanchor::test::kUnitedStates),
-        skyanchor::DateTextCodec(skyanchor::test::kGermany),
-        skyanchor::DateTextCodec(skyanchor::test::kJapan),
-    };
-    if (size == 0) return 0;
-    const auto& codec = codecs[data[0] % 3];
-    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-    try {
-        const double serial = skyanchor::parseDateText(text, codec);
-        if (!(serial > skyanchor::kSerialLowerBound && serial < skyanchor::kSerialUpperBound)) std::abort();
-        const double again = skyanchor::parseDateText(skyanchor::formatDateText(serial, codec), codec);
-        if (std::abs(again - serial) > 1e-6) std::abort();
-    } catch (const skyanchor::Failure& failure) {
-        if (failure.kind() != skyanchor::FailureNumber::TypeMismatch) std::abort();
+namespace {
+
+using namespace skyanchor;
+using namespace std::chrono;
+
+// The first input byte picks the locale: 'a' the first, 'b' the second, and so on round.
+const std::array<const DateLocale*, 18> kLocales{
+    &test::kUnitedStates, &test::kGermany,   &test::kJapan,    &test::kPlainC,         &test::kRussia,
+    &test::kGreece,       &test::kEgypt,     &test::kIsrael,   &test::kIndia,          &test::kBangladesh,
+    &test::kKorea,        &test::kThailand,  &test::kMyanmar,  &test::kFinland,        &test::kCanadaFrench,
+    &test::kUnitedStatesSpanish, &test::kTaiwan, &test::kIran};
+
+// The text case-folded, without invisible format marks, as ICU sees it.
+icu::UnicodeString folded(std::string_view text) {
+    icu::UnicodeString kept;
+    const icu::UnicodeString all = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
+    for (std::int32_t i = 0; i < all.length(); i = all.moveIndex32(i, 1)) {
+        const UChar32 c = all.char32At(i);
+        if (u_charType(c) != U_FORMAT_CHAR) kept.append(c);
     }
+    return kept.foldCase();
+}
+
+struct TypedNumber {
+    int value;
+    int digits;
+};
+
+// The runs of decimal digits of any script in the text.
+std::vector<TypedNumber> typedNumbers(std::string_view text) {
+    std::vector<TypedNumber> numbers;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    bool inNumber = false;
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c >= 0 && u_charType(c) == U_FORMAT_CHAR) continue;
+        const int digit = c >= 0 && u_isdigit(c) ? u_charDigitValue(c) : -1;
+        if (digit < 0) {
+            inNumber = false;
+        } else if (inNumber && numbers.back().digits < 9) {
+            numbers.back().value = numbers.back().value * 10 + digit;
+            ++numbers.back().digits;
+        } else if (!inNumber) {
+            numbers.push_back({digit, 1});
+            inNumber = true;
+        }
+    }
+    return numbers;
+}
+
+// Whether a name of the month, or its first three letters, stands in the folded text.
+bool monthNamed(const icu::UnicodeString& text, const DateLocale& locale, unsigned month) {
+    for (const auto* names : {&locale.monthNames, &locale.monthAbbreviations, &locale.standaloneMonthNames,
+                              &locale.standaloneMonthAbbreviations}) {
+        icu::UnicodeString name = folded((*names)[month - 1]);
+        while (name.length() > 0 && name.endsWith(icu::UnicodeString(u'.'))) name.truncate(name.length() - 1);
+        if (name.length() > 3) name.truncate(name.moveIndex32(0, 3));
+        if (name.length() > 0 && text.indexOf(name) >= 0) return true;
+    }
+    return false;
+}
+
+// The date read is one that was typed: its day, month and year are among the typed numbers (a
+// year of one or two digits by the 1930-2029 rule) or month names.
+bool dateWasTyped(std::string_view text, const DateLocale& locale, const year_month_day& date) {
+    const auto numbers = typedNumbers(text);
+    const auto typed = [&](int value, bool asYear) {
+        for (const TypedNumber& n : numbers) {
+            const int read = asYear && n.digits <= 2 ? (n.value < 30 ? 2000 + n.value : 1900 + n.value) : n.value;
+            if (read == value) return true;
+        }
+        return false;
+    };
+    const auto month = static_cast<unsigned>(date.month());
+    return typed(static_cast<int>(static_cast<unsigned>(date.day())), false) &&
+           (typed(static_cast<int>(month), false) || monthNamed(folded(text), locale, month)) &&
+           typed(static_cast<int>(date.year()), true);
+}
+
+void checkReading(std::string_view text, const DateTextCodec& codec) {
+    double serial = 0;
+    try {
+        serial = parseDateText(text, codec);
+    } catch (const Failure& failure) {
+        if (failure.kind() != FailureNumber::TypeMismatch) std::abort();
+        return;
+    }
+    if (!(serial > kSerialLowerBound && serial < kSerialUpperBound)) std::abort();
+    const CivilDateTime civil = civilFromSerial(serial);
+    const bool timeAlone = serial >= 0 && serial < 1;
+    if (!timeAlone && !dateWasTyped(text, codec.locale(), civil.date)) std::abort();
+    if (civilFromSerial(parseDateText(formatDateText(serial, codec), codec)) != civil) std::abort();
+}
+
+// Any serial of the range, picked by eight bytes, is written as a text that reads back to its second.
+void checkWriting(const std::uint8_t* bytes, const DateTextCodec& codec) {
+    std::uint64_t pick = 0;
+    std::memcpy(&pick, bytes, sizeof pick);
+    constexpr std::uint64_t kDays = 2958465 + 657434 + 1;
+    const double day = -657434.0 + static_cast<double>(pick % kDays);
+    const double fraction = static_cast<double>(pick / kDays % 86400) / 86400.0;
+    const double serial = day < 0 ? day - fraction : day + fraction;
+    const CivilDateTime civil = civilFromSerial(serial);
+    if (civilFromSerial(parseDateText(formatDateText(serial, codec), codec)) != civil) std::abort();
+}
+
+}  // namespace
+
+// Whatever parseDateText accepts is a real instant of the range that was typed, and writes back
+// to a text that reads as the same second; whatever it refuses fails with type mismatch.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::vector<DateTextCodec> codecs = [] {
+        std::vector<DateTextCodec> all;
+        for (const DateLocale* locale : kLocales) all.emplace_back(*locale);
+        return all;
+    }();
+    if (size == 0) return 0;
+    const DateTextCodec& codec = codecs[static_cast<unsigned char>(data[0] - 'a') % codecs.size()];
+    checkReading(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1), codec);
+    if (size >= 9) checkWriting(data + 1, codec);
     return 0;
 }

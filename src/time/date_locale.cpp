@@ -1,170 +1,137 @@
 #include "time/date_locale.hpp"
 
+#include "time/unicode_text.hpp"
+
 #include <algorithm>
-#include <utility>
+#include <initializer_list>
 
 namespace skyanchor {
 namespace {
 
 using Field = DateToken::Field;
 
-bool isPatternLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isBlank(char c) { return c == ' '; }
+// Used where a locale gives no pattern at all, so that every serial still has a text.
+constexpr std::string_view kFallbackDatePattern = "yyyy-MM-dd";
+constexpr std::string_view kFallbackTimePattern = "HH:mm:ss";
 
-
-void appendLiteral(std::vector<DateToken>& tokens, std::string_view text) {
-    if (text.empty()) return;
-    if (!tokens.empty() && tokens.back().field == Field::Literal) {
-        tokens.back().literal += text;
-    } else {
-        DateToken literal;
-        literal.literal = std::string(text);
-        tokens.push_back(std::move(literal));
-    }
-}
-
-// The token for a run of one pattern letter, or none for what a date text leaves out.
-bool tokenOfRun(char letter, std::size_t count, DateToken& token) {
-    token = DateToken{};
-    token.padded = count >= 2;
-    switch (letter) {
-    case 'd':
-        if (count > 2) return false;  // weekday
-        token.field = Field::Day;
-        return true;
-    case 'M':
-    case 'L':
-        token.field = count == 3 ? Field::MonthAbbreviation : count >= 4 ? Field::MonthName : Field::Month;
-        return true;
-    case 'y':
-        token.field = Field::Year;
-        return true;
-    case 'h':
-        token.field = Field::Hour12;  // a 24-hour clock unless the pattern has a day-half marker
-        return true;
-    case 'H':
-        token.field = Field::Hour24;
-        return true;
-    case 'm':
-        token.field = Field::Minute;
-        return true;
-    case 's':
-        token.field = Field::Second;
-        return true;
-    case 'A':
-    case 'a':
-        token.field = Field::DayHalf;
-        token.lowercase = letter == 'a' && count >= 2;
-        return true;
-    default:
-        return false;  // time zone, milliseconds, weekday names, era: not part of a serial
-    }
-}
-
-void dropTrailingBlanks(std::vector<DateToken>& tokens) {
-    if (tokens.empty() || tokens.back().field != Field::Literal) return;
-    auto& literal = tokens.back().literal;
-    while (!literal.empty() && isBlank(literal.back())) literal.pop_back();
-    if (literal.empty()) tokens.pop_back();
-}
-
-// Blanks at either end only joined a field that was left out ("t HH:mm:ss").
-void trimOuterBlanks(std::vector<DateToken>& tokens) {
-    dropTrailingBlanks(tokens);
-    if (!tokens.empty() && tokens.front().field == Field::Literal) {
-        auto& literal = tokens.front().literal;
-        literal.erase(0, literal.find_first_not_of(' '));
-        if (literal.empty()) tokens.erase(tokens.begin());
-    }
-}
-
-std::vector<DateToken> compilePattern(std::string_view pattern) {
-    std::vector<DateToken> tokens;
-    std::size_t pos = 0;
-    while (pos < pattern.size()) {
-        const char c = pattern[pos];
-        if (c == '\'') {
-            const std::size_t close = pattern.find('\'', pos + 1);
-            const std::size_t end = close == std::string_view::npos ? pattern.size() : close;
-            appendLiteral(tokens, end == pos + 1 ? "'" : pattern.substr(pos + 1, end - pos - 1));
-            pos = end + 1;
-        } else if (isPatternLetter(c)) {
-            std::size_t end = pos;
-            while (end < pattern.size() && pattern[end] == c) ++end;
-            if (c == 'A' && end < pattern.size() && pattern[end] == 'P') ++end;  // "AP"
-            if (c == 'a' && end < pattern.size() && pattern[end] == 'p') ++end;  // "ap"
-            DateToken token;
-            if (tokenOfRun(c, end - pos, token)) {
-                tokens.push_back(token);
-            } else {
-                dropTrailingBlanks(tokens);  // a left-out field takes its blank along: "h:mm:ss AP t"
-            }
-            pos = end;
-        } else {
-            appendLiteral(tokens, pattern.substr(pos, 1));
-            ++pos;
-        }
-    }
-    trimOuterBlanks(tokens);
-    const bool hasDayHalf = std::any_of(tokens.begin(), tokens.end(), [](const DateToken& t) { return t.field == Field::DayHalf; });
-    if (!hasDayHalf) {
-        for (auto& token : tokens) {
-            if (token.field == Field::Hour12) token.field = Field::Hour24;
-        }
-    }
-    return tokens;
-}
-
-std::string withoutTrailingPoint(std::string text) {
-    while (!text.empty() && text.back() == '.') text.pop_back();
-    return text;
-}
-
-bool hasLetter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        return isPatternLetter(c) || static_cast<unsigned char>(c) >= 0x80;
+bool hasField(const std::vector<DateToken>& tokens, std::initializer_list<Field> fields) {
+    return std::any_of(tokens.begin(), tokens.end(), [&](const DateToken& t) {
+        return std::find(fields.begin(), fields.end(), t.field) != fields.end();
     });
 }
 
-std::string withoutBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+std::size_t indexOf(const std::vector<DateToken>& tokens, std::initializer_list<Field> fields) {
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (std::find(fields.begin(), fields.end(), tokens[i].field) != fields.end()) return i;
+    }
+    return tokens.size();
 }
 
-std::size_t indexOf(const std::vector<DateToken>& tokens, std::initializer_list<Field> fields) {
-    for (std::size_t i = 0; i < tokens.size(); ++i)
-        if (std::find(fields.begin(), fields.end(), tokens[i].field) != fields.end()) return i;
-    return tokens.size();
+std::vector<DateToken> tokensOrFallback(std::string_view pattern, std::string_view fallback, Field required) {
+    std::vector<DateToken> tokens = compilePattern(pattern).tokens;
+    return hasField(tokens, {required}) ? tokens : compilePattern(fallback).tokens;
+}
+
+std::string compactForm(std::string_view text) {
+    std::string form = readingForm(text);
+    std::erase(form, ' ');
+    return form;
+}
+
+// The literals between two fields that pass the test, in compact reading form.
+template <typename IsField>
+void addSeparators(const std::vector<DateToken>& tokens, IsField isField, std::vector<std::string>& separators) {
+    for (std::size_t i = 1; i + 1 < tokens.size(); ++i) {
+        if (tokens[i].field != Field::Literal || !isField(tokens[i - 1].field) || !isField(tokens[i + 1].field)) continue;
+        std::string separator = compactForm(tokens[i].literal);
+        if (!separator.empty() && std::find(separators.begin(), separators.end(), separator) == separators.end()) {
+            separators.push_back(std::move(separator));
+        }
+    }
+}
+
+bool isDateField(Field field) { return field != Field::Literal && !isClockField(field) && field != Field::DayHalf; }
+
+std::string withoutTrailingPoint(std::string_view text) {
+    while (!text.empty() && text.back() == '.') text.remove_suffix(1);
+    return std::string(text);
+}
+
+std::string without(std::string_view text, std::string_view characters) {
+    std::string kept;
+    for (const char c : text) {
+        if (characters.find(c) == std::string_view::npos) kept += c;
+    }
+    return kept;
+}
+
+// A name as written and without the point of its abbreviation.
+void addName(DateWords& words, std::string_view name, const WordMeaning& meaning) {
+    words.add(name, meaning);
+    words.add(withoutTrailingPoint(name), meaning);
+}
+
+// A day-half marker as written, and without its points, its inner blanks or both ("a. m.",
+// "a.m.", "a m", "am").
+void addDayHalf(DateWords& words, std::string_view marker, int half) {
+    const WordMeaning meaning{.dayHalf = half};
+    const std::string form = readingForm(marker);
+    for (const std::string_view dropped : {"", ".", " ", ". "}) words.add(without(form, dropped), meaning);
+}
+
+// Whether a gap between numbers is a separator (kept without blanks), blanks in the gap aside.
+bool equalIgnoringBlanks(std::string_view gap, std::string_view separator) {
+    std::size_t matched = 0;
+    for (const char c : gap) {
+        if (c == ' ') continue;
+        if (matched == separator.size() || separator[matched] != c) return false;
+        ++matched;
+    }
+    return matched == separator.size();
+}
+
+std::size_t letterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t letter = letterLength(text, pos);
+        if (letter == 0) return 0;
+        pos += letter;
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace
 
-std::string foldCase(std::string_view text) {
-    std::string folded(text);
-    for (std::size_t i = 0; i < folded.size(); ++i) {
-        auto& c = folded[i];
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        } else if (static_cast<unsigned char>(c) == 0xC3 && i + 1 < folded.size()) {
-            // U+00C0..U+00DE (but not the multiplication sign U+00D7) to U+00E0..U+00FE.
-            auto& next = folded[i + 1];
-            const auto b = static_cast<unsigned char>(next);
-            if (b >= 0x80 && b <= 0x9E && b != 0x97) next = static_cast<char>(b + 0x20);
-        }
-    }
-    return folded;
-}
-
 DateTextCodec::DateTextCodec(const DateLocale& locale)
     : locale_(locale),
-      dateTokens_(compilePattern(locale.shortDatePattern)),
-      timeTokens_(compilePattern(locale.longTimePattern)),
-      foldedAm_(foldCase(locale.amText)),
-      foldedPm_(foldCase(locale.pmText)) {
+      dateTokens_(tokensOrFallback(locale.shortDatePattern, kFallbackDatePattern, Field::Year)),
+      timeTokens_(tokensOrFallback(locale.longTimePattern, kFallbackTimePattern, Field::Minute)),
+      amLowercase_(readingForm(locale.amText)),
+      pmLowercase_(readingForm(locale.pmText)) {
     for (std::size_t m = 0; m < 12; ++m) {
-        foldedNames_[m] = withoutTrailingPoint(foldCase(locale.monthNames[m]));
-        foldedAbbreviations_[m] = withoutTrailingPoint(foldCase(locale.monthAbbreviations[m]));
+        const WordMeaning month{.month = static_cast<int>(m) + 1};
+        for (const auto* names : {&locale.monthNames, &locale.monthAbbreviations, &locale.standaloneMonthNames,
+                                  &locale.standaloneMonthAbbreviations}) {
+            addName(words_, (*names)[m], month);
+        }
+        for (const auto* names : {&locale.monthNames, &locale.standaloneMonthNames}) {
+            monthNamesForBeginnings_.push_back(readingForm((*names)[m]));
+        }
+    }
+    for (std::size_t d = 0; d < 7; ++d) {
+        addName(words_, locale.dayNames[d], WordMeaning::ofWeekday());
+        addName(words_, locale.dayAbbreviations[d], WordMeaning::ofWeekday());
+    }
+    addDayHalf(words_, locale.amText, 1);
+    addDayHalf(words_, locale.pmText, 2);
+    words_.add("am", WordMeaning::ofDayHalf(1));
+    words_.add("pm", WordMeaning::ofDayHalf(2));
+
+    const DatePattern longDate = compilePattern(locale.longDatePattern);
+    for (const auto pattern : {std::string_view(locale.shortDatePattern), std::string_view(locale.longDatePattern),
+                               std::string_view(locale.shortTimePattern), std::string_view(locale.longTimePattern)}) {
+        for (const auto& word : compilePattern(pattern).words) words_.add(word, WordMeaning::ofLiteral());
     }
 
     const auto year = indexOf(dateTokens_, {Field::Year});
@@ -172,51 +139,44 @@ DateTextCodec::DateTextCodec(const DateLocale& locale)
     const auto day = indexOf(dateTokens_, {Field::Day});
     yearFirst_ = year < month && year < day;
     monthBeforeDay_ = month < day;
+    const bool shortHasMonthWord = hasField(dateTokens_, {Field::MonthAbbreviation, Field::MonthName});
+    const auto& wordTokens = shortHasMonthWord ? dateTokens_ : longDate.tokens;
+    yearBeforeDayAroundMonthWord_ = indexOf(wordTokens, {Field::Year}) < indexOf(wordTokens, {Field::Day});
 
-    const auto isClockField = [](const DateToken& t) {
-        return t.field == Field::Hour12 || t.field == Field::Hour24 || t.field == Field::Minute || t.field == Field::Second;
-    };
-    for (std::size_t i = 1; i + 1 < timeTokens_.size(); ++i) {
-        const std::string separator = withoutBlanks(timeTokens_[i].literal);
-        if (timeTokens_[i].field == Field::Literal && isClockField(timeTokens_[i - 1]) &&
-            isClockField(timeTokens_[i + 1]) && !separator.empty()) {
-            timeSeparators_.push_back(separator);
-        }
-    }
-    for (const auto& token : dateTokens_) {
-        if (token.field == Field::Literal && isTimeSeparator(withoutBlanks(token.literal))) timeSeparatorInDates_ = true;
-    }
-    for (const auto* tokens : {&dateTokens_, &timeTokens_}) {
-        for (const auto& token : *tokens) {
-            if (token.field == Field::Literal && hasLetter(token.literal)) wordSeparators_.push_back(foldCase(token.literal));
-        }
-    }
+    addSeparators(dateTokens_, isDateField, dateSeparators_);
+    addSeparators(timeTokens_, isClockField, timeSeparators_);
+    writesDateWithEveryTime_ = std::any_of(timeSeparators_.begin(), timeSeparators_.end(),
+                                           [this](const std::string& s) { return isDateSeparator(s); });
+    addSeparators(compilePattern(locale.shortTimePattern).tokens, isClockField, timeSeparators_);
 }
 
-bool DateTextCodec::isTimeSeparator(std::string_view text) const {
-    return std::find(timeSeparators_.begin(), timeSeparators_.end(), text) != timeSeparators_.end();
+const std::string& DateTextCodec::dayHalfText(bool afterNoon, bool lowercase) const {
+    if (lowercase) return afterNoon ? pmLowercase_ : amLowercase_;
+    return afterNoon ? locale_.pmText : locale_.amText;
 }
 
-int DateTextCodec::monthOfWord(std::string_view word) const {
-    for (std::size_t m = 0; m < 12; ++m) {
-        if (word == foldedNames_[m] || word == foldedAbbreviations_[m]) return static_cast<int>(m) + 1;
-    }
-    // An unambiguous beginning of a month name, as a person may type it ("Sept", "decem").
-    if (word.size() < 3) return 0;
+bool DateTextCodec::isTimeSeparator(std::string_view gap) const {
+    return std::any_of(timeSeparators_.begin(), timeSeparators_.end(),
+                       [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
+}
+
+bool DateTextCodec::isColon(std::string_view gap) { return equalIgnoringBlanks(gap, ":"); }
+
+bool DateTextCodec::isDateSeparator(std::string_view gap) const {
+    return std::any_of(dateSeparators_.begin(), dateSeparators_.end(),
+                       [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
+}
+
+int DateTextCodec::monthOfBeginning(std::string_view letters) const {
+    if (letterCount(letters) < 3) return 0;
     int found = 0;
-    for (std::size_t m = 0; m < 12; ++m) {
-        if (foldedNames_[m].starts_with(word)) {
-            if (found != 0) return 0;
-            found = static_cast<int>(m) + 1;
-        }
+    for (std::size_t i = 0; i < monthNamesForBeginnings_.size(); ++i) {
+        if (!monthNamesForBeginnings_[i].starts_with(letters)) continue;
+        const int month = static_cast<int>(i / 2) + 1;
+        if (found != 0 && found != month) return 0;
+        found = month;
     }
     return found;
-}
-
-int DateTextCodec::dayHalfOfWord(std::string_view word) const {
-    if (word == foldedAm_ || word == "am" || word == "a") return 1;
-    if (word == foldedPm_ || word == "pm" || word == "p") return 2;
-    return 0;
 }
 
 }  // namespace skyanchor

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "time/date_pattern.hpp"
+#include "time/date_words.hpp"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -7,30 +10,26 @@
 
 namespace skyanchor {
 
-// What the date text needs to know of the user's locale, as plain values. Patterns use the usual
-// date-format letters: d dd (day), M MM MMM MMMM (month as number, abbreviation, name), y..yyyy
-// (year), h hh (12-hour when the pattern has a day-half marker), H HH (24-hour), m mm, s ss,
-// AP ap A a (day-half marker), t (time zone), 'quoted text'. Texts are UTF-8.
+// What the date text needs to know of the user's locale, as plain values (patterns as described
+// at DatePattern, texts in UTF-8). A date text is written with the short date and long time
+// patterns; the rest serves to read what people type.
 struct DateLocale {
     std::string shortDatePattern;
     std::string longTimePattern;
-    std::array<std::string, 12> monthNames;
+    std::array<std::string, 12> monthNames;          // as used in dates (Russian "января")
     std::array<std::string, 12> monthAbbreviations;
     std::string amText;
     std::string pmText;
-};
-
-// One element of a compiled pattern.
-struct DateToken {
-    enum class Field { Literal, Day, Month, MonthAbbreviation, MonthName, Year, Hour24, Hour12, Minute, Second, DayHalf };
-    Field field = Field::Literal;
-    bool padded = false;      // two digits
-    bool lowercase = false;   // day-half marker in lower case
-    std::string literal;
+    std::string longDatePattern;
+    std::string shortTimePattern;
+    std::array<std::string, 12> standaloneMonthNames;  // as named alone (Russian "январь")
+    std::array<std::string, 12> standaloneMonthAbbreviations;
+    std::array<std::string, 7> dayNames;  // Monday first
+    std::array<std::string, 7> dayAbbreviations;
 };
 
 // A locale compiled once for fast writing and reading of date texts. The year is always written
-// with four digits (a two-digit year cannot be read back to its century), and the time zone and
+// with four digits (a two-digit year cannot be read back to its century), the time zone and
 // weekday are left out (a serial carries neither).
 class DateTextCodec {
 public:
@@ -40,35 +39,45 @@ public:
     [[nodiscard]] const std::vector<DateToken>& timeTokens() const { return timeTokens_; }
     [[nodiscard]] const DateLocale& locale() const { return locale_; }
 
-    // For reading: names folded to lower case, abbreviations without their trailing point.
-    [[nodiscard]] int monthOfWord(std::string_view foldedWord) const;   // 1..12, or 0
-    [[nodiscard]] int dayHalfOfWord(std::string_view foldedWord) const; // 1 am, 2 pm, or 0
+    // The day-half marker as written, in the locale's case or in lower case.
+    [[nodiscard]] const std::string& dayHalfText(bool afterNoon, bool lowercase) const;
+
+    // Month names, day names, day-half markers and the patterns' words, in reading form.
+    [[nodiscard]] const DateWords& words() const { return words_; }
+    // The month of which a run of letters (reading form) is an unambiguous beginning of at least
+    // three letters, as a person may shorten it ("Sept", "decem"); 0 for none.
+    [[nodiscard]] int monthOfBeginning(std::string_view letters) const;
+
+    // What stands between two numbers (reading form, blanks ignored): ":" and what the time
+    // patterns put between hours, minutes and seconds ("." in Finnish, "時" in Japanese).
+    [[nodiscard]] bool isTimeSeparator(std::string_view gap) const;
+    [[nodiscard]] static bool isColon(std::string_view gap);
+    // What the short date pattern puts between day, month and year.
+    [[nodiscard]] bool isDateSeparator(std::string_view gap) const;
+    // Whether a time written alone could read as a day, month and year (Finnish "1.03.24"): the
+    // time is then always written with its date, 30 December 1899 included.
+    [[nodiscard]] bool writesDateWithEveryTime() const { return writesDateWithEveryTime_; }
+
+    // The order of the numbers in the short date pattern.
     [[nodiscard]] bool yearFirst() const { return yearFirst_; }
     [[nodiscard]] bool monthBeforeDay() const { return monthBeforeDay_; }
-    // ":" and the texts the long time pattern puts between hours, minutes and seconds.
-    [[nodiscard]] bool isTimeSeparator(std::string_view text) const;
-    // Whether one of those also separates the numbers of a short date (as "." does in Finnish).
-    [[nodiscard]] bool timeSeparatorInDates() const { return timeSeparatorInDates_; }
-    // Pattern texts with letters (such as CJK date and time markers) that separate numbers.
-    [[nodiscard]] const std::vector<std::string>& wordSeparators() const { return wordSeparators_; }
+    // Where the month is a word: whether the year comes before the day.
+    [[nodiscard]] bool yearBeforeDayAroundMonthWord() const { return yearBeforeDayAroundMonthWord_; }
 
 private:
     DateLocale locale_;
     std::vector<DateToken> dateTokens_;
     std::vector<DateToken> timeTokens_;
-    std::array<std::string, 12> foldedNames_;
-    std::array<std::string, 12> foldedAbbreviations_;
-    std::string foldedAm_;
-    std::string foldedPm_;
+    std::string amLowercase_;
+    std::string pmLowercase_;
+    DateWords words_;
+    std::vector<std::string> monthNamesForBeginnings_;  // reading form: each month's name, then its standalone name
+    std::vector<std::string> timeSeparators_{":"};
+    std::vector<std::string> dateSeparators_;
+    bool writesDateWithEveryTime_ = false;
     bool yearFirst_ = false;
     bool monthBeforeDay_ = false;
-    std::vector<std::string> timeSeparators_{":"};
-    bool timeSeparatorInDates_ = false;
-    std::vector<std::string> wordSeparators_;
+    bool yearBeforeDayAroundMonthWord_ = false;
 };
-
-// Lower case for ASCII and for the Latin-1 letters (enough for the month names of European
-// languages); other characters are kept as they are.
-[[nodiscard]] std::string foldCase(std::string_view text);
 
 }  // namespace skyanchor

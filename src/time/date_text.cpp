@@ -2,6 +2,7 @@
 
 #include "text/failure.hpp"
 #include "time/date_serial.hpp"
+#include "time/unicode_text.hpp"
 
 #include <array>
 #include <chrono>
@@ -27,7 +28,8 @@ void appendNumber(std::string& text, unsigned value, unsigned minDigits) {
 }
 
 void appendFields(std::string& text, const std::vector<DateToken>& tokens, const CivilDateTime& civil,
-                  const DateLocale& locale) {
+                  const DateTextCodec& codec) {
+    const DateLocale& locale = codec.locale();
     const auto month = static_cast<unsigned>(civil.date.month());
     const hh_mm_ss<seconds> time{civil.timeOfDay};
     const auto hour = static_cast<unsigned>(time.hours().count());
@@ -44,87 +46,103 @@ void appendFields(std::string& text, const std::vector<DateToken>& tokens, const
         case Field::Hour12: appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, width); break;
         case Field::Minute: appendNumber(text, static_cast<unsigned>(time.minutes().count()), width); break;
         case Field::Second: appendNumber(text, static_cast<unsigned>(time.seconds().count()), width); break;
-        case Field::DayHalf: {
-            const std::string& marker = hour < 12 ? locale.amText : locale.pmText;
-            text += token.lowercase ? foldCase(marker) : marker;
-            break;
-        }
+        case Field::DayHalf: text += codec.dayHalfText(hour >= 12, token.lowercase); break;
         }
     }
 }
 
-// The pieces of a typed date text: numbers, words and what separates them.
+[[noreturn]] void mismatch() { throw Failure(FailureNumber::TypeMismatch); }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number or a meaningful word of a typed text (in reading form); the locale's pattern words
+// and all punctuation between them are left in the gaps.
 struct Piece {
-    enum class Kind { Number, Word, Separator } kind;
-    std::string_view text;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool isNumber = false;
     int value = 0;
+    WordMeaning meaning;
 };
+
+Piece wordPiece(std::size_t begin, std::size_t end, const WordMeaning& meaning) {
+    Piece piece;
+    piece.begin = begin;
+    piece.end = end;
+    piece.meaning = meaning;
+    return piece;
+}
 
 constexpr std::size_t kMaxPieces = 24;
 constexpr std::size_t kMaxDigits = 9;
 
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-bool isWordByte(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
-}
-
-// Blanks that locales put between a time and its day-half marker, besides the plain one.
-std::size_t unicodeBlankLength(std::string_view rest) {
-    for (const std::string_view blank : {"\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89", "\xE3\x80\x80"}) {
-        if (rest.starts_with(blank)) return blank.size();
-    }
-    return 0;
-}
-
 class Pieces {
 public:
-    Pieces(std::string_view folded, const DateTextCodec& codec) {
+    Pieces(std::string_view text, const DateTextCodec& codec) {
         std::size_t pos = 0;
-        while (pos < folded.size()) {
-            const std::string_view rest = folded.substr(pos);
-            std::size_t length = separatorLength(rest, codec);
-            Piece::Kind kind = Piece::Kind::Separator;
-            if (length == 0 && isAsciiDigit(rest[0])) {
-                while (length < rest.size() && isAsciiDigit(rest[length])) ++length;
-                kind = Piece::Kind::Number;
-            } else if (length == 0 && isWordByte(rest[0])) {
-                while (length < rest.size() && isWordByte(rest[length]) && unicodeBlankLength(rest.substr(length)) == 0)
-                    ++length;
-                kind = Piece::Kind::Word;
-            } else if (length == 0) {
-                length = 1;
+        while (pos < text.size()) {
+            const char c = text[pos];
+            if (c >= 0 && c < '0') {  // blanks and ASCII punctuation begin no word
+                ++pos;
+                continue;
             }
-            add(kind, rest.substr(0, length));
-            pos += length;
+            const auto match = codec.words().longestAt(text, pos);
+            if (isDigit(c) && !match) {
+                pos = addNumber(text, pos);
+            } else if (const std::size_t letter = letterLength(text, pos)) {
+                pos = addWord(text, pos, letter, match, codec);
+            } else if (match) {
+                add(wordPiece(pos, pos + match->length, match->meaning));
+                pos += match->length;
+            } else {
+                ++pos;  // other punctuation and symbols
+            }
         }
     }
 
     [[nodiscard]] std::size_t size() const { return count_; }
     [[nodiscard]] const Piece& operator[](std::size_t i) const { return pieces_[i]; }
-    [[nodiscard]] bool is(std::size_t i, Piece::Kind kind) const { return i < count_ && pieces_[i].kind == kind; }
 
 private:
-    static std::size_t separatorLength(std::string_view rest, const DateTextCodec& codec) {
-        if (const std::size_t blank = unicodeBlankLength(rest)) return blank;
-        for (const auto& word : codec.wordSeparators()) {
-            if (rest.starts_with(word)) return word.size();
+    std::size_t addNumber(std::string_view text, std::size_t pos) {
+        Piece piece;
+        piece.begin = pos;
+        piece.isNumber = true;
+        while (pos < text.size() && isDigit(text[pos])) {
+            if (pos - piece.begin == kMaxDigits) mismatch();
+            piece.value = piece.value * 10 + (text[pos] - '0');
+            ++pos;
         }
-        return 0;
+        piece.end = pos;
+        add(piece);
+        return pos;
     }
 
-    void add(Piece::Kind kind, std::string_view text) {
-        if (kind == Piece::Kind::Separator && count_ > 0 && pieces_[count_ - 1].kind == Piece::Kind::Separator) {
-            auto& last = pieces_[count_ - 1].text;
-            last = std::string_view(last.data(), last.size() + text.size());
-            return;
+    // A word of the locale (the longest that starts here), or a beginning of a month name.
+    std::size_t addWord(std::string_view text, std::size_t pos, std::size_t letter,
+                        const std::optional<DateWords::Match>& match, const DateTextCodec& codec) {
+        std::size_t runEnd = pos + letter;
+        while (runEnd < text.size()) {
+            const std::size_t next = letterLength(text, runEnd);
+            if (next == 0) break;
+            runEnd += next;
         }
-        if (count_ == kMaxPieces || (kind == Piece::Kind::Number && text.size() > kMaxDigits)) {
-            throw Failure(FailureNumber::TypeMismatch);
+        const bool wholeWord = match && (pos + match->length >= runEnd || letterLength(text, pos + match->length) == 0);
+        if (!wholeWord) {
+            if (const int month = codec.monthOfBeginning(text.substr(pos, runEnd - pos))) {
+                add(wordPiece(pos, runEnd, WordMeaning::ofMonth(month)));
+                return runEnd;
+            }
         }
-        Piece piece{.kind = kind, .text = text};
-        if (kind == Piece::Kind::Number) {
-            for (const char c : text) piece.value = piece.value * 10 + (c - '0');
-        }
+        if (!match) mismatch();  // a word that is no date word of the locale
+        add(wordPiece(pos, pos + match->length, match->meaning));
+        return pos + match->length;
+    }
+
+    void add(const Piece& piece) {
+        const WordMeaning& m = piece.meaning;
+        if (!piece.isNumber && m.month == 0 && m.dayHalf == 0 && !m.weekday) return;  // a pattern word only
+        if (count_ == kMaxPieces) mismatch();
         pieces_[count_++] = piece;
     }
 
@@ -141,6 +159,7 @@ struct Reading {
     std::array<DateNumber, 3> dateNumbers{};
     std::size_t dateCount = 0;
     int month = 0;
+    bool weekday = false;
     std::array<int, 3> timeNumbers{};
     std::size_t timeCount = 0;
     int dayHalf = 0;
@@ -148,42 +167,75 @@ struct Reading {
     [[nodiscard]] bool dateComplete() const { return dateCount == 3 || (month != 0 && dateCount == 2); }
 };
 
-[[noreturn]] void mismatch() { throw Failure(FailureNumber::TypeMismatch); }
+class Reader {
+public:
+    Reader(std::string_view text, const Pieces& pieces, const DateTextCodec& codec)
+        : text_(text), pieces_(pieces), codec_(codec) {}
 
-Reading readPieces(const Pieces& pieces, const DateTextCodec& codec) {
-    Reading r;
-    const auto isTimeSeparator = [&](std::size_t i) {
-        if (!pieces.is(i, Piece::Kind::Separator)) return false;
-        std::string_view text = pieces[i].text;
-        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-        while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-        if (text == ":") return true;
-        return codec.isTimeSeparator(text) && (!codec.timeSeparatorInDates() || r.dateComplete());
-    };
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const Piece& piece = pieces[i];
-        if (piece.kind == Piece::Kind::Number && r.timeCount == 0 && isTimeSeparator(i + 1) &&
-            pieces.is(i + 2, Piece::Kind::Number)) {
-            r.timeNumbers[r.timeCount++] = piece.value;
-            while (r.timeCount < 3 && isTimeSeparator(i + 1) && pieces.is(i + 2, Piece::Kind::Number)) {
-                i += 2;
-                r.timeNumbers[r.timeCount++] = pieces[i].value;
-            }
-        } else if (piece.kind == Piece::Kind::Number) {
-            if (r.dateCount == 3) mismatch();
-            r.dateNumbers[r.dateCount++] = DateNumber{piece.value, piece.text.size()};
-        } else if (piece.kind == Piece::Kind::Word) {
-            if (const int month = codec.monthOfWord(piece.text); month != 0 && r.month == 0) {
-                r.month = month;
-            } else if (const int half = codec.dayHalfOfWord(piece.text); half != 0 && r.dayHalf == 0) {
-                r.dayHalf = half;
+    Reading read() {
+        for (std::size_t i = 0; i < pieces_.size(); ++i) {
+            const Piece& piece = pieces_[i];
+            if (piece.isNumber && r_.timeCount == 0 && startsTime(i)) {
+                r_.timeNumbers[r_.timeCount++] = piece.value;
+                while (r_.timeCount < 3 && timeSeparatorFollows(i)) r_.timeNumbers[r_.timeCount++] = pieces_[++i].value;
+            } else if (piece.isNumber) {
+                if (r_.dateCount == 3) mismatch();
+                r_.dateNumbers[r_.dateCount++] = DateNumber{piece.value, piece.end - piece.begin};
             } else {
-                mismatch();
+                readWord(piece.meaning);
             }
         }
+        return r_;
     }
-    return r;
-}
+
+private:
+    // Where a word can be several things, a month comes first, then a day-half marker, then text
+    // of the patterns, then a weekday; a month name that turns out to be followed by another
+    // month name was a weekday (Breton "Meurzh" is March and Tuesday).
+    void readWord(const WordMeaning& meaning) {
+        if (meaning.month != 0 && r_.month == 0) {
+            r_.month = meaning.month;
+            monthCouldBeWeekday_ = meaning.weekday;
+        } else if (meaning.month != 0 && monthCouldBeWeekday_ && !r_.weekday) {
+            r_.month = meaning.month;
+            r_.weekday = true;
+            monthCouldBeWeekday_ = false;
+        } else if (meaning.dayHalf != 0 && r_.dayHalf == 0) {
+            r_.dayHalf = meaning.dayHalf;
+        } else if (meaning.literal) {
+            return;
+        } else if (meaning.weekday && !r_.weekday) {
+            r_.weekday = true;
+        } else {
+            mismatch();
+        }
+    }
+
+    // What stands between piece i and the next, when the next is a number.
+    [[nodiscard]] std::optional<std::string_view> gapBeforeNumber(std::size_t i) const {
+        if (i + 1 >= pieces_.size() || !pieces_[i + 1].isNumber) return std::nullopt;
+        return text_.substr(pieces_[i].end, pieces_[i + 1].begin - pieces_[i].end);
+    }
+
+    [[nodiscard]] bool timeSeparatorFollows(std::size_t i) const {
+        const auto gap = gapBeforeNumber(i);
+        return gap && codec_.isTimeSeparator(*gap);
+    }
+
+    // A separator that also parts the numbers of a date ("." in Finnish) begins a time only
+    // after a whole date.
+    [[nodiscard]] bool startsTime(std::size_t i) const {
+        const auto gap = gapBeforeNumber(i);
+        if (!gap || !codec_.isTimeSeparator(*gap)) return false;
+        return codec_.isColon(*gap) || !codec_.isDateSeparator(*gap) || r_.dateComplete();
+    }
+
+    std::string_view text_;
+    const Pieces& pieces_;
+    const DateTextCodec& codec_;
+    Reading r_;
+    bool monthCouldBeWeekday_ = false;
+};
 
 // One or two digits name a year of 1930 to 2029; more digits name the year as written.
 int fullYear(const DateNumber& year) {
@@ -192,14 +244,17 @@ int fullYear(const DateNumber& year) {
 }
 
 std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& codec) {
-    if (r.month == 0 && r.dateCount == 0) return std::nullopt;
+    if (r.month == 0 && r.dateCount == 0) {
+        if (r.weekday) mismatch();
+        return std::nullopt;
+    }
     if (r.dateCount != (r.month != 0 ? 2u : 3u)) mismatch();
     const auto& n = r.dateNumbers;
     int y = 0;
     int m = r.month;
     int d = 0;
     if (r.month != 0) {
-        const bool yearFirst = n[0].digits > 2 || (codec.yearFirst() && n[1].digits <= 2);
+        const bool yearFirst = n[0].digits > 2 || (n[1].digits <= 2 && codec.yearBeforeDayAroundMonthWord());
         y = fullYear(yearFirst ? n[0] : n[1]);
         d = (yearFirst ? n[1] : n[0]).value;
     } else if (n[0].digits > 2 || codec.yearFirst()) {
@@ -237,22 +292,23 @@ std::optional<seconds> timeOf(const Reading& r) {
 std::string formatDateText(double serial, const DateTextCodec& codec) {
     const CivilDateTime civil = civilFromSerial(serial);
     std::string text;
-    text.reserve(32);
-    if (civil.date == kSerialZeroDate) {
-        appendFields(text, codec.timeTokens(), civil, codec.locale());
+    text.reserve(48);
+    if (civil.date == kSerialZeroDate && !codec.writesDateWithEveryTime()) {
+        appendFields(text, codec.timeTokens(), civil, codec);
     } else {
-        appendFields(text, codec.dateTokens(), civil, codec.locale());
+        appendFields(text, codec.dateTokens(), civil, codec);
         if (civil.timeOfDay != seconds{0}) {
             text += ' ';
-            appendFields(text, codec.timeTokens(), civil, codec.locale());
+            appendFields(text, codec.timeTokens(), civil, codec);
         }
     }
     return text;
 }
 
 double parseDateText(std::string_view text, const DateTextCodec& codec) {
-    const std::string folded = foldCase(text);
-    const Reading reading = readPieces(Pieces(folded, codec), codec);
+    const std::string form = readingForm(text);
+    const Pieces pieces(form, codec);
+    const Reading reading = Reader(form, pieces, codec).read();
     const std::optional<year_month_day> date = dateOf(reading, codec);
     const std::optional<seconds> time = timeOf(reading);
     if (!date && !time) mismatch();

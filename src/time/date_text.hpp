@@ -8,15 +8,18 @@
 namespace skyanchor {
 
 // The locale's short date, one blank and its long time; the time is left out at exactly midnight
-// and the date on 30 December 1899 (a serial from 0 up to 1 is written as a time alone).
-// The time of day is rounded to the nearest second. Throws Failure(Overflow) for a serial outside
-// 1 January 100 .. 31 December 9999 or not finite: no text could name it.
+// and the date on 30 December 1899 (a serial from 0 up to 1 is written as a time alone), unless
+// a time alone could read as a date in the locale: then that day is written like any other.
+// Digits are ASCII; the time of day is rounded to the nearest second. Throws Failure(Overflow)
+// for a serial outside 1 January 100 .. 31 December 9999 or not finite: no text could name it.
 [[nodiscard]] std::string formatDateText(double serial, const DateTextCodec& codec);
 
-// Reads a date and/or a time as a person types them in the locale: numbers in the locale's order
-// of day, month and year with any separators, month names and abbreviations in any letter case,
-// "h:mm" or "h:mm:ss" with an optional day-half marker. A date alone is midnight; a time alone is
-// on 30 December 1899. Throws Failure(TypeMismatch) for a text that is no date or time.
+// Reads a date and/or a time as people write them in the locale: numbers in the locale's order
+// of day, month and year with any separators and in any script's digits, month names (as used
+// in dates and standalone, abbreviated or shortened) and weekday names in any letter case, the
+// words of the locale's patterns, "h:mm" or "h:mm:ss" or the locale's own time separators with
+// an optional day-half marker. One or two year digits name 1930..2029. A date alone is midnight;
+// a time alone is on 30 December 1899. Throws Failure(TypeMismatch) for a text that is no date or time.
 [[nodiscard]] double parseDateText(std::string_view text, const DateTextCodec& codec);
 
 }  // namespace skyanchor

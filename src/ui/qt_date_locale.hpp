@@ -6,8 +6,8 @@
 
 namespace skyanchor {
 
-// The user's date conventions as the date text needs them: short date and long time patterns,
-// month names and abbreviations as used inside dates, and the day-half markers.
+// The user's date conventions as the date text needs them: date and time patterns, month and
+// weekday names (as used in dates and standalone), and the day-half markers.
 [[nodiscard]] DateLocale dateLocaleOf(const QLocale& locale);
 
 }  // namespace skyanchor

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iomanip>
 #include <limits>
+#include <ostream>
 
 namespace skyanchor {
 namespace {
@@ -14,11 +16,22 @@ CivilDateTime civil(int y, unsigned m, unsigned d, int h = 0, int min = 0, int s
     return CivilDateTime{year{y} / month{m} / day{d}, hours{h} + minutes{min} + seconds{s}};
 }
 
+// "2000-01-01 43200 s": the day and the second of the day.
+void printCivil(const CivilDateTime& c, std::ostream* out) {
+    *out << static_cast<int>(c.date.year()) << '-' << static_cast<unsigned>(c.date.month()) << '-'
+         << static_cast<unsigned>(c.date.day()) << ' ' << c.timeOfDay.count() << " s";
+}
+
 struct MjdCase {
     double mjd;
     double serial;
     CivilDateTime civil;
 };
+
+void PrintTo(const MjdCase& c, std::ostream* out) {
+    *out << std::setprecision(17) << "MJD " << c.mjd << " serial " << c.serial << ' ';
+    printCivil(c.civil, out);
+}
 
 class MjdToCivil : public testing::TestWithParam<MjdCase> {};
 
@@ -83,6 +96,11 @@ struct RoundingCase {
     double serial;
     CivilDateTime civil;
 };
+
+void PrintTo(const RoundingCase& c, std::ostream* out) {
+    *out << std::setprecision(17) << "serial " << c.serial << ' ';
+    printCivil(c.civil, out);
+}
 
 class SerialRounding : public testing::TestWithParam<RoundingCase> {};
 

@@ -1,0 +1,74 @@
+#include "time/unicode_text.hpp"
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+#include <array>
+#include <cstdint>
+
+namespace skyanchor {
+namespace {
+
+struct CodePoint {
+    UChar32 value;
+    std::size_t length;
+};
+
+CodePoint codePointAt(std::string_view text, std::size_t pos) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    auto next = static_cast<std::int32_t>(pos);
+    UChar32 value = 0;
+    U8_NEXT(bytes, next, length, value);
+    return {value < 0 ? 0xFFFD : value, static_cast<std::size_t>(next) - pos};
+}
+
+void appendUtf8(std::string& text, UChar32 value) {
+    std::array<std::uint8_t, U8_MAX_LENGTH> bytes{};
+    std::int32_t length = 0;
+    U8_APPEND_UNSAFE(bytes.data(), length, static_cast<std::uint32_t>(value));
+    text.append(reinterpret_cast<const char*>(bytes.data()), static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+std::string readingForm(std::string_view text) {
+    std::string form;
+    form.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char byte = text[pos];
+        if (byte >= 0 && byte < 0x7F && byte != '\t') {  // ASCII, most of every date text
+            form += byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
+            ++pos;
+            continue;
+        }
+        const CodePoint c = codePointAt(text, pos);
+        pos += c.length;
+        const auto type = static_cast<UCharCategory>(u_charType(c.value));
+        if (type == U_FORMAT_CHAR) continue;
+        if (type == U_DECIMAL_DIGIT_NUMBER) {
+            form += static_cast<char>('0' + u_charDigitValue(c.value));
+        } else if (type == U_SPACE_SEPARATOR || u_isUWhiteSpace(c.value)) {
+            form += ' ';
+        } else if (type == U_OTHER_LETTER || type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK) {
+            form.append(text.substr(pos - c.length, c.length));  // no case to fold (CJK, Thai, Tibetan...)
+        } else {
+            appendUtf8(form, u_foldCase(c.value, U_FOLD_CASE_DEFAULT));
+        }
+    }
+    return form;
+}
+
+std::size_t letterLength(std::string_view text, std::size_t pos) {
+    const CodePoint c = codePointAt(text, pos);
+    return (U_GET_GC_MASK(c.value) & (U_GC_L_MASK | U_GC_M_MASK)) != 0 ? c.length : 0;
+}
+
+std::size_t blankLength(std::string_view text, std::size_t pos) {
+    if (text[pos] == ' ') return 1;
+    const CodePoint c = codePointAt(text, pos);
+    return u_isUWhiteSpace(c.value) && u_charType(c.value) == U_SPACE_SEPARATOR ? c.length : 0;
+}
+
+}  // namespace skyanchor

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace skyanchor {
+
+// The form in which date texts and the locale's words are compared (UTF-8): letters case-folded,
+// every Unicode decimal digit as its ASCII digit, every blank as ' ', invisible format marks
+// (direction marks, joiners) left out. Bytes that are no valid UTF-8 become U+FFFD.
+[[nodiscard]] std::string readingForm(std::string_view text);
+
+// The number of bytes of the letter (or combining mark) that starts text at pos, or 0 when
+// something else starts there.
+[[nodiscard]] std::size_t letterLength(std::string_view text, std::size_t pos);
+
+// The number of bytes of the blank (plain, no-break, thin, ideographic) that starts text at pos, or 0.
+[[nodiscard]] std::size_t blankLength(std::string_view text, std::size_t pos);
+
+}  // namespace skyanchor
