@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <array>
 #include <map>
@@ -80,7 +81,8 @@ constexpr double kSmallestCaptionShare = 7.0 / 9.0;
 
 void Form1::buildControls() {
     setWindowTitle(QStringLiteral("Skyanchor Satellite"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/org.skyanchor.Satellite.svg")));
+    // Drawn from SVG at several sizes once the window is up, so that start-up does not wait for it.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/org.skyanchor.Satellite.svg"))); });
     const TwipScale scale = TwipScale::forFont(font());
     resize(scale.size(6345, 4635));
     setMinimumSize(size());
