@@ -206,20 +206,25 @@ TEST_P(Form1Fonts, FitsTheButtonCaptionsInOneFont) {
     }
 }
 
-// The two lines in full, in Inconsolata at the window's own text size, with no scrolling.
+// The two lines in full, in Inconsolata at the window's own text size, with no scrolling, for
+// longitudes and instants whose lines are among the longest.
 TEST_P(Form1Fonts, ShowsBothLinesInFull) {
     auto* list = window.control<QListWidget>("List1");
-    for (const char* mjd : {"51544.5", "60000.25", "0"}) {
-        window.control<QLineEdit>("txtMJD")->setText(QString::fromLatin1(mjd));
-        ASSERT_EQ(list->count(), 2);
-        QApplication::processEvents();
-        const QFontMetrics metrics(list->font());
-        for (int row = 0; row < 2; ++row) {
-            EXPECT_LE(metrics.horizontalAdvance(list->item(row)->text()), list->viewport()->width()) << mjd << " row " << row;
-            EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(row)))) << mjd << " row " << row;
+    const QFontMetrics metrics(list->font());
+    for (const char* longitude : {"122", "0", "90", "179.999"}) {
+        window.control<QLineEdit>("txtLongitude")->setText(QString::fromLatin1(longitude));
+        for (const char* mjd : {"51544.5", "60000.25", "0"}) {
+            window.control<QLineEdit>("txtMJD")->setText(QString::fromLatin1(mjd));
+            ASSERT_EQ(list->count(), 2);
+            QApplication::processEvents();
+            for (int row = 0; row < 2; ++row) {
+                const QString line = list->item(row)->text();
+                EXPECT_LE(metrics.horizontalAdvance(line), list->viewport()->width()) << line.toStdString();
+                EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(row)))) << line.toStdString();
+            }
+            EXPECT_FALSE(list->horizontalScrollBar()->isVisible()) << longitude << " " << mjd;
+            EXPECT_FALSE(list->verticalScrollBar()->isVisible()) << longitude << " " << mjd;
         }
-        EXPECT_FALSE(list->horizontalScrollBar()->isVisible()) << mjd;
-        EXPECT_FALSE(list->verticalScrollBar()->isVisible()) << mjd;
     }
     EXPECT_EQ(QFontInfo(list->font()).family(), "Inconsolata");
     EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
