@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -18,7 +19,6 @@
 #include <QStyleOptionFrame>
 #include <QTest>
 #include <QTimer>
-#include <QCloseEvent>
 #include <QtTest/qtestspontaneevent.h>
 
 #include <gtest/gtest.h>
