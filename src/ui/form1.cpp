@@ -94,6 +94,7 @@ void Form1::connectHandlers() {
 void Form1::Form_Load() {
     const double now = services.readClock();
     setText(txtDateandTime, formatDateText(now, dateCodec));
+    describeControls(txtDateandTime->text());
     setText(txtMJD, formatNumber(mjd(now)));
     linkArmed = true;
     initCentralBodies();

@@ -114,6 +114,19 @@ private:
     QLineEdit* txtMass = nullptr;
     QLineEdit* txtSidRotOffset = nullptr;
     QComboBox* Combo1 = nullptr;
+
+    // Look, keyboard and accessibility.
+public:
+    // Names and describes every shown control for screen readers, the same words as tooltips;
+    // the date field's description gives dateExample as an example of the user's form.
+    void describeControls(const QString& dateExample);
+
+protected:
+    // The window system's close control ends the program as "Close" does.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void bindCloseKeys();
 };
 
 }  // namespace skyanchor

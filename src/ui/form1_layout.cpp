@@ -1,47 +1,56 @@
+#include "orbit/field_defaults.hpp"
+#include "ui/caption_frame.hpp"
 #include "ui/form1.hpp"
+#include "ui/twips.hpp"
 #include "ui/wrapping_button.hpp"
 
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QGroupBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTimer>
 
+#include <array>
 #include <map>
+#include <string_view>
 
 namespace skyanchor {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
-
-QRect twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
-}
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
 
 // Places each control by its name, position and tab index; the tab chain is set once all exist.
 class ControlPlacer {
 public:
+    explicit ControlPlacer(TwipScale scale) : scale_(scale) {}
+
     template <class Widget>
-    Widget* place(Widget* widget, const char* name, QRect geometry, int tabIndex) {
+    Widget* place(Widget* widget, const char* name, TwipRect twips, int tabIndex) {
         widget->setObjectName(QString::fromLatin1(name));
-        widget->setGeometry(geometry);
+        widget->setGeometry(scale_.rect(twips.left, twips.top, twips.width, twips.height));
         widget->setProperty("tabIndex", tabIndex);
         if (widget->focusPolicy() != Qt::NoFocus) tabStops_[tabIndex] = widget;
         return widget;
     }
 
-    QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry, int tabIndex) {
-        return place(new QGroupBox(QString::fromUtf8(caption), parent), name, geometry, tabIndex);
+    QGroupBox* frame(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
+        return place(new CaptionFrame(QString::fromUtf8(caption), parent), name, twips, tabIndex);
     }
-    QLineEdit* field(QWidget* parent, const char* name, const char* text, QRect geometry, int tabIndex) {
-        return place(new QLineEdit(QString::fromUtf8(text), parent), name, geometry, tabIndex);
+    QLineEdit* field(QWidget* parent, const char* name, std::string_view text, TwipRect twips, int tabIndex) {
+        return place(new QLineEdit(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), parent), name,
+                     twips, tabIndex);
     }
-    QRadioButton* option(QWidget* parent, const char* name, const char* caption, QRect geometry, int tabIndex) {
-        return place(new QRadioButton(QString::fromUtf8(caption), parent), name, geometry, tabIndex);
+    QRadioButton* option(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
+        return place(new QRadioButton(QString::fromUtf8(caption), parent), name, twips, tabIndex);
     }
-    QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry, int tabIndex) {
-        return place(new WrappingButton(QString::fromUtf8(caption), parent), name, geometry, tabIndex);
+    QPushButton* button(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
+        return place(new WrappingButton(QString::fromUtf8(caption), parent), name, twips, tabIndex);
     }
 
     void chainTabOrder() const {
@@ -53,73 +62,87 @@ public:
     }
 
 private:
+    TwipScale scale_;
     std::map<int, QWidget*> tabStops_;
 };
 
-// Fixed-pitch digits line up the two lines; at this size about 60 characters fit the list.
-QFont vectorLineFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(10);
+// Inconsolata, named so that no locale's fixed font stands in (a thin CJK or Thai mono): its
+// half-em advance fits the longest lines at the window's own text size. Where it is missing,
+// DejaVu Sans Mono takes its place; being wider, the lines then scroll sideways.
+QFont vectorLineFont(const QFont& windowFont) {
+    QFont font = windowFont;
+    font.setFamilies({QStringLiteral("Inconsolata"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
     return font;
 }
+
+// At the reference font of 9 pt the shared button caption may shrink to 7 pt, and as much at others.
+constexpr double kSmallestCaptionShare = 7.0 / 9.0;
 
 }  // namespace
 
 void Form1::buildControls() {
     setWindowTitle(QStringLiteral("Skyanchor Satellite"));
-    resize(6345 / kTwipsPerPixel, 4635 / kTwipsPerPixel);
-    ControlPlacer c;
+    // Drawn from SVG at several sizes once the window is up, so that start-up does not wait for it.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/org.skyanchor.Satellite.svg"))); });
+    namespace fields = field_defaults;
+    const TwipScale scale = TwipScale::forFont(font());
+    resize(scale.size(6345, 4635));
+    setMinimumSize(size());
+    ControlPlacer c(scale);
 
-    Frame8 = c.place(new QFrame(this), "Frame8", twips(120, 360, 5895, 4335), 19);
-    Frame13 = c.frame(Frame8, "Frame13", "Longitude", twips(120, 120, 5655, 735), 20);
-    txtLongitude = c.field(Frame13, "txtLongitude", "122", twips(120, 240, 1935, 375), 21);
-    optEast = c.option(Frame13, "optEast", "East", twips(2400, 240, 1215, 375), 43);
-    optWest = c.option(Frame13, "optWest", "West", twips(3240, 240, 1215, 375), 44);
+    Frame8 = c.place(new QFrame(this), "Frame8", {120, 360, 5895, 4335}, 19);
+    Frame13 = c.frame(Frame8, "Frame13", "Longitude", {120, 120, 5655, 735}, 20);
+    txtLongitude = c.field(Frame13, "txtLongitude", fields::kLongitude, {120, 240, 1935, 375}, 21);
+    optEast = c.option(Frame13, "optEast", "East", {2400, 240, 1215, 375}, 43);
+    optWest = c.option(Frame13, "optWest", "West", {3240, 240, 1215, 375}, 44);
     optWest->setChecked(true);
-    Frame16 = c.frame(Frame8, "Frame16", "Date and Time (UT)", twips(120, 960, 5655, 735), 34);
-    txtDateandTime = c.field(Frame16, "txtDateandTime", "", twips(120, 240, 5415, 375), 35);
-    Frame15 = c.frame(Frame8, "Frame15", "MJD", twips(120, 1800, 5655, 735), 22);
-    txtMJD = c.field(Frame15, "txtMJD", "51544.5", twips(120, 240, 5415, 375), 23);
-    List1 = c.place(new QListWidget(Frame8), "List1", twips(120, 2760, 5655, 645), 37);
-    List1->setFont(vectorLineFont());
+    Frame16 = c.frame(Frame8, "Frame16", "Date and Time (UT)", {120, 960, 5655, 735}, 34);
+    txtDateandTime = c.field(Frame16, "txtDateandTime", "", {120, 240, 5415, 375}, 35);
+    Frame15 = c.frame(Frame8, "Frame15", "MJD", {120, 1800, 5655, 735}, 22);
+    txtMJD = c.field(Frame15, "txtMJD", "51544.5", {120, 240, 5415, 375}, 23);
+    List1 = c.place(new QListWidget(Frame8), "List1", {120, 2760, 5655, 645}, 37);
+    List1->setFont(vectorLineFont(font()));
     List1->setUniformItemSizes(true);  // both lines have one height: measure one, not each
-    Command4 = c.button(Frame8, "Command4", "Copy MJD to clipboard", twips(120, 3600, 1215, 495), 41);
-    Command2 = c.button(Frame8, "Command2", "Copy Vectors to Clipboard", twips(1440, 3600, 1215, 495), 36);
-    Command5 = c.button(Frame8, "Command5", "Close", twips(2760, 3600, 1215, 495), 42);
+    Command4 = c.button(Frame8, "Command4", "Copy MJD to clipboard", {120, 3600, 1215, 495}, 41);
+    Command2 = c.button(Frame8, "Command2", "Copy Vectors to Clipboard", {1440, 3600, 1215, 495}, 36);
+    Command5 = c.button(Frame8, "Command5", "Close", {2760, 3600, 1215, 495}, 42);
+    fitCaptionsInOneFont(std::array{Command4, Command2, Command5}, font().pointSizeF() * kSmallestCaptionShare);
 
     // Hidden: right of the client area, switched off where they stand directly on the window.
-    QGroupBox* frame5 = c.frame(this, "Frame5", "Semi-major axis", twips(10200, 360, 8415, 735), 6);
-    txtSMA = c.field(frame5, "txtSMA", "", twips(120, 240, 4815, 375), 7);
-    c.option(frame5, "Option1", "Distance", twips(5280, 120, 2415, 255), 14);
-    c.option(frame5, "Option2", "Altitude", twips(5280, 360, 2295, 255), 15);
-    QGroupBox* frame4 = c.frame(this, "Frame4", "Inclination", twips(10200, 1200, 5055, 735), 4);
-    txtInclination = c.field(frame4, "txtInclination", "23.5", twips(120, 240, 4815, 375), 5);
-    QGroupBox* frame3 = c.frame(this, "Frame3", "Eccentricity", twips(10200, 2040, 5055, 735), 2);
-    txtEccentricity = c.field(frame3, "txtEccentricity", "0", twips(120, 240, 4815, 375), 3);
-    QGroupBox* frame2 = c.frame(this, "Frame2", "Argument of Perapsis", twips(10200, 2880, 5055, 735), 0);
-    txtArgumentOfPerapsis = c.field(frame2, "txtArgumentOfPerapsis", "0", twips(120, 240, 4815, 375), 1);
-    QGroupBox* frame1 = c.frame(this, "Frame1", "Longitude of Ascending Node", twips(10200, 3720, 5055, 735), 8);
-    txtLan = c.field(frame1, "txtLan", "0", twips(120, 240, 4815, 375), 9);
-    QGroupBox* frame6 = c.frame(this, "Frame6", "Mean Anomaly", twips(10200, 4560, 5055, 735), 10);
-    txtMA = c.field(frame6, "txtMA", "0", twips(120, 240, 4815, 375), 11);
-    Command1 = c.button(this, "Command1", "Generate RPOS & RVEL", twips(10200, 5520, 1215, 495), 12);
-    Command3 = c.button(this, "Command3", "Compute", twips(10200, 6120, 855, 375), 40);
-    txtrpos = c.field(this, "txtrpos", "Text1", twips(10320, 7320, 5535, 375), 38);
-    txtrvel = c.field(this, "txtrvel", "Text2", twips(10320, 7800, 5535, 375), 39);
-    QGroupBox* frame9 = c.frame(this, "Frame9", "Rotational Period", twips(10440, 8400, 5055, 735), 32);
-    txtRotationalPeriod = c.field(frame9, "txtRotationalPeriod", "86164.09", twips(120, 240, 4815, 375), 33);
-    QGroupBox* frame10 = c.frame(this, "Frame10", "Obliquity", twips(10440, 9120, 5055, 735), 30);
-    txtObliquity = c.field(frame10, "txtObliquity", "23.45", twips(120, 240, 4815, 375), 31);
-    QGroupBox* frame11 = c.frame(this, "Frame11", "LAN", twips(10440, 9960, 5055, 735), 28);
-    txtPlanetLAN = c.field(frame11, "txtPlanetLAN", "0", twips(120, 240, 4815, 375), 29);
-    QGroupBox* frame12 = c.frame(this, "Frame12", "Mass", twips(10440, 10800, 5055, 735), 26);
-    txtMass = c.field(frame12, "txtMass", "5.973698968E+24", twips(120, 240, 4815, 375), 27);
-    QGroupBox* frame14 = c.frame(this, "Frame14", "SidRotOffset", twips(10440, 11640, 5055, 735), 24);
-    txtSidRotOffset = c.field(frame14, "txtSidRotOffset", "280.497218184246", twips(120, 240, 4815, 375), 25);
-    QGroupBox* frame7 = c.frame(this, "Frame7", "Plane", twips(15600, 1320, 2775, 975), 16);
-    c.option(frame7, "Option3", "Ecliptic", twips(240, 240, 2055, 255), 17);
-    c.option(frame7, "Option4", "Equatorial", twips(240, 600, 2295, 255), 18);
-    Combo1 = c.place(new QComboBox(this), "Combo1", twips(15600, 2400, 2295, 315), 13);
+    QGroupBox* frame5 = c.frame(this, "Frame5", "Semi-major axis", {10200, 360, 8415, 735}, 6);
+    txtSMA = c.field(frame5, "txtSMA", "", {120, 240, 4815, 375}, 7);
+    c.option(frame5, "Option1", "Distance", {5280, 120, 2415, 255}, 14);
+    c.option(frame5, "Option2", "Altitude", {5280, 360, 2295, 255}, 15);
+    QGroupBox* frame4 = c.frame(this, "Frame4", "Inclination", {10200, 1200, 5055, 735}, 4);
+    txtInclination = c.field(frame4, "txtInclination", "23.5", {120, 240, 4815, 375}, 5);
+    QGroupBox* frame3 = c.frame(this, "Frame3", "Eccentricity", {10200, 2040, 5055, 735}, 2);
+    txtEccentricity = c.field(frame3, "txtEccentricity", fields::kEccentricity, {120, 240, 4815, 375}, 3);
+    QGroupBox* frame2 = c.frame(this, "Frame2", "Argument of Perapsis", {10200, 2880, 5055, 735}, 0);
+    txtArgumentOfPerapsis = c.field(frame2, "txtArgumentOfPerapsis", fields::kArgumentOfPeriapsis, {120, 240, 4815, 375}, 1);
+    QGroupBox* frame1 = c.frame(this, "Frame1", "Longitude of Ascending Node", {10200, 3720, 5055, 735}, 8);
+    txtLan = c.field(frame1, "txtLan", "0", {120, 240, 4815, 375}, 9);
+    QGroupBox* frame6 = c.frame(this, "Frame6", "Mean Anomaly", {10200, 4560, 5055, 735}, 10);
+    txtMA = c.field(frame6, "txtMA", "0", {120, 240, 4815, 375}, 11);
+    Command1 = c.button(this, "Command1", "Generate RPOS & RVEL", {10200, 5520, 1215, 495}, 12);
+    Command3 = c.button(this, "Command3", "Compute", {10200, 6120, 855, 375}, 40);
+    txtrpos = c.field(this, "txtrpos", "Text1", {10320, 7320, 5535, 375}, 38);
+    txtrvel = c.field(this, "txtrvel", "Text2", {10320, 7800, 5535, 375}, 39);
+    QGroupBox* frame9 = c.frame(this, "Frame9", "Rotational Period", {10440, 8400, 5055, 735}, 32);
+    txtRotationalPeriod = c.field(frame9, "txtRotationalPeriod", fields::kRotationalPeriod, {120, 240, 4815, 375}, 33);
+    QGroupBox* frame10 = c.frame(this, "Frame10", "Obliquity", {10440, 9120, 5055, 735}, 30);
+    txtObliquity = c.field(frame10, "txtObliquity", fields::kObliquity, {120, 240, 4815, 375}, 31);
+    QGroupBox* frame11 = c.frame(this, "Frame11", "LAN", {10440, 9960, 5055, 735}, 28);
+    txtPlanetLAN = c.field(frame11, "txtPlanetLAN", fields::kPlanetLan, {120, 240, 4815, 375}, 29);
+    QGroupBox* frame12 = c.frame(this, "Frame12", "Mass", {10440, 10800, 5055, 735}, 26);
+    txtMass = c.field(frame12, "txtMass", fields::kMass, {120, 240, 4815, 375}, 27);
+    QGroupBox* frame14 = c.frame(this, "Frame14", "SidRotOffset", {10440, 11640, 5055, 735}, 24);
+    txtSidRotOffset = c.field(frame14, "txtSidRotOffset", fields::kSidRotOffset, {120, 240, 4815, 375}, 25);
+    QGroupBox* frame7 = c.frame(this, "Frame7", "Plane", {15600, 1320, 2775, 975}, 16);
+    c.option(frame7, "Option3", "Ecliptic", {240, 240, 2055, 255}, 17);
+    c.option(frame7, "Option4", "Equatorial", {240, 600, 2295, 255}, 18);
+    Combo1 = c.place(new QComboBox(this), "Combo1", {15600, 2400, 2295, 315}, 13);
     Combo1->setEditable(true);
     Combo1->setEditText(QStringLiteral("Earth"));
 
@@ -129,6 +152,7 @@ void Form1::buildControls() {
         hidden->hide();
     }
     c.chainTabOrder();
+    bindCloseKeys();
     txtLongitude->setFocus();
 }
 

@@ -1,29 +1,30 @@
 #include "ui/wrapping_button.hpp"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace skyanchor {
 namespace {
 
-constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+bool captionFits(const QFont& font, const QPushButton& button) {
+    const QRect area = WrappingButton::captionArea(button.size());
+    return area.contains(QFontMetrics(font).boundingRect(area, WrappingButton::kCaptionFlags, button.text()));
+}
 
 }  // namespace
-
-QFont captionFontFitting(const QFont& font, const QRect& area, const QString& caption) {
-    constexpr qreal smallestPointSize = 6.0;
-    QFont fitting = font;
-    while (fitting.pointSizeF() > smallestPointSize &&
-           !area.contains(QFontMetrics(fitting).boundingRect(area, kCaptionFlags, caption))) {
-        fitting.setPointSizeF(fitting.pointSizeF() - 0.5);
-    }
-    return fitting;
-}
 
 WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(parent) {
     setText(caption);
     setShortcut(QKeySequence());  // the caption's "&" is text, not a mnemonic
+}
+
+QRect WrappingButton::captionArea(QSize buttonSize) {
+    constexpr int margin = 3;  // inside the style's bevel
+    return QRect(QPoint(0, 0), buttonSize).adjusted(margin, margin, -margin, -margin);
 }
 
 void WrappingButton::paintEvent(QPaintEvent*) {
@@ -32,12 +33,28 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-
-    constexpr int margin = 3;
-    const QRect area = rect().adjusted(margin, margin, -margin, -margin);
-    painter.setFont(captionFontFitting(font(), area, text()));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, kCaptionFlags, text());
+    painter.drawText(captionArea(size()), kCaptionFlags, text());
+}
+
+void WrappingButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) click();
+    event->accept();
+}
+
+void fitCaptionsInOneFont(std::span<QPushButton* const> buttons, qreal smallestPointSize) {
+    if (buttons.empty()) return;
+    QFont font = buttons.front()->font();
+    const auto allFit = [&font, buttons] {
+        return std::all_of(buttons.begin(), buttons.end(), [&font](const QPushButton* button) { return captionFits(font, *button); });
+    };
+    while (font.pointSizeF() - 0.25 >= smallestPointSize && !allFit()) font.setPointSizeF(font.pointSizeF() - 0.25);
+    for (QPushButton* button : buttons) button->setFont(font);
 }
 
 }  // namespace skyanchor

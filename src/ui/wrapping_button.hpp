@@ -2,20 +2,27 @@
 
 #include <QPushButton>
 
+#include <span>
+
 namespace skyanchor {
 
-// The button font, shrunk by half points (not below 6) until the caption, word-wrapped, fits the
-// area; the font itself where it already fits.
-[[nodiscard]] QFont captionFontFitting(const QFont& font, const QRect& area, const QString& caption);
-
-// A push button whose caption wraps onto several lines when it is wider than the button, and is
-// drawn as written (an "&" is shown, not taken as a shortcut marker).
+// A push button whose caption wraps at word boundaries when it is wider than the button, drawn as
+// written (an "&" is shown, not taken as a shortcut marker). Return and Enter press it as Space does.
 class WrappingButton final : public QPushButton {
 public:
     WrappingButton(const QString& caption, QWidget* parent);
 
+    // The part of a button of this size that its caption may fill.
+    [[nodiscard]] static QRect captionArea(QSize buttonSize);
+    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Gives the buttons one font: the largest, from their own size down by quarter points to
+// smallestPointSize, at which every caption fits its button.
+void fitCaptionsInOneFont(std::span<QPushButton* const> buttons, qreal smallestPointSize);
 
 }  // namespace skyanchor

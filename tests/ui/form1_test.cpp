@@ -5,10 +5,8 @@
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 #include "ui/form1.hpp"
-#include "ui/wrapping_button.hpp"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -109,99 +107,6 @@ TEST_F(Form1Test, StartUpFillsTheTimeFieldsFromOneReadingAndComputesOnce) {
     EXPECT_EQ(selector->itemText(10), "Earth's Moon");
     EXPECT_EQ(selector->currentIndex(), -1);
     EXPECT_EQ(selector->currentText(), "Earth");
-}
-
-TEST_F(Form1Test, ShowsOnlyThePanelWhateverTheWindowSize) {
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    EXPECT_EQ(form->windowTitle(), "Skyanchor Satellite");
-    EXPECT_EQ(form->size(), QSize(423, 309));
-    const QRect panel = control<QWidget>("Frame8")->geometry();
-    form->resize(1600, 1200);
-    EXPECT_EQ(control<QWidget>("Frame8")->geometry(), panel);
-    for (const char* shown : {"txtLongitude", "optEast", "optWest", "txtDateandTime", "txtMJD", "List1", "Command2",
-                              "Command4", "Command5"}) {
-        EXPECT_TRUE(control<QWidget>(shown)->isVisible()) << shown;
-    }
-    for (const char* hidden : {"txtSMA", "txtInclination", "txtEccentricity", "txtArgumentOfPerapsis", "txtLan", "txtMA",
-                               "Command1", "Command3", "txtrpos", "txtrvel", "txtRotationalPeriod", "txtObliquity",
-                               "txtPlanetLAN", "txtMass", "txtSidRotOffset", "Option1", "Option2", "Option3", "Option4",
-                               "Combo1"}) {
-        EXPECT_FALSE(control<QWidget>(hidden)->isVisible()) << hidden;
-    }
-    EXPECT_EQ(form->findChildren<QWidget*>(QString(), Qt::FindChildrenRecursively).size() >= 45, true);
-}
-
-struct Placement {
-    const char* name;
-    QRect pixels;
-    const char* caption;
-};
-
-class Form1Layout : public Form1Test, public testing::WithParamInterface<Placement> {};
-
-TEST_P(Form1Layout, PlacesEachShownControl) {
-    auto* widget = control<QWidget>(GetParam().name);
-    EXPECT_EQ(widget->geometry(), GetParam().pixels);
-    QString caption;
-    if (auto* box = qobject_cast<QGroupBox*>(widget)) caption = box->title();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) caption = button->text();
-    EXPECT_EQ(caption, GetParam().caption);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Panel, Form1Layout,
-    testing::Values(Placement{"Frame8", {8, 24, 393, 289}, ""}, Placement{"Frame13", {8, 8, 377, 49}, "Longitude"},
-                    Placement{"txtLongitude", {8, 16, 129, 25}, ""}, Placement{"optEast", {160, 16, 81, 25}, "East"},
-                    Placement{"optWest", {216, 16, 81, 25}, "West"},
-                    Placement{"Frame16", {8, 64, 377, 49}, "Date and Time (UT)"},
-                    Placement{"txtDateandTime", {8, 16, 361, 25}, ""}, Placement{"Frame15", {8, 120, 377, 49}, "MJD"},
-                    Placement{"txtMJD", {8, 16, 361, 25}, ""}, Placement{"List1", {8, 184, 377, 43}, ""},
-                    Placement{"Command4", {8, 240, 81, 33}, "Copy MJD to clipboard"},
-                    Placement{"Command2", {96, 240, 81, 33}, "Copy Vectors to Clipboard"},
-                    Placement{"Command5", {184, 240, 81, 33}, "Close"},
-                    Placement{"Command1", {680, 368, 81, 33}, "Generate RPOS & RVEL"},
-                    Placement{"Combo1", {1040, 160, 153, 21}, ""}));
-
-// Both lines are read in full without scrolling, and every shown caption fits its button.
-TEST_F(Form1Test, ShowsTheLinesAndCaptionsInFull) {
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    typeInto("txtMJD", QStringLiteral("51544.5"));
-    const QFontMetrics lineMetrics(list()->font());
-    const QSize viewport = list()->viewport()->size();
-    for (const QString& line : listLines()) EXPECT_LE(lineMetrics.horizontalAdvance(line), viewport.width()) << line.toStdString();
-    EXPECT_LE(list()->visualItemRect(list()->item(1)).bottom(), viewport.height());
-
-    for (const char* name : {"Command2", "Command4", "Command5"}) {
-        auto* button = control<QPushButton>(name);
-        const QRect area = button->rect().adjusted(3, 3, -3, -3);
-        const QFont font = captionFontFitting(button->font(), area, button->text());
-        EXPECT_TRUE(area.contains(QFontMetrics(font).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text())))
-            << name;
-        EXPECT_GE(font.pointSizeF(), 7.0) << name;
-    }
-}
-
-TEST_F(Form1Test, StartsWithWestAndFocusInTheLongitudeAndTabsInOrder) {
-    EXPECT_TRUE(control<QRadioButton>("optWest")->isChecked());
-    EXPECT_FALSE(control<QRadioButton>("optEast")->isChecked());
-    for (const char* option : {"Option1", "Option2", "Option3", "Option4"}) {
-        EXPECT_FALSE(control<QRadioButton>(option)->isChecked()) << option;
-    }
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    ASSERT_EQ(QApplication::focusWidget(), field("txtLongitude"));
-
-    QStringList visited;
-    for (int press = 0; press < 8; ++press) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    // The East/West group is one tab stop; the arrow keys move within it.
-    EXPECT_EQ(visited, QStringList({"txtMJD", "txtDateandTime", "Command2", "List1", "Command4", "Command5", "optEast",
-                                    "txtLongitude"}));
 }
 
 TEST_F(Form1Test, TypingAnMjdMovesTheDateAndComputesOncePerKeystroke) {

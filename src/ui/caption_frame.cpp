@@ -1,0 +1,35 @@
+#include "ui/caption_frame.hpp"
+
+#include <QPainter>
+#include <QStyle>
+#include <qdrawutil.h>
+
+namespace skyanchor {
+
+CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+QRect CaptionFrame::borderRect() const {
+    const int top = fontMetrics().height() / 2;
+    return rect().adjusted(0, top, 0, 0);
+}
+
+QRect CaptionFrame::captionRect() const {
+    const QFontMetrics metrics = fontMetrics();
+    const int indent = metrics.averageCharWidth();
+    const int gap = metrics.averageCharWidth() / 2;
+    return {indent, 0, metrics.horizontalAdvance(title()) + 2 * gap, metrics.height()};
+}
+
+// An etched line, as classic group boxes have, drawn here since some styles (Fusion) draw their
+// group box frame below the caption and as a shaded band.
+void CaptionFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    qDrawShadeRect(&painter, borderRect(), palette(), true, kBorderWidth / 2, 0);
+    if (title().isEmpty()) return;
+
+    const QRect caption = captionRect();
+    painter.fillRect(caption, palette().brush(backgroundRole()));
+    style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(), QPalette::WindowText);
+}
+
+}  // namespace skyanchor

@@ -1,0 +1,397 @@
+// The window's look at every application font in each environment this binary is registered
+// under (scale factors 1, 1.5 and 2, a font DPI of 144), its keyboard and its accessibility.
+#include "qt_printers.hpp"
+#include "test_locales.hpp"
+#include "ui/caption_frame.hpp"
+#include "ui/form1.hpp"
+#include "ui/wrapping_button.hpp"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTest>
+#include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace skyanchor {
+namespace {
+
+constexpr double kStartSerial = 46364.30810185185;  // 8 December 2026, 07:23:40
+constexpr int kReferencePoints = 9;
+
+class SilentClipboard final : public Clipboard {
+public:
+    void clear() override { text.clear(); }
+    void setText(const QString& newText) override { text = newText; }
+    QString text;
+};
+
+// Every shown control but the panel that holds them.
+const char* const kShownControls[] = {"Frame13", "txtLongitude", "optEast", "optWest", "Frame16", "txtDateandTime",
+                                      "Frame15", "txtMJD", "List1", "Command4", "Command2", "Command5"};
+const char* const kShownButtons[] = {"Command4", "Command2", "Command5"};
+
+// The window built under an application font of the given size, shown, with its controls described.
+class Form1AtFont {
+public:
+    explicit Form1AtFont(int points) : saved_(QApplication::font()) {
+        QFont font = saved_;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        Form1Services services{
+            .readClock = [] { return kStartSerial; },
+            .clipboard = clipboard,
+            .dateLocale = test::kUnitedStates,
+        };
+        form = std::make_unique<Form1>(std::move(services));
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    ~Form1AtFont() {
+        form.reset();
+        QApplication::setFont(saved_);
+    }
+    Form1AtFont(const Form1AtFont&) = delete;
+    Form1AtFont& operator=(const Form1AtFont&) = delete;
+
+    template <class Widget = QWidget>
+    Widget* control(const char* name) const {
+        auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    // A control's rectangle in the window's client area.
+    QRect inWindow(const char* name) const {
+        const QWidget* widget = control(name);
+        return {widget->mapTo(form.get(), QPoint(0, 0)), widget->size()};
+    }
+    [[nodiscard]] bool atReferenceFont() const {
+        return QFontInfo(QApplication::font()).pointSize() == kReferencePoints && form->logicalDpiY() == 96;
+    }
+
+    std::shared_ptr<SilentClipboard> clipboard = std::make_shared<SilentClipboard>();
+    std::unique_ptr<Form1> form;
+
+private:
+    QFont saved_;
+};
+
+std::string fontName(const testing::TestParamInfo<int>& info) { return "font" + std::to_string(info.param) + "pt"; }
+
+class Form1Fonts : public testing::TestWithParam<int> {
+protected:
+    Form1AtFont window{GetParam()};
+};
+
+INSTANTIATE_TEST_SUITE_P(Matrix, Form1Fonts, testing::Values(8, 9, 10, 11, 13, 16), fontName);
+
+struct Placement {
+    const char* name;
+    QRect pixels;  // at the reference font, in its container
+};
+
+const Placement kDesigned[] = {
+    {"Frame8", {8, 24, 393, 289}},        {"Frame13", {8, 8, 377, 49}},       {"txtLongitude", {8, 16, 129, 25}},
+    {"optEast", {160, 16, 81, 25}},       {"optWest", {216, 16, 81, 25}},     {"Frame16", {8, 64, 377, 49}},
+    {"txtDateandTime", {8, 16, 361, 25}}, {"Frame15", {8, 120, 377, 49}},     {"txtMJD", {8, 16, 361, 25}},
+    {"List1", {8, 184, 377, 43}},         {"Command4", {8, 240, 81, 33}},     {"Command2", {96, 240, 81, 33}},
+    {"Command5", {184, 240, 81, 33}},     {"Command1", {680, 368, 81, 33}},   {"Combo1", {1040, 160, 153, 21}},
+};
+
+// One factor scales the client area and every rectangle, up to the pixel each edge is rounded to
+// and the error of the factor read back from the client width; at the reference font it is 1 exactly.
+TEST_P(Form1Fonts, ScalesTheClientAreaAndEveryControlByOneFactor) {
+    const double factor = window.form->width() / 423.0;
+    const auto near = [factor](int actual, int designed) { return std::abs(actual - designed * factor) <= 1.0 + designed * 0.5 / 423.0; };
+    EXPECT_TRUE(near(window.form->height(), 309)) << window.form->height();
+    if (window.atReferenceFont()) {
+        EXPECT_EQ(window.form->size(), QSize(423, 309));
+    }
+    for (const Placement& designed : kDesigned) {
+        const QRect actual = window.control(designed.name)->geometry();
+        EXPECT_TRUE(near(actual.left(), designed.pixels.left()) && near(actual.top(), designed.pixels.top()) &&
+                    near(actual.width(), designed.pixels.width()) && near(actual.height(), designed.pixels.height()))
+            << designed.name << " at " << actual.x() << "," << actual.y() << " " << actual.width() << "x" << actual.height();
+        if (window.atReferenceFont()) {
+            EXPECT_EQ(actual, designed.pixels) << designed.name;
+        }
+    }
+}
+
+// The text area of a line edit: its contents less the margins the field keeps round its text.
+QRect lineEditTextArea(const QLineEdit* field) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.rect = field->rect();
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    option.features = QStyleOptionFrame::None;
+    constexpr int horizontalMargin = 2;
+    constexpr int verticalMargin = 1;
+    return field->style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, field)
+        .adjusted(horizontalMargin, verticalMargin, -horizontalMargin, -verticalMargin);
+}
+
+TEST_P(Form1Fonts, FitsEveryFieldTextInsideItsFrameBelowTheCaption) {
+    for (const auto& [frameName, fieldName] : {std::pair{"Frame13", "txtLongitude"}, std::pair{"Frame16", "txtDateandTime"},
+                                               std::pair{"Frame15", "txtMJD"}}) {
+        auto* frame = window.control<CaptionFrame>(frameName);
+        auto* field = window.control<QLineEdit>(fieldName);
+        const QFontMetrics captionMetrics(frame->font());
+        const QRect caption = frame->captionRect();
+        EXPECT_LE(captionMetrics.horizontalAdvance(frame->title()), caption.width()) << frameName;
+        EXPECT_TRUE(frame->rect().contains(caption)) << frameName;
+
+        constexpr int border = CaptionFrame::kBorderWidth;
+        const QRect insideBorder = frame->borderRect().adjusted(border, border, -border, -border);
+        EXPECT_TRUE(insideBorder.contains(field->geometry())) << fieldName;
+        EXPECT_GT(field->geometry().top(), caption.bottom()) << fieldName;
+
+        const QRect textArea = lineEditTextArea(field);
+        const QFontMetrics fieldMetrics(field->font());
+        EXPECT_LE(fieldMetrics.horizontalAdvance(field->text()), textArea.width()) << fieldName;
+        EXPECT_LE(fieldMetrics.height(), textArea.height()) << fieldName;
+    }
+}
+
+// "East" ends before "West" begins, though their boxes overlap as designed.
+TEST_P(Form1Fonts, FitsTheOptionCaptionsWithoutEastRunningIntoWest) {
+    for (const char* name : {"optEast", "optWest"}) {
+        auto* option = window.control<QRadioButton>(name);
+        QStyleOptionButton style;
+        style.initFrom(option);
+        style.text = option->text();
+        const QRect captionArea = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+        const QFontMetrics metrics(option->font());
+        EXPECT_LE(metrics.horizontalAdvance(option->text()), captionArea.width()) << name;
+        EXPECT_LE(metrics.height(), captionArea.height()) << name;
+        if (option->objectName() == "optEast") {
+            const int eastEnds = option->x() + captionArea.left() + metrics.horizontalAdvance(option->text());
+            EXPECT_LT(eastEnds, window.control("optWest")->x());
+        }
+    }
+}
+
+TEST_P(Form1Fonts, FitsTheButtonCaptionsInOneFont) {
+    const QFont shared = window.control(kShownButtons[0])->font();
+    for (const char* name : kShownButtons) {
+        auto* button = window.control<QPushButton>(name);
+        EXPECT_EQ(button->font(), shared) << name;
+        const QRect area = WrappingButton::captionArea(button->size());
+        const QRect caption = QFontMetrics(button->font()).boundingRect(area, WrappingButton::kCaptionFlags, button->text());
+        EXPECT_TRUE(area.contains(caption)) << name;
+    }
+    EXPECT_GE(shared.pointSizeF(), GetParam() * 7.0 / 9.0);
+    if (window.atReferenceFont()) {
+        EXPECT_GE(shared.pointSizeF(), 7.0);
+    }
+}
+
+// The two lines in full, in Inconsolata at the window's own text size, with no scrolling, for
+// longitudes and instants whose lines are among the longest.
+TEST_P(Form1Fonts, ShowsBothLinesInFull) {
+    auto* list = window.control<QListWidget>("List1");
+    const QFontMetrics metrics(list->font());
+    for (const char* longitude : {"122", "0", "90", "179.999"}) {
+        window.control<QLineEdit>("txtLongitude")->setText(QString::fromLatin1(longitude));
+        for (const char* mjd : {"51544.5", "60000.25", "0"}) {
+            window.control<QLineEdit>("txtMJD")->setText(QString::fromLatin1(mjd));
+            ASSERT_EQ(list->count(), 2);
+            QApplication::processEvents();
+            for (int row = 0; row < 2; ++row) {
+                const QString line = list->item(row)->text();
+                EXPECT_LE(metrics.horizontalAdvance(line), list->viewport()->width()) << line.toStdString();
+                EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(row)))) << line.toStdString();
+            }
+            EXPECT_FALSE(list->horizontalScrollBar()->isVisible()) << longitude << " " << mjd;
+            EXPECT_FALSE(list->verticalScrollBar()->isVisible()) << longitude << " " << mjd;
+        }
+    }
+    EXPECT_EQ(QFontInfo(list->font()).family(), "Inconsolata");
+    EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
+    EXPECT_GE(QFontInfo(list->font()).pointSizeF(), QFontInfo(window.form->font()).pointSizeF() - 0.5);
+}
+
+// Controls stand apart, East and West excepted, and each lies wholly within its container and the
+// client area (the borderless panel reaches a few pixels below it, as designed).
+TEST_P(Form1Fonts, KeepsEveryShownControlApartAndWithinItsContainer) {
+    for (const char* name : kShownControls) {
+        const QWidget* widget = window.control(name);
+        EXPECT_TRUE(widget->isVisible()) << name;
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << name;
+        EXPECT_TRUE(window.form->rect().contains(window.inWindow(name))) << name;
+    }
+    for (const char* first : kShownControls) {
+        for (const char* second : kShownControls) {
+            const QWidget* a = window.control(first);
+            const QWidget* b = window.control(second);
+            if (a == b || a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+            const bool designedOverlap = std::string(first).starts_with("opt") && std::string(second).starts_with("opt");
+            EXPECT_EQ(window.inWindow(first).intersects(window.inWindow(second)), designedOverlap) << first << " " << second;
+        }
+    }
+}
+
+// The window cannot be made smaller than its client area; enlarged, it moves nothing and shows
+// no hidden control.
+TEST_P(Form1Fonts, KeepsItsClientAreaAsTheSmallestSize) {
+    const QSize designed = window.form->size();
+    std::vector<QRect> before;
+    for (const char* name : kShownControls) before.push_back(window.inWindow(name));
+    window.form->resize(designed.width() / 2, designed.height() / 2);
+    EXPECT_EQ(window.form->size(), designed);
+    EXPECT_EQ(window.form->minimumSize(), designed);
+    window.form->resize(designed * 3);
+    QApplication::processEvents();
+    for (std::size_t index = 0; index < std::size(kShownControls); ++index) {
+        EXPECT_EQ(window.inWindow(kShownControls[index]), before[index]) << kShownControls[index];
+    }
+    for (QWidget* widget : window.form->findChildren<QWidget*>()) {
+        if (widget != window.control("Frame8") && !window.control("Frame8")->isAncestorOf(widget)) {
+            EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString();
+        }
+    }
+}
+
+class Form1Keys : public testing::Test {
+protected:
+    void SetUp() override {
+        QApplication::setActiveWindow(window.form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+    }
+    Form1AtFont window{kReferencePoints};
+};
+
+TEST_F(Form1Keys, StartsInTheLongitudeAndTabsInTheDesignedOrder) {
+    EXPECT_TRUE(window.control<QRadioButton>("optWest")->isChecked());
+    EXPECT_FALSE(window.control<QRadioButton>("optEast")->isChecked());
+    ASSERT_EQ(QApplication::focusWidget(), window.control("txtLongitude"));
+    QStringList visited;
+    for (int press = 0; press < 8; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    // The East/West group is one tab stop; the arrow keys move within it.
+    EXPECT_EQ(visited, QStringList({"txtMJD", "txtDateandTime", "Command2", "List1", "Command4", "Command5", "optEast",
+                                    "txtLongitude"}));
+}
+
+TEST_F(Form1Keys, ReturnEnterAndSpacePressTheFocusedButton) {
+    for (const char* name : {"Command2", "Command4"}) {
+        auto* button = window.control<QPushButton>(name);
+        button->setFocus();
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(button, Qt::Key_Space);
+        EXPECT_EQ(clicks.size(), 3) << name;
+        QTest::keyClick(button, Qt::Key_Return, Qt::ShiftModifier);
+        EXPECT_EQ(clicks.size(), 3) << name;
+    }
+    EXPECT_EQ(window.clipboard->text, window.control<QLineEdit>("txtMJD")->text());
+}
+
+struct CloseCase {
+    const char* name;
+    std::function<void(Form1&)> close;
+};
+
+void PrintTo(const CloseCase& closeCase, std::ostream* out) { *out << closeCase.name; }
+
+class Form1Closes : public Form1Keys, public testing::WithParamInterface<CloseCase> {};
+
+// Each way of closing presses "Close" once, and the program's event loop ends with status 0.
+TEST_P(Form1Closes, EndTheProgramAsCloseDoes) {
+    QSignalSpy closes(window.control<QPushButton>("Command5"), &QPushButton::clicked);
+    QTimer::singleShot(0, window.form.get(), [this] { GetParam().close(*window.form); });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(closes.size(), 1);
+    EXPECT_FALSE(window.form->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, Form1Closes,
+    testing::Values(CloseCase{"CtrlQ", [](Form1& form) { QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier); }},
+                    CloseCase{"CtrlW", [](Form1& form) { QTest::keyClick(&form, Qt::Key_W, Qt::ControlModifier); }},
+                    CloseCase{"WindowSystemClose",
+                              [](Form1& form) {
+                                  QCloseEvent fromTheWindowSystem;
+                                  QSpontaneKeyEvent::setSpontaneous(&fromTheWindowSystem);
+                                  qApp->notify(&form, &fromTheWindowSystem);  // keeps the event spontaneous
+                              }}),
+    [](const testing::TestParamInfo<CloseCase>& way) { return std::string(way.param.name); });
+
+struct Description {
+    const char* control;
+    const char* nameHas;
+    const char* descriptionHas;
+};
+
+void PrintTo(const Description& description, std::ostream* out) { *out << description.control; }
+
+class Form1Accessibility : public testing::TestWithParam<Description> {
+protected:
+    Form1AtFont window{kReferencePoints};
+};
+
+// Read through the interfaces a screen reader uses; the tooltip says the same.
+TEST_P(Form1Accessibility, NamesAndDescribesTheControl) {
+    QWidget* widget = window.control(GetParam().control);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(accessible, nullptr);
+    const QString name = accessible->text(QAccessible::Name);
+    const QString description = accessible->text(QAccessible::Description);
+    EXPECT_TRUE(name.contains(QString::fromUtf8(GetParam().nameHas))) << name.toStdString();
+    EXPECT_TRUE(description.contains(QString::fromUtf8(GetParam().descriptionHas))) << description.toStdString();
+    EXPECT_NE(name, description);
+    EXPECT_EQ(widget->toolTip(), description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shown, Form1Accessibility,
+    testing::Values(Description{"Frame8", "satellite", "position and velocity"},
+                    Description{"Frame13", "Longitude", "degrees"},
+                    Description{"txtLongitude", "Longitude in degrees", "East or West"},
+                    Description{"optEast", "East", "east of the prime meridian"},
+                    Description{"optWest", "West", "west of the prime meridian"},
+                    Description{"Frame16", "Date and Time", "Universal Time"},
+                    Description{"txtDateandTime", "Date and time in UT", "for example 12/8/2026 7:23:40 AM"},
+                    Description{"Frame15", "MJD", "Modified Julian Date"},
+                    Description{"txtMJD", "Modified Julian Date", "in days"},
+                    Description{"List1", "Position and velocity lines", "metres per second"},
+                    Description{"Command4", "Copy MJD to clipboard", "Copies the Modified Julian Date"},
+                    Description{"Command2", "Copy Vectors to Clipboard", "Copies the position and velocity lines"},
+                    Description{"Command5", "Close", "ends the program"}),
+    [](const testing::TestParamInfo<Description>& shown) { return std::string(shown.param.control); });
+
+TEST(Form1Window, HasItsTitleAndItsOwnIcon) {
+    Form1AtFont window{kReferencePoints};
+    EXPECT_EQ(window.form->windowTitle(), "Skyanchor Satellite");
+    const QIcon icon = window.form->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_FALSE(icon.pixmap(QSize(32, 32)).isNull());
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/icons/org.skyanchor.Satellite.svg")));
+}
+
+}  // namespace
+}  // namespace skyanchor
