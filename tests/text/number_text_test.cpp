@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <string>
@@ -19,6 +20,10 @@ struct ParseCase {
     std::string text;
     double expected;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << testing::PrintToString(c.text) << " reads " << std::setprecision(15) << c.expected;
+}
 
 class ParseLeadingNumber : public testing::TestWithParam<ParseCase> {};
 
@@ -72,6 +77,10 @@ struct FormatCase {
     double value;
     std::string signedText;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << std::setprecision(17) << c.value << " writes " << testing::PrintToString(c.signedText);
+}
 
 class FormatNumber : public testing::TestWithParam<FormatCase> {};
 
