@@ -56,6 +56,14 @@ TEST(ParseLeadingNumber, UnderflowKeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(parseLeadingNumber("-1E-400")));
 }
 
+// Zeros after the point lower the magnitude as much as the exponent raises it.
+TEST(ParseLeadingNumber, WeighsLeadingZerosOfTheFractionAgainstTheExponent) {
+    const std::string fraction = "0." + std::string(400, '0') + "1E";
+    EXPECT_EQ(parseLeadingNumber(fraction + "5"), 0.0);
+    EXPECT_EQ(parseLeadingNumber(fraction + "700"), 1e299);
+    EXPECT_THROW((void)parseLeadingNumber(fraction + "710"), Failure);
+}
+
 class ParseOverflow : public testing::TestWithParam<std::string> {};
 
 TEST_P(ParseOverflow, FailsWithOverflow) {
