@@ -36,6 +36,7 @@ cleanup() {
   [[ -n ${app_pid:-} ]] && kill "$app_pid" 2>/dev/null || true
   [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null || true
   if ((status || failures)); then
+    if ((status)); then echo "stopped early with status $status"; fi
     echo "---- program output ($workdir/app.log) ----"
     cat "$workdir/app.log" 2>/dev/null || true
     echo "---- end of program output; evidence kept in $workdir ----"
