@@ -52,7 +52,10 @@ bool exceedsDoubleRange(std::string_view mantissa, std::string_view exponentDigi
     if (firstSignificant != std::string_view::npos) {
         return exponent + static_cast<long long>(integerPart.size() - firstSignificant) > 0;
     }
-    return exponent > 0;
+    // Below one: each zero after the point lowers the magnitude by a power of ten.
+    const auto fraction = point == std::string_view::npos ? std::string_view{} : mantissa.substr(point + 1);
+    const auto leadingZeros = std::min(fraction.find_first_not_of('0'), fraction.size());
+    return exponent - static_cast<long long>(leadingZeros) > 0;
 }
 
 std::string formatDigits(double value) {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace skyanchor {
@@ -24,6 +27,11 @@ struct Selection {
     std::int32_t massFactor;
     std::int32_t bodyRadius;
 };
+
+void PrintTo(const Selection& s, std::ostream* os) {
+    const char* separator = "";
+    for (const char* name : s.names) *os << std::exchange(separator, " then ") << testing::PrintToString(std::string(name));
+}
 
 class SelectBody : public testing::TestWithParam<Selection> {};
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <ostream>
+#include <string>
 
 namespace skyanchor {
 namespace {
@@ -26,6 +28,8 @@ struct BadSemiMajorAxis {
     const char* text;
     const char* rpos;
 };
+
+void PrintTo(const BadSemiMajorAxis& c, std::ostream* os) { *os << testing::PrintToString(std::string(c.text)); }
 
 class GenerateLinesWithoutAxis : public testing::TestWithParam<BadSemiMajorAxis> {};
 

@@ -8,8 +8,11 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace skyanchor {
@@ -51,6 +54,11 @@ struct MjdCase {
     const char* meanAnomaly;
 };
 
+void PrintTo(const MjdCase& c, std::ostream* os) {
+    *os << "MJD " << testing::PrintToString(std::string(c.mjd)) << " longitude "
+        << testing::PrintToString(std::string(c.longitude)) << (c.west ? " West" : " East");
+}
+
 class SyncElements : public testing::TestWithParam<MjdCase> {};
 
 TEST_P(SyncElements, WritesTheFourElementsInOrder) {
@@ -77,6 +85,8 @@ struct BodyCase {
     SyncElement element;
     const char* expected;
 };
+
+void PrintTo(const BodyCase& c, std::ostream* os) { *os << c.field << ' ' << testing::PrintToString(std::string(c.text)); }
 
 class SyncBodyFields : public testing::TestWithParam<BodyCase> {};
 
@@ -128,6 +138,20 @@ SyncInputs with(SyncInputs inputs, std::string_view SyncInputs::*field, std::str
 }
 
 const SyncInputs kBase = defaultBody("51544.5", "122", true);
+
+// Names the fields that differ from the base case.
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    constexpr std::pair<const char*, std::string_view SyncInputs::*> kFields[] = {
+        {"period", &SyncInputs::rotationalPeriod}, {"mass", &SyncInputs::mass},
+        {"obliquity", &SyncInputs::obliquity},     {"lan", &SyncInputs::planetLan},
+        {"offset", &SyncInputs::sidRotOffset},     {"mjd", &SyncInputs::mjd},
+        {"longitude", &SyncInputs::longitude}};
+    const char* separator = "";
+    for (const auto& [name, field] : kFields) {
+        if (c.inputs.*field == kBase.*field) continue;
+        *os << std::exchange(separator, " ") << name << ' ' << testing::PrintToString(std::string(c.inputs.*field));
+    }
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, SyncFailures,

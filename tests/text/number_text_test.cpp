@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <string>
@@ -19,6 +20,10 @@ struct ParseCase {
     std::string text;
     double expected;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << testing::PrintToString(c.text) << " reads " << std::setprecision(15) << c.expected;
+}
 
 class ParseLeadingNumber : public testing::TestWithParam<ParseCase> {};
 
@@ -51,6 +56,14 @@ TEST(ParseLeadingNumber, UnderflowKeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(parseLeadingNumber("-1E-400")));
 }
 
+// Zeros after the point lower the magnitude as much as the exponent raises it.
+TEST(ParseLeadingNumber, WeighsLeadingZerosOfTheFractionAgainstTheExponent) {
+    const std::string fraction = "0." + std::string(400, '0') + "1E";
+    EXPECT_EQ(parseLeadingNumber(fraction + "5"), 0.0);
+    EXPECT_EQ(parseLeadingNumber(fraction + "700"), 1e299);
+    EXPECT_THROW((void)parseLeadingNumber(fraction + "710"), Failure);
+}
+
 class ParseOverflow : public testing::TestWithParam<std::string> {};
 
 TEST_P(ParseOverflow, FailsWithOverflow) {
@@ -72,6 +85,10 @@ struct FormatCase {
     double value;
     std::string signedText;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << std::setprecision(17) << c.value << " writes " << testing::PrintToString(c.signedText);
+}
 
 class FormatNumber : public testing::TestWithParam<FormatCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace skyanchor {
 namespace {
 
@@ -10,6 +12,8 @@ struct LineCase {
     const char* rpos;
     const char* rvel;
 };
+
+void PrintTo(const LineCase& c, std::ostream* os) { *os << '"' << c.rpos << "\" \"" << c.rvel << '"'; }
 
 class VectorLinesTest : public testing::TestWithParam<LineCase> {};
 
