@@ -86,9 +86,10 @@ wait_until() {
 # Every call to an X client ends after a few seconds, whatever the X server does.
 x() { timeout "$step_timeout" "$@"; }
 
-# A display of its own: Xvfb takes the first free number and names it on descriptor 3.
+# A display of its own: Xvfb takes the first free number and names it on descriptor 3. Without
+# -noreset it resets when its last client leaves, and a program started right then finds no server.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
   xvfb_pid=$!
   wait_until "$step_timeout" "Xvfb names its display" test -s "$workdir/display"
   export DISPLAY=":$(cat "$workdir/display")"
