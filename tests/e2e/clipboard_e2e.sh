@@ -6,6 +6,7 @@
 # Usage: clipboard_e2e.sh path/to/skyanchor-satellite
 set -euo pipefail
 app=$1
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 # Without a display the program says so in one line and exits non-zero.

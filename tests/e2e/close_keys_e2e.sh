@@ -4,6 +4,7 @@
 # Usage: close_keys_e2e.sh path/to/skyanchor-satellite
 set -euo pipefail
 app=$1
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 start_display

@@ -1,3 +1,6 @@
+# shellcheck shell=bash
+# The positions, the window and the statuses set here are read by the scripts that source this.
+# shellcheck disable=SC2034
 # Shared by the scripts that drive the real program on a virtual X display: counted checks,
 # waits that end after a few seconds or at once when the program or Xvfb dies, and a cleanup
 # that shows the program's output and keeps the working folder whenever something failed.
@@ -43,8 +46,8 @@ at_exit() { exit_steps+=("$1"); }
 
 cleanup() {
   local status=$? step
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+  if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   for step in "${exit_steps[@]}"; do "$step"; done
   if ((status || failures)); then
     [[ -n $summarized ]] || echo "stopped early with status $status"
@@ -92,7 +95,8 @@ start_display() {
   Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
   xvfb_pid=$!
   wait_until "$step_timeout" "Xvfb names its display" test -s "$workdir/display"
-  export DISPLAY=":$(cat "$workdir/display")"
+  DISPLAY=":$(cat "$workdir/display")"
+  export DISPLAY
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
@@ -103,7 +107,7 @@ find_window() {
 # start_app [NAME=VALUE...]: starts the program with that environment, its output in app.log,
 # and waits for its window.
 start_app() {
-  env XDG_RUNTIME_DIR="$workdir" "$@" "$app" >>"$workdir/app.log" 2>&1 &
+  env XDG_RUNTIME_DIR="$workdir" "$@" "${app:?the script names the program in app}" >>"$workdir/app.log" 2>&1 &
   app_pid=$!
   wait_until "$start_timeout" "the window appears${*:+ with $*}" find_window
 }

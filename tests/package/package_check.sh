@@ -15,6 +15,7 @@ if dpkg-query -W -f='${Status}' skyanchor-satellite 2>/dev/null | grep -q "ok in
   exit 1
 fi
 
+# shellcheck source=tests/e2e/lib.sh
 source "$here/../e2e/lib.sh"
 status_of() { local status=0; "$@" >&2 || status=$?; echo "$status"; }
 
