@@ -1,10 +1,9 @@
-# shellcheck shell=bash
-# The positions, the window and the statuses set here are read by the scripts that source this.
-# shellcheck disable=SC2034
 # Shared by the scripts that drive the real program on a virtual X display: counted checks,
 # waits that end after a few seconds or at once when the program or Xvfb dies, and a cleanup
 # that shows the program's output and keeps the working folder whenever something failed.
 # Source it after `set -euo pipefail`; the script names the program in `app`.
+# The positions, the window and the statuses set here are read by the scripts that source this:
+# shellcheck shell=bash disable=SC2034
 
 passes=0
 failures=0
