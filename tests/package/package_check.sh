@@ -9,40 +9,27 @@ here=$(cd "$(dirname "$0")" && pwd)
 deb=$(realpath "$1")
 app=/usr/bin/skyanchor-satellite
 id=org.skyanchor.Satellite
-passes=0
-failures=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [[ "$2" == "$3" ]]; then
-    echo "ok: $1"
-    passes=$((passes + 1))
-  else
-    echo "FAILED: $1"; printf '  expected: %q\n  actual:   %q\n' "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
-status_of() { local status=0; "$@" >&2 || status=$?; echo "$status"; }
 
 if dpkg-query -W -f='${Status}' skyanchor-satellite 2>/dev/null | grep -q "ok installed"; then
   echo "skyanchor-satellite is installed already; this check installs and purges it itself" >&2
   exit 1
 fi
 
-workdir=$(mktemp -d)
+# shellcheck source=tests/e2e/lib.sh
+source "$here/../e2e/lib.sh"
+status_of() { local status=0; "$@" >&2 || status=$?; echo "$status"; }
+
 chmod 755 "$workdir"
 dpkg-query -W -f='${Package}\n' | sort >"$workdir/before"
-cleanup() {
-  [[ -n ${app_pid:-} ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null || true
+purge_added() {
   dpkg-query -W -f='${Package}\n' | sort >"$workdir/after"
   mapfile -t added < <(comm -13 "$workdir/before" "$workdir/after")
   if ((${#added[@]})); then
     echo "Purging: ${added[*]}"
     DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq "${added[@]}" >/dev/null
   fi
-  rm -rf "$workdir"
 }
-trap cleanup EXIT
+at_exit purge_added
 
 # Where unprivileged users (apt's download user, lintian's) can read it.
 cp "$deb" "$workdir/"
@@ -65,29 +52,13 @@ check "lintian finds no error or warning" 0 \
 
 check "installed window passes the clipboard test" 0 "$(status_of bash "$here/../e2e/clipboard_e2e.sh" "$app")"
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$workdir/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$workdir/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-XDG_RUNTIME_DIR=$workdir "$app" 2>"$workdir/app.log" &
-app_pid=$!
-window=$(timeout 10 xdotool search --sync --name '^Skyanchor Satellite$' | head -n 1)
-check "the window appears" yes "$([[ -n $window ]] && echo yes || echo no)"
+start_display
+start_app  # stops the check with "FAILED: the window appears: ..." when it does not
+pass "the window appears"
 
-wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "\([^"]*\)", "\([^"]*\)"/\2/p')
+wm_class=$(x xprop -id "$window" WM_CLASS | sed -n 's/.*= "\([^"]*\)", "\([^"]*\)"/\2/p')
 check "StartupWMClass is the window's class" "StartupWMClass=$wm_class" \
   "$(grep '^StartupWMClass=' "/usr/share/applications/$id.desktop")"
-
-# Positions in the window's client area, in pixels.
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
-type_into() {  # type_into X Y TEXT
-  click "$1" "$2"
-  xdotool key --window "$window" ctrl+a BackSpace
-  xdotool type --window "$window" --delay 30 -- "$3"
-  sleep 0.3
-}
-longitude_field=(88 60); mjd_field=(204 172); east=(190 60); west=(250 60); copy_vectors=(144 280)
 
 while read -r longitude direction mjd; do
   type_into "${longitude_field[@]}" "$longitude"
@@ -95,8 +66,8 @@ while read -r longitude direction mjd; do
   type_into "${mjd_field[@]}" "$mjd"
   click "${copy_vectors[@]}"
   mapfile -t lines < <("$app" --longitude "$longitude" "--$direction" --mjd "$mjd")
-  check "window and scripting mode agree: $longitude $direction, MJD $mjd" \
-    "$(printf '%s\r%s' "${lines[0]}" "${lines[1]}")" "$(xclip -selection clipboard -o)"
+  check_clipboard "window and scripting mode agree: $longitude $direction, MJD $mjd" \
+    "$(printf '%s\r%s' "${lines[0]}" "${lines[1]}")"
 done <<'INPUTS'
 122 west 51544.5
 0 east 60000.25
@@ -104,5 +75,4 @@ done <<'INPUTS'
 359.999 east 45000.123456
 INPUTS
 
-echo "$passes passed, $failures failed"
-[[ $failures -eq 0 ]]
+summary
