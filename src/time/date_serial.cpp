@@ -22,6 +22,20 @@ double checkedSerial(double serial) {
 // The day of a serial: its integer part, truncated toward zero.
 long long serialDay(double serial) { return static_cast<long long>(std::trunc(serial)); }
 
+// A serial's instant as days since 30 December 1899 on one straight time line. Before that day a
+// serial's fraction still counts forward from its day's midnight (-1.25 is 29 December, 06:00),
+// so the serial itself is not such a count: the MJD, which is, must be taken from the instant.
+double daysOnTheLine(double serial) {
+    const double day = std::trunc(serial);
+    return day + std::abs(serial - day);
+}
+
+double serialOfDaysOnTheLine(double onTheLine) {
+    const double day = std::floor(onTheLine);
+    const double timeOfDay = onTheLine - day;
+    return day < 0.0 ? day - timeOfDay : day + timeOfDay;
+}
+
 }  // namespace
 
 double serialFromCivil(const CivilDateTime& civil) {
@@ -45,8 +59,10 @@ CivilDateTime civilFromSerial(double serial) {
 }
 
 // The serial itself must name a day of the range; its MJD is then always representable.
-double mjd(double serial) { return checkedSerial(serial) + kMjdOfSerialZero; }
+double mjd(double serial) { return daysOnTheLine(checkedSerial(serial)) + kMjdOfSerialZero; }
 
-double dateFromMjd(double modifiedJulianDate) { return checkedSerial(modifiedJulianDate - kMjdOfSerialZero); }
+double dateFromMjd(double modifiedJulianDate) {
+    return checkedSerial(serialOfDaysOnTheLine(modifiedJulianDate - kMjdOfSerialZero));
+}
 
 }  // namespace skyanchor

@@ -28,10 +28,13 @@ struct CivilDateTime {
 // Throws Failure(Overflow) for a serial outside 1 January 100 .. 31 December 9999 or not finite.
 [[nodiscard]] CivilDateTime civilFromSerial(double serial);
 
-// MJD of a serial: throws Failure(Overflow) unless the serial is a day of 1 January 100 ..
-// 31 December 9999.
+// MJD of a serial: days from 17 November 1858, 00:00 to the instant the serial names, so
+// 29 December 1899, 06:00 (serial -1.25) is MJD 15017.25. Serials from 30 December 1899 on are
+// plainly the MJD less 15018. Throws Failure(Overflow) unless the serial is a day of 1 January
+// 100 .. 31 December 9999.
 [[nodiscard]] double mjd(double serial);
-// Serial of an MJD: throws Failure(Overflow) unless the resulting serial is a day of that range.
+// Serial of an MJD, the inverse: throws Failure(Overflow) unless the instant falls on a day of
+// that range (MJD -642416 up to, not including, 2973484).
 [[nodiscard]] double dateFromMjd(double modifiedJulianDate);
 
 }  // namespace skyanchor

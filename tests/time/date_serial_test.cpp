@@ -48,9 +48,30 @@ INSTANTIATE_TEST_SUITE_P(Instants, MjdToCivil,
                                          MjdCase{15018, 0, civil(1899, 12, 30)},
                                          MjdCase{15018.5, 0.5, civil(1899, 12, 30, 12)},
                                          MjdCase{0, -15018, civil(1858, 11, 17)},
-                                         MjdCase{15016.75, -1.25, civil(1899, 12, 29, 6)},
+                                         MjdCase{15017.25, -1.25, civil(1899, 12, 29, 6)},
+                                         MjdCase{15017.5, -1.5, civil(1899, 12, 29, 12)},
+                                         MjdCase{15016.75, -2.75, civil(1899, 12, 28, 18)},
+                                         MjdCase{0.25, -15018.25, civil(1858, 11, 17, 6)},
                                          MjdCase{2973483.5, 2958465.5, civil(9999, 12, 31, 12)},
-                                         MjdCase{-642416.5, -657434.5, civil(100, 1, 1, 12)}));
+                                         MjdCase{-642415.5, -657434.5, civil(100, 1, 1, 12)},
+                                         MjdCase{-642416, -657434, civil(100, 1, 1)}));
+
+// The MJD counts days from 17 November 1858, 00:00 to the instant the date names, before 1900 as
+// after it: checked against the calendar itself at every hundredth day and four times of day.
+TEST(Mjd, IsTheDaysFromItsEpochToTheInstantNamed) {
+    using namespace std::chrono;
+    constexpr sys_days kMjdEpoch{year{1858} / 11 / 17};
+    for (long long day = -657434; day <= 2958465; day += 97) {
+        const year_month_day date{kSerialEpoch + days{day}};
+        for (const int hour : {0, 6, 12, 21}) {
+            const CivilDateTime instant{date, hours{hour} + minutes{30}};
+            const double expected = static_cast<double>((sys_days{date} - kMjdEpoch).count()) + (hour + 0.5) / 24.0;
+            const double serial = serialFromCivil(instant);
+            ASSERT_NEAR(mjd(serial), expected, 1e-9) << static_cast<int>(date.year()) << " day " << day << " hour " << hour;
+            ASSERT_EQ(civilFromSerial(dateFromMjd(expected)), instant) << "MJD " << expected;
+        }
+    }
+}
 
 void expectOverflow(double (*operation)(double), double value) {
     try {
@@ -62,7 +83,7 @@ void expectOverflow(double (*operation)(double), double value) {
 }
 
 TEST(Mjd, FailsWithOverflowOutsideTheDateRange) {
-    for (const double m : {2973484.0, -642417.0, 1e300, std::numeric_limits<double>::quiet_NaN()}) {
+    for (const double m : {2973484.0, -642416.5, -642417.0, 1e300, std::numeric_limits<double>::quiet_NaN()}) {
         expectOverflow(dateFromMjd, m);
     }
     for (const double serial : {-657435.0, 2958466.0, 1e300, -std::numeric_limits<double>::infinity(),
