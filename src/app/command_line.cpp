@@ -22,13 +22,14 @@ CommandLine::CommandLine()
       mjdOnly(QStringLiteral("mjd-only"),
               QStringLiteral("Print only the MJD text the window's MJD field would hold (what \"Copy MJD to "
                              "clipboard\" copies), no lines.")),
-      help(parser.addHelpOption()),
+      // Qt's own help option also offers --help-all for Qt's options, which these options replace.
+      help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays help on commandline options.")),
       version(parser.addVersionOption()) {
     parser.setApplicationDescription(
         QStringLiteral("Writes the RPOS and RVEL lines of a satellite in a stationary orbit over a longitude.\n"
                        "Without options it opens the window; with any of the options below it prints the lines\n"
                        "to standard output instead and opens no window."));
-    parser.addOptions({longitude, east, west, mjd, date, mjdOnly});
+    parser.addOptions({help, longitude, east, west, mjd, date, mjdOnly});
 }
 
 std::variant<ScriptRequest, UsageMistake> CommandLine::read(const QStringList& arguments) {

@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(UsageCase{"EastAndWest", {"--east", "--west"}}, UsageCase{"MjdAndDate", {"--mjd", "1", "--date", "1/1/2000"}},
                     UsageCase{"TwoMjds", {"--mjd", "1", "--mjd", "2"}},
                     UsageCase{"MjdOnlyWithALongitude", {"--mjd-only", "--longitude", "5"}},
-                    UsageCase{"MjdOnlyWithEast", {"--mjd-only", "--east"}}, UsageCase{"UnknownOption", {"--north"}},
+                    UsageCase{"MjdOnlyWithEast", {"--mjd-only", "--east"}}, UsageCase{"UnknownOption", {"--north"}}, UsageCase{"QtHelpAll", {"--help-all"}},
                     UsageCase{"MissingValue", {"--longitude"}}, UsageCase{"StrayArgument", {"--mjd", "1", "122"}}),
     [](const testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
 
