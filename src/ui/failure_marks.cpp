@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -34,6 +35,17 @@ std::unique_ptr<QLabel> makeBalloon() {
     balloon->setMargin(4);
     balloon->setWordWrap(true);
     return balloon;
+}
+
+// Showing a note maps its window, and on X11 the mapping gives the window its input back; clearing
+// and setting the flag again once it is on screen lets clicks through to what lies beneath.
+void showTransparentForInput(QWidget* note) {
+    if (note->isVisible()) return;
+    note->show();
+    QWindow* shown = note->windowHandle();
+    const Qt::WindowFlags flags = shown->flags();
+    shown->setFlags(flags & ~Qt::WindowTransparentForInput);
+    shown->setFlags(flags);
 }
 
 QString describedWith(const QString& ownDescription, const QString& note) {
@@ -139,7 +151,7 @@ void FailureMarks::placeNotes() {
     for (const auto& [controlTop, balloon] : shown) {
         const int top = std::max(controlTop, nextFree);
         balloon->setGeometry(x, top, width, balloon->heightForWidth(width));
-        balloon->show();
+        showTransparentForInput(balloon);
         nextFree = top + balloon->height() + kGap;
     }
 }
