@@ -17,17 +17,64 @@ constexpr int kSignificantDigits = 15;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string withoutBlanks(std::string_view text) {
-    std::string compact;
-    compact.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
-                 [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
-    return compact;
-}
-
 std::size_t skipDigits(std::string_view text, std::size_t pos) {
     while (pos < text.size() && isDigit(text[pos])) ++pos;
     return pos;
+}
+
+// "&H" and "&O" (either case) start a hexadecimal or an octal whole number; 0 for any other text.
+int radixOf(std::string_view s) {
+    if (s.size() < 2 || s[0] != '&') return 0;
+    const char radix = static_cast<char>(s[1] | 0x20);
+    return radix == 'h' ? 16 : radix == 'o' ? 8 : 0;
+}
+
+// A digit's value in bases up to 16; 99 for anything else.
+int digitValue(char c) {
+    if (isDigit(c)) return c - '0';
+    const char lower = static_cast<char>(c | 0x20);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : 99;
+}
+
+// Where the parts of a decimal number at the start of a text without blanks stand; end is 0
+// when the text does not begin with one.
+struct DecimalSpan {
+    std::size_t mantissaStart = 0;
+    std::size_t mantissaEnd = 0;
+    std::size_t end = 0;
+    std::string_view exponentDigits;
+    bool negativeExponent = false;
+};
+
+DecimalSpan scanDecimal(std::string_view s) {
+    DecimalSpan span;
+    std::size_t pos = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+    span.mantissaStart = pos;
+    pos = skipDigits(s, pos);
+    bool hasDigits = pos > span.mantissaStart;
+    if (pos < s.size() && s[pos] == '.') {
+        const std::size_t fractionStart = pos + 1;
+        pos = skipDigits(s, fractionStart);
+        hasDigits = hasDigits || pos > fractionStart;
+    }
+    if (!hasDigits) return {};
+    span.mantissaEnd = pos;
+
+    // An E only belongs to the number when digits follow it: "12E" and "12E+" read as 12.
+    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e')) {
+        std::size_t digitsStart = pos + 1;
+        if (digitsStart < s.size() && (s[digitsStart] == '+' || s[digitsStart] == '-')) {
+            span.negativeExponent = s[digitsStart] == '-';
+            ++digitsStart;
+        }
+        const std::size_t digitsEnd = skipDigits(s, digitsStart);
+        if (digitsEnd > digitsStart) {
+            span.exponentDigits = s.substr(digitsStart, digitsEnd - digitsStart);
+            pos = digitsEnd;
+        }
+    }
+    span.end = pos;
+    return span;
 }
 
 // "&H1F" / "&O17": an unsigned whole number of up to 64 bits; more fails with overflow.
@@ -75,51 +122,37 @@ std::string formatDigits(double value) {
 double parseLeadingNumber(std::string_view text) {
     const std::string compact = withoutBlanks(text);
     const std::string_view s = compact;
+    if (const int base = radixOf(s); base != 0) return parseRadixNumber(s.substr(2), base);
 
-    if (s.size() >= 2 && s[0] == '&') {
-        const char radix = static_cast<char>(s[1] | 0x20);
-        if (radix == 'h') return parseRadixNumber(s.substr(2), 16);
-        if (radix == 'o') return parseRadixNumber(s.substr(2), 8);
-    }
-
-    std::size_t pos = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-    const std::size_t mantissaStart = pos;
-    pos = skipDigits(s, pos);
-    bool hasDigits = pos > mantissaStart;
-    if (pos < s.size() && s[pos] == '.') {
-        const std::size_t fractionStart = pos + 1;
-        pos = skipDigits(s, fractionStart);
-        hasDigits = hasDigits || pos > fractionStart;
-    }
-    if (!hasDigits) return 0.0;
-    const std::size_t mantissaEnd = pos;
-
-    // An E only belongs to the number when digits follow it: "12E" and "12E+" read as 12.
-    std::string_view exponentDigits;
-    bool negativeExponent = false;
-    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e')) {
-        std::size_t digitsStart = pos + 1;
-        if (digitsStart < s.size() && (s[digitsStart] == '+' || s[digitsStart] == '-')) {
-            negativeExponent = s[digitsStart] == '-';
-            ++digitsStart;
-        }
-        const std::size_t digitsEnd = skipDigits(s, digitsStart);
-        if (digitsEnd > digitsStart) {
-            exponentDigits = s.substr(digitsStart, digitsEnd - digitsStart);
-            pos = digitsEnd;
-        }
-    }
-
+    const DecimalSpan span = scanDecimal(s);
+    if (span.end == 0) return 0.0;
     const bool negative = s[0] == '-';
     const std::size_t numberStart = (s[0] == '+') ? 1 : 0;
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(s.data() + numberStart, s.data() + pos, value);
+    const auto [end, ec] = std::from_chars(s.data() + numberStart, s.data() + span.end, value);
     if (ec == std::errc::result_out_of_range) {
-        const auto mantissa = s.substr(mantissaStart, mantissaEnd - mantissaStart);
-        if (exceedsDoubleRange(mantissa, exponentDigits, negativeExponent)) throw Failure(FailureNumber::Overflow);
+        const auto mantissa = s.substr(span.mantissaStart, span.mantissaEnd - span.mantissaStart);
+        if (exceedsDoubleRange(mantissa, span.exponentDigits, span.negativeExponent)) throw Failure(FailureNumber::Overflow);
         return negative ? -0.0 : 0.0;
     }
     return value;
+}
+
+std::string withoutBlanks(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
+                 [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
+    return compact;
+}
+
+std::size_t leadingNumberLength(std::string_view compact) {
+    if (const int base = radixOf(compact); base != 0) {
+        const auto digits = compact.substr(2);
+        const auto digitsEnd = std::find_if(digits.begin(), digits.end(), [base](char c) { return digitValue(c) >= base; });
+        return digitsEnd == digits.begin() ? 0 : 2 + static_cast<std::size_t>(digitsEnd - digits.begin());
+    }
+    return scanDecimal(compact).end;
 }
 
 std::string formatNumberSigned(double value) {

@@ -6,12 +6,19 @@
 #include <QEvent>
 #include <QLabel>
 #include <QToolTip>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace skyanchor {
 namespace {
 
-constexpr int kBalloonWidth = 360;
+constexpr int kBalloonWidthInCharacters = 44;
+constexpr int kGap = 4;
 
 // A frameless tooltip-like window: it is never activated, takes no focus and lets input through,
 // so the keystroke after a failure still goes to the field being typed into.
@@ -30,6 +37,17 @@ std::unique_ptr<QLabel> makeBalloon() {
     return balloon;
 }
 
+// Showing a note maps its window, and on X11 the mapping gives the window its input back; clearing
+// and setting the flag again once it is on screen lets clicks through to what lies beneath.
+void showTransparentForInput(QWidget* note) {
+    if (note->isVisible()) return;
+    note->show();
+    QWindow* shown = note->windowHandle();
+    const Qt::WindowFlags flags = shown->flags();
+    shown->setFlags(flags & ~Qt::WindowTransparentForInput);
+    shown->setFlags(flags);
+}
+
 QString describedWith(const QString& ownDescription, const QString& note) {
     return ownDescription.isEmpty() ? note : ownDescription + QLatin1Char('\n') + note;
 }
@@ -40,7 +58,7 @@ FailureMarks::FailureMarks(QWidget* shownWindow) : window(shownWindow) { window-
 
 FailureMarks::~FailureMarks() = default;
 
-void FailureMarks::mark(QWidget* control, const QString& note) {
+void FailureMarks::mark(QWidget* control, const QString& note, MarkCause cause) {
     auto [entry, added] = marks.try_emplace(control);
     Mark& newMark = entry->second;
     if (added) {
@@ -51,6 +69,7 @@ void FailureMarks::mark(QWidget* control, const QString& note) {
         control->setPalette(errorLook(control->palette()));
         control->setAutoFillBackground(true);
     }
+    newMark.cause = cause;
     if (added || note != newMark.note) setNote(control, newMark, note);
 }
 
@@ -62,6 +81,21 @@ void FailureMarks::clear(QWidget* control) {
     control->setAutoFillBackground(old.filledBackground);
     if (!old.note.isEmpty()) control->setAccessibleDescription(old.ownDescription);
     marks.erase(found);
+    placeNotes();
+}
+
+void FailureMarks::clearAll(MarkCause cause) {
+    std::vector<QWidget*> leaving;
+    for (const auto& [control, held] : marks) {
+        if (held.cause == cause) leaving.push_back(control);
+    }
+    for (QWidget* control : leaving) clear(control);
+}
+
+std::optional<MarkCause> FailureMarks::causeAt(const QWidget* control) const {
+    const auto found = marks.find(control);
+    if (found == marks.end()) return std::nullopt;
+    return found->second.cause;
 }
 
 bool FailureMarks::isMarked(const QWidget* control) const { return marks.contains(control); }
@@ -82,35 +116,55 @@ void FailureMarks::setNote(QWidget* control, Mark& changed, const QString& note)
     control->setAccessibleDescription(note.isEmpty() ? changed.ownDescription : describedWith(changed.ownDescription, note));
     if (note.isEmpty()) {
         changed.balloon.reset();
+        placeNotes();
         return;
     }
     if (!changed.balloon) changed.balloon = makeBalloon();
     changed.balloon->setText(note);
-    place(control, changed);
+    placeNotes();
     QAccessibleEvent alert(control, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }
 
-// Just below the control, while the window and the control are on screen.
-void FailureMarks::place(const QWidget* control, Mark& placed) const {
-    if (!placed.balloon) return;
-    if (!window->isVisible() || !control->isVisibleTo(window)) {
-        placed.balloon->hide();
-        return;
+// Beside the window at the height of each control, to its right, or to its left when the screen
+// has no room there, else below it; each note below the one before, so none covers a control or
+// another note. Nothing shows while the window is hidden or minimised.
+void FailureMarks::placeNotes() {
+    std::vector<std::pair<int, QLabel*>> shown;
+    for (auto& [control, held] : marks) {
+        if (!held.balloon) continue;
+        if (!window->isVisible() || window->isMinimized() || !control->isVisibleTo(window)) {
+            held.balloon->hide();
+            continue;
+        }
+        shown.emplace_back(control->mapToGlobal(QPoint(0, 0)).y(), held.balloon.get());
     }
-    placed.balloon->resize(kBalloonWidth, placed.balloon->heightForWidth(kBalloonWidth));
-    placed.balloon->move(control->mapToGlobal(QPoint(0, control->height() + 2)));
-    placed.balloon->show();
+    if (shown.empty()) return;
+    std::sort(shown.begin(), shown.end());
+    const QRect frame = window->frameGeometry();
+    const QRect screen = window->screen()->availableGeometry();
+    const int width = shown.front().second->fontMetrics().averageCharWidth() * kBalloonWidthInCharacters;
+    const bool right = frame.right() + kGap + width <= screen.right();
+    const bool left = !right && frame.left() - kGap - width >= screen.left();
+    const int x = right ? frame.right() + 1 + kGap : left ? frame.left() - kGap - width : frame.left();
+    int nextFree = (right || left) ? screen.top() : frame.bottom() + 1 + kGap;
+    for (const auto& [controlTop, balloon] : shown) {
+        const int top = std::max(controlTop, nextFree);
+        balloon->setGeometry(x, top, width, balloon->heightForWidth(width));
+        showTransparentForInput(balloon);
+        nextFree = top + balloon->height() + kGap;
+    }
 }
 
-// The notes follow the window as it is shown, moved, resized and hidden.
+// The notes follow the window as it is shown, moved, resized, hidden and minimised.
 bool FailureMarks::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Hide:
-        for (auto& [control, shown] : marks) place(control, shown);
+    case QEvent::WindowStateChange:
+        placeNotes();
         break;
     default:
         break;

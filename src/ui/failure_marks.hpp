@@ -7,14 +7,20 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QWidget;
 
 namespace skyanchor {
 
-// Shows failures where they happened: the control gets the error look, and a note beside it
-// that never takes the focus or a keystroke. A screen reader finds the note at the end of the
+// Why a control is marked, which tells what takes the mark away: a failure of the control's own
+// event (its next event that succeeds), a Compute that failed (the next Compute that succeeds),
+// or a text that is not read as it is written (the text read whole).
+enum class MarkCause { OwnFailure, LinesFailure, Reading };
+
+// Shows failures where they happened: the control gets the error look, and a note beside the
+// window at the control's height that never covers a control, takes the focus or a click. A screen reader finds the note at the end of the
 // control's accessible description, and hears of it by an accessibility alert. Clearing a mark
 // gives the control back its own palette and description.
 class FailureMarks final : public QObject {
@@ -26,9 +32,11 @@ public:
 
     // Marks the control, or replaces its note when it is marked already. An empty note gives the
     // error look alone.
-    void mark(QWidget* control, const QString& note);
+    void mark(QWidget* control, const QString& note, MarkCause cause = MarkCause::OwnFailure);
     void clear(QWidget* control);
+    void clearAll(MarkCause cause);
 
+    [[nodiscard]] std::optional<MarkCause> causeAt(const QWidget* control) const;
     [[nodiscard]] bool isMarked(const QWidget* control) const;
     [[nodiscard]] QString noteAt(const QWidget* control) const;
     // The note's own window while it is on screen, for looking at where it stands.
@@ -44,11 +52,12 @@ private:
         bool filledBackground = false;
         QString ownDescription;
         QString note;
+        MarkCause cause = MarkCause::OwnFailure;
         std::unique_ptr<QLabel> balloon;
     };
 
     void setNote(QWidget* control, Mark& mark, const QString& note);
-    void place(const QWidget* control, Mark& mark) const;
+    void placeNotes();
 
     QWidget* window;
     std::map<QWidget*, Mark, std::less<>> marks;

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace skyanchor {
 
 // "Run-time error '6': Overflow".
@@ -12,5 +14,9 @@ namespace skyanchor {
 // The note shown at a control whose event failed: the report, then one line of what the control
 // accepts.
 [[nodiscard]] QString failureNoteText(const Failure& failure, const QString& accepts);
+
+// The line under a Compute that failed, whichever control's event ran it: the longitude or MJD
+// text that cannot be read as a number, or that the lines cannot be computed from the two.
+[[nodiscard]] QString linesNeedText(std::string_view longitude, std::string_view mjd);
 
 }  // namespace skyanchor

@@ -6,6 +6,7 @@
 #include "time/date_text.hpp"
 #include "ui/clock.hpp"
 #include "ui/failure_report.hpp"
+#include "ui/number_reading.hpp"
 #include "ui/qt_date_locale.hpp"
 
 #include <QComboBox>
@@ -27,14 +28,19 @@ QString toQString(std::string_view text) { return QString::fromUtf8(text.data(),
 
 void setText(QLineEdit* field, std::string_view text) { field->setText(toQString(text)); }
 
+// A Compute that failed: the lines cannot be made from the fields as they stand.
+struct LinesFailure {
+    Failure failure;
+};
+
 // The date handler goes on past a step that fails, keeping what that step was to set. Tells
 // whether the step succeeded.
-template <class Step>
+template <class Failed = Failure, class Step>
 bool skippingFailure(Step&& step) {
     try {
         step();
         return true;
-    } catch (const Failure&) {
+    } catch (const Failed&) {
         return false;
     }
 }
@@ -57,14 +63,19 @@ Form1::Form1(Form1Services injected)
 }
 
 // A failure that no step skips is shown at the control whose event started it, and the window
-// goes on with the state it has; the control's next event that succeeds takes the mark away.
+// goes on with the state it has. The control's next event that succeeds takes the mark away; a
+// failed Compute's mark goes with the next Compute that succeeds.
 void Form1::reportingFailures(QWidget* origin, void (Form1::*handler)()) {
     try {
         (this->*handler)();
-        marks.clear(origin);
+        if (marks.causeAt(origin) != MarkCause::Reading) marks.clear(origin);
+    } catch (const LinesFailure& failed) {
+        marks.mark(origin, failureNoteText(failed.failure, linesNeedText(textOf(txtLongitude), textOf(txtMJD))),
+                   MarkCause::LinesFailure);
     } catch (const Failure& failure) {
         marks.mark(origin, failureNoteText(failure, acceptedBy(origin)));
     }
+    showNumberReadings();
 }
 
 void Form1::connectHandlers() {
@@ -153,12 +164,13 @@ void Form1::Command3_Click() {
                                 const QSignalBlocker ownWrite(elementField(element));
                                 setText(elementField(element), text);
                             });
-    } catch (const Failure&) {
+        Command1_Click();
+    } catch (const Failure& failure) {
         showLinesCurrent(false);
-        throw;
+        throw LinesFailure{failure};
     }
-    Command1_Click();
     showLinesCurrent(true);
+    marks.clearAll(MarkCause::LinesFailure);
 }
 
 // Copy MJD: the field's text as it stands.
@@ -180,7 +192,7 @@ void Form1::Combo1_Click() {
 }
 
 // A date edit rewrites the MJD. A text that is no date counts as serial 0 (MJD 15018) and the
-// field shows it is none; a failing Compute is skipped, its lines left behind.
+// field shows it is none; a failing Compute is skipped, its lines greyed.
 void Form1::txtDateandTime_Change() {
     if (!linkArmed) return;
     double serial = 0.0;
@@ -189,11 +201,13 @@ void Form1::txtDateandTime_Change() {
     linkArmed = false;
     if (skippingFailure([&] { setText(txtMJD, formatNumber(mjd(serial))); })) marks.clear(txtMJD);
     linkArmed = true;
-    skippingFailure([&] { Command3_Click(); });
+    skippingFailure<LinesFailure>([&] { Command3_Click(); });
+    showNumberReadings();
 }
 
 // An MJD edit rewrites the date and leaves the MJD text exactly as typed. An MJD that names no
-// date empties the date field; the lines still follow the MJD, and then the failure is shown.
+// date empties the date field; the lines still follow the MJD, and then that failure is shown,
+// before a Compute that fails with it.
 void Form1::txtMJD_Change() {
     if (!linkArmed) return;
     std::optional<Failure> noDate;
@@ -207,7 +221,11 @@ void Form1::txtMJD_Change() {
     setText(txtDateandTime, dateText);
     linkArmed = true;
     showDateReading(noDate ? DateReading::NoDateForMjd : DateReading::Date);
-    Command3_Click();
+    try {
+        Command3_Click();
+    } catch (const LinesFailure&) {
+        if (!noDate) throw;
+    }
     if (noDate) throw *noDate;
 }
 
@@ -223,10 +241,13 @@ void Form1::showDateReading(DateReading reading) {
     txtDateandTime->setPlaceholderText(reading == DateReading::NoDateForMjd
                                            ? QStringLiteral("No date: the MJD is outside the years 100 to 9999")
                                            : QString());
+    dateIsNoDate = reading == DateReading::NoDate;
+    showLinesUsable();
     switch (reading) {
     case DateReading::Date: marks.clear(txtDateandTime); break;
     case DateReading::NoDate: {
-        const QString example = toQString(formatDateText(services.readClock(), dateCodec));
+        // Isolated, so that a right-to-left note keeps the example's own order.
+        const QString example = QChar(0x2068) + toQString(formatDateText(services.readClock(), dateCodec)) + QChar(0x2069);
         marks.mark(txtDateandTime, failureNoteText(Failure(FailureNumber::TypeMismatch),
                                                    QStringLiteral("Accepts a date and time such as %1, or either alone").arg(example)));
         break;
@@ -235,22 +256,39 @@ void Form1::showDateReading(DateReading reading) {
     }
 }
 
-// Lines that may not follow the fields are greyed and cannot be copied.
 void Form1::showLinesCurrent(bool current) {
-    if (current == linesCurrent) return;
     linesCurrent = current;
-    for (QWidget* shown : std::initializer_list<QWidget*>{List1, Command2, Command4}) shown->setEnabled(current);
+    showLinesUsable();
 }
 
-// One line of what a control whose event failed accepts.
+// Lines that may not follow the fields, or that follow a date text that is no date, are greyed
+// and cannot be copied.
+void Form1::showLinesUsable() {
+    const bool usable = linesCurrent && !dateIsNoDate;
+    for (QWidget* shown : std::initializer_list<QWidget*>{List1, Command2, Command4}) shown->setEnabled(usable);
+}
+
+// A longitude or MJD text that is not read as written shows how it was read, where no failure
+// is shown at it.
+void Form1::showNumberReadings() {
+    for (QLineEdit* field : {txtLongitude, txtMJD}) {
+        const std::optional<MarkCause> cause = marks.causeAt(field);
+        if (cause && cause != MarkCause::Reading) continue;
+        const QString note = readingNote(field->text());
+        if (note.isEmpty()) {
+            marks.clear(field);
+        } else {
+            marks.mark(field, note + QLatin1Char('\n') + acceptedBy(field), MarkCause::Reading);
+        }
+    }
+}
+
+// One line of what a control accepts, under a failure of its own or a text not read whole.
 QString Form1::acceptedBy(const QWidget* control) const {
     if (control == txtMJD) {
         return QStringLiteral("Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)");
     }
     if (control == txtLongitude) return QStringLiteral("Accepts a longitude in degrees, such as 122 or -75.5");
-    if (control == optEast || control == optWest) {
-        return QStringLiteral("Needs a longitude and an MJD in range to compute the lines");
-    }
     if (control == Command2 || control == Command4) {
         return QStringLiteral("The clipboard did not take the text; another program may hold it. Try again");
     }

@@ -43,7 +43,7 @@ public:
     [[nodiscard]] const std::string& positionLine() const { return rposLine; }
     [[nodiscard]] const std::string& velocityLine() const { return rvelLine; }
     // False while the list may not hold the lines of the fields as they stand; the list is then
-    // greyed and both copy buttons are disabled.
+    // greyed and both copy buttons are disabled, as they are while the date text is no date.
     [[nodiscard]] bool areLinesCurrent() const { return linesCurrent; }
     [[nodiscard]] const FailureMarks& failureMarks() const { return marks; }
 
@@ -70,6 +70,8 @@ private:
     void reportingFailures(QWidget* origin, void (Form1::*handler)());
     void showDateReading(DateReading reading);
     void showLinesCurrent(bool current);
+    void showLinesUsable();
+    void showNumberReadings();
     [[nodiscard]] QString acceptedBy(const QWidget* control) const;
     [[nodiscard]] QLineEdit* elementField(SyncElement element) const;
 
@@ -78,6 +80,7 @@ private:
     BodyConstants constants;
     bool linkArmed = false;
     bool linesCurrent = true;
+    bool dateIsNoDate = false;
     FailureMarks marks{this};
     std::string rposLine;
     std::string rvelLine;

@@ -52,6 +52,33 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"&H", 0.0}, ParseCase{"&HFFFF", 65535.0}, ParseCase{"&H 1 0", 16.0},
         ParseCase{"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0}));
 
+struct LengthCase {
+    std::string text;
+    std::size_t length;
+};
+
+void PrintTo(const LengthCase& c, std::ostream* os) { *os << testing::PrintToString(c.text) << " takes " << c.length; }
+
+class LeadingNumberLength : public testing::TestWithParam<LengthCase> {};
+
+// The number takes exactly the characters that parseLeadingNumber reads: its own text, without
+// blanks, reads as the same value as the whole.
+TEST_P(LeadingNumberLength, CoversWhatIsRead) {
+    const std::string compact = withoutBlanks(GetParam().text);
+    const std::size_t length = leadingNumberLength(compact);
+    EXPECT_EQ(length, GetParam().length);
+    EXPECT_EQ(parseLeadingNumber(compact.substr(0, length)), parseLeadingNumber(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LeadingNumberLength,
+    testing::Values(LengthCase{"", 0}, LengthCase{"abc", 0}, LengthCase{"-", 0}, LengthCase{".", 0}, LengthCase{"+-5", 0},
+                    LengthCase{"\xEF\xBC\x91\xEF\xBC\x92", 0}, LengthCase{"\xD9\xA1\xD9\xA2", 0}, LengthCase{"12abc", 2},
+                    LengthCase{"51544,5", 5}, LengthCase{" 51544.50abc", 8}, LengthCase{"1 000", 4}, LengthCase{"1E", 1},
+                    LengthCase{"1E+", 1}, LengthCase{"1E+3", 4}, LengthCase{"-0.5", 4}, LengthCase{"5.", 2},
+                    LengthCase{"1.2.3", 3}, LengthCase{"&H1Fz", 4}, LengthCase{"&hff", 4}, LengthCase{"&O78", 3},
+                    LengthCase{"&H", 0}, LengthCase{"&HG", 0}, LengthCase{"&X12", 0}));
+
 TEST(ParseLeadingNumber, UnderflowKeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(parseLeadingNumber("-1E-400")));
 }

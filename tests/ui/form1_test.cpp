@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -20,6 +21,7 @@
 #include <cmath>
 #include <ctime>
 #include <memory>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -250,7 +252,7 @@ TEST_F(Form1Test, ALongitudeThatFailsGreysTheLinesAndStopsTheCopies) {
     typeInto("txtMJD", QStringLiteral("51544.5"));
     field("txtLongitude")->selectAll();
     field("txtLongitude")->insert(QStringLiteral("1E+400"));  // as a paste does
-    EXPECT_EQ(noteAt("txtLongitude"), "Run-time error '6': Overflow\nAccepts a longitude in degrees, such as 122 or -75.5");
+    EXPECT_EQ(noteAt("txtLongitude"), "Run-time error '6': Overflow\nThe lines wait for a longitude that can be read as a number");
     EXPECT_FALSE(form->areLinesCurrent());
     EXPECT_FALSE(copyButtonsEnabled());
     EXPECT_FALSE(list()->isEnabled());
@@ -261,9 +263,10 @@ TEST_F(Form1Test, ALongitudeThatFailsGreysTheLinesAndStopsTheCopies) {
     EXPECT_EQ(clipboard->text, "held before");
 
     QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
-    EXPECT_EQ(noteAt("optEast"), "Run-time error '6': Overflow\nNeeds a longitude and an MJD in range to compute the lines");
+    EXPECT_EQ(noteAt("optEast"), "Run-time error '6': Overflow\nThe lines wait for a longitude that can be read as a number");
     typeInto("txtLongitude", QStringLiteral("122"));
     EXPECT_FALSE(isMarked("txtLongitude"));
+    EXPECT_FALSE(isMarked("optEast"));
     EXPECT_TRUE(copyButtonsEnabled());
     EXPECT_TRUE(list()->isEnabled());
     EXPECT_EQ(listLines(), QStringList({kEastPosition, kEastVelocity}));
@@ -271,35 +274,83 @@ TEST_F(Form1Test, ALongitudeThatFailsGreysTheLinesAndStopsTheCopies) {
     EXPECT_EQ(clipboard->text, QString(kEastPosition) + '\r' + kEastVelocity);
 }
 
-// The note is a window of its own beside the field; it takes neither the focus nor a key.
-TEST_F(Form1Test, TheNoteStandsBelowTheFieldAndLeavesTheKeysToIt) {
+struct NotePlaceCase {
+    const char* name;
+    int windowLeft;  // from the screen's left edge; negative: from its right edge
+    int windowWidth;  // 0: the window's own width
+};
+
+void PrintTo(const NotePlaceCase& place, std::ostream* out) { *out << place.name; }
+
+class Form1NotePlace : public Form1Test, public testing::WithParamInterface<NotePlaceCase> {};
+
+// Each note is a window of its own beside the window, at its control's height or below the note
+// before it: it covers no control and no other note, stays on the screen's width, and takes
+// neither the focus nor a key.
+TEST_P(Form1NotePlace, NotesStandBesideTheWindowAndLeaveTheKeysToIt) {
+    const QRect screen = form->screen()->availableGeometry();
+    if (GetParam().windowWidth > 0) form->resize(GetParam().windowWidth, form->height());
     form->show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QLineEdit* mjd = field("txtMJD");
-    mjd->setFocus();
-    typeInto("txtMJD", QStringLiteral("3000000"));
-    const QWidget* note = form->failureMarks().shownNote(mjd);
-    ASSERT_NE(note, nullptr);
-    const QPoint fieldBottomLeft = mjd->mapToGlobal(QPoint(0, mjd->height()));
-    EXPECT_EQ(note->geometry().left(), fieldBottomLeft.x());
-    EXPECT_GE(note->geometry().top(), fieldBottomLeft.y());
-    EXPECT_LE(note->geometry().top(), fieldBottomLeft.y() + 4);
-    EXPECT_EQ(QApplication::activeWindow(), form.get());
-    EXPECT_EQ(QApplication::focusWidget(), mjd);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
-    EXPECT_EQ(text("txtMJD"), "30000000");
-    EXPECT_NE(form->failureMarks().shownNote(mjd), nullptr);
+    const int left = GetParam().windowLeft >= 0 ? screen.left() + GetParam().windowLeft
+                                                : screen.right() + 1 + GetParam().windowLeft - form->frameGeometry().width();
+    form->move(left, screen.top() + 20);
+    typeInto("txtDateandTime", QStringLiteral("1/"));
+    typeInto("txtLongitude", QStringLiteral("1E+400"));
+    QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>("optWest"), Qt::LeftButton);
+    QLineEdit* longitude = field("txtLongitude");
+    longitude->setFocus();
 
-    typeInto("txtMJD", QStringLiteral("51544.5"));
-    EXPECT_EQ(form->failureMarks().shownNote(mjd), nullptr);
+    const QRect frame = form->frameGeometry();
+    std::vector<QRect> notes;
+    for (const char* name : {"txtDateandTime", "txtLongitude", "optEast", "optWest"}) {
+        SCOPED_TRACE(name);
+        const QWidget* note = form->failureMarks().shownNote(control<QWidget>(name));
+        ASSERT_NE(note, nullptr);
+        const QRect placed = note->geometry();
+        EXPECT_FALSE(placed.intersects(frame)) << placed.x() << ',' << placed.y() << " frame " << frame.x() << ',' << frame.y();
+        EXPECT_GE(placed.left(), screen.left());
+        EXPECT_LE(placed.right(), screen.right());
+        const std::string_view side = GetParam().name;
+        if (side == "right") {
+            EXPECT_GT(placed.left(), frame.right());
+        } else if (side == "left") {
+            EXPECT_LT(placed.right(), frame.left());
+        } else {
+            EXPECT_GT(placed.top(), frame.bottom());
+        }
+        if (side != "below") {
+            EXPECT_GE(placed.top(), control<QWidget>(name)->mapToGlobal(QPoint(0, 0)).y());
+        }
+        for (const QRect& other : notes) EXPECT_FALSE(placed.intersects(other));
+        notes.push_back(placed);
+    }
+
+    EXPECT_EQ(QApplication::activeWindow(), form.get());
+    EXPECT_EQ(QApplication::focusWidget(), longitude);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+    EXPECT_EQ(text("txtLongitude"), "1E+4000");
+    EXPECT_NE(form->failureMarks().shownNote(longitude), nullptr);
+    typeInto("txtLongitude", QStringLiteral("122"));
+    EXPECT_EQ(form->failureMarks().shownNote(longitude), nullptr);
+    EXPECT_EQ(form->failureMarks().shownNote(control<QWidget>("optWest")), nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sides, Form1NotePlace,
+                         testing::Values(NotePlaceCase{"right", 0, 0}, NotePlaceCase{"left", -1, 0}, NotePlaceCase{"below", 0, 2000}),
+                         [](const testing::TestParamInfo<NotePlaceCase>& place) { return std::string(place.param.name); });
 
 TEST_F(Form1Test, ANoteWaitsForTheWindowAndLeavesWithIt) {
     typeInto("txtMJD", QStringLiteral("3000000"));
     EXPECT_EQ(form->failureMarks().shownNote(field("txtMJD")), nullptr);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_NE(form->failureMarks().shownNote(field("txtMJD")), nullptr);
+    form->showMinimized();
+    EXPECT_EQ(form->failureMarks().shownNote(field("txtMJD")), nullptr);
+    form->showNormal();
     EXPECT_NE(form->failureMarks().shownNote(field("txtMJD")), nullptr);
     form->hide();
     EXPECT_EQ(form->failureMarks().shownNote(field("txtMJD")), nullptr);
@@ -312,11 +363,138 @@ TEST_F(Form1Test, ADateTextThatIsNoDateIsShownWithAnExample) {
     EXPECT_EQ(text("txtMJD"), "15018");
     const std::string example = formatDateText(kStartSerial + kOneSecond * (clockReadings - 1), DateTextCodec(test::kUnitedStates));
     EXPECT_EQ(noteAt("txtDateandTime").toStdString(),
-              "Run-time error '13': Type mismatch\nAccepts a date and time such as " + example + ", or either alone");
+              "Run-time error '13': Type mismatch\nAccepts a date and time such as \u2068" + example + "\u2069, or either alone");
     EXPECT_EQ(listLines(), linesOfFields());
+    EXPECT_FALSE(copyButtonsEnabled());
+    EXPECT_FALSE(list()->isEnabled());
     typeInto("txtDateandTime", QStringLiteral("1/1/2000"));
     EXPECT_FALSE(isMarked("txtDateandTime"));
     EXPECT_EQ(text("txtMJD"), "51544");
+    EXPECT_TRUE(copyButtonsEnabled());
+}
+
+// A half-typed date reads as no date: the lines of MJD 15018 are computed but greyed, and come
+// back as soon as the date reads or the MJD is edited.
+TEST_F(Form1Test, LinesOfADateTextThatIsNoDateCannotBeCopied) {
+    typeInto("txtDateandTime", QStringLiteral("12/8/2026 7"));
+    EXPECT_EQ(text("txtMJD"), "15018");
+    EXPECT_EQ(listLines(), linesOfFields());
+    EXPECT_FALSE(copyButtonsEnabled());
+    QTest::keyClicks(field("txtDateandTime"), QStringLiteral(":00"));
+    EXPECT_TRUE(copyButtonsEnabled());
+    typeInto("txtDateandTime", QStringLiteral("abc"));
+    EXPECT_FALSE(copyButtonsEnabled());
+    typeInto("txtMJD", QStringLiteral("51544.5"));
+    EXPECT_TRUE(copyButtonsEnabled());
+    EXPECT_TRUE(list()->isEnabled());
+}
+
+// A mark that a failed Compute left goes with the next Compute that succeeds, whichever control
+// started it; a mark about the control's own text stays until that text is mended.
+TEST_F(Form1Test, AFailedComputesMarksGoWithTheNextComputeThatSucceeds) {
+    typeInto("txtLongitude", QStringLiteral("1E+400"));
+    QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
+    typeInto("txtMJD", QStringLiteral("51544.5"));
+    EXPECT_EQ(noteAt("txtMJD"), "Run-time error '6': Overflow\nThe lines wait for a longitude that can be read as a number");
+    typeInto("txtLongitude", QStringLiteral("5"));
+    EXPECT_EQ(listLines(), linesOfFields());
+    for (const char* name : {"txtLongitude", "optEast", "txtMJD"}) EXPECT_FALSE(isMarked(name)) << name;
+
+    typeInto("txtMJD", QStringLiteral("3000000"));
+    typeInto("txtLongitude", QStringLiteral("1E+400"));
+    typeInto("txtLongitude", QStringLiteral("7"));
+    EXPECT_EQ(noteAt("txtMJD"), "Run-time error '6': Overflow\n"
+                                "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)");
+}
+
+struct LinesNeedCase {
+    const char* name;
+    const char* longitude;
+    const char* mjd;
+    const char* period;
+    const char* note;
+};
+
+void PrintTo(const LinesNeedCase& c, std::ostream* out) { *out << c.name; }
+
+class Form1LinesNeed : public Form1Test, public testing::WithParamInterface<LinesNeedCase> {};
+
+// A Compute that fails under a click names the texts that cannot be read, or says that the lines
+// cannot be computed from them; an MJD that fails in its own reading keeps its range line.
+TEST_P(Form1LinesNeed, TheNoteSaysWhatTheLinesNeed) {
+    field("txtRotationalPeriod")->setText(QString::fromLatin1(GetParam().period));
+    typeInto("txtLongitude", QString::fromLatin1(GetParam().longitude));
+    typeInto("txtMJD", QString::fromLatin1(GetParam().mjd));
+    QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
+    EXPECT_EQ(noteAt("optEast").toStdString(), GetParam().note);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Form1LinesNeed,
+    testing::Values(
+        LinesNeedCase{"LongitudeUnreadable", "1E+400", "51544", "86164.09", "Run-time error '6': Overflow\nThe lines wait for a longitude that can be read as a number"},
+        LinesNeedCase{"MjdUnreadable", "5", "1E+400", "86164.09", "Run-time error '6': Overflow\nThe lines wait for an MJD that can be read as a number"},
+        LinesNeedCase{"BothUnreadable", "1E+400", "1E+400", "86164.09",
+                      "Run-time error '6': Overflow\nThe lines wait for a longitude and an MJD that can be read as numbers"},
+        LinesNeedCase{"NoOrbitForTheirValues", "5", "51544", "-1",
+                      "Run-time error '5': Invalid procedure call or argument\n"
+                      "The lines cannot be computed from the longitude and MJD as they stand"}),
+    [](const testing::TestParamInfo<LinesNeedCase>& c) { return std::string(c.param.name); });
+
+struct ReadingCase {
+    const char* name;
+    const char* field;
+    const char* text;  // UTF-8
+    const char* note;  // empty: read whole, no mark
+};
+
+void PrintTo(const ReadingCase& c, std::ostream* out) { *out << c.name; }
+
+class Form1Reading : public Form1Test, public testing::WithParamInterface<ReadingCase> {};
+
+constexpr const char* kLongitudeAccepts = "Accepts a longitude in degrees, such as 122 or -75.5";
+constexpr const char* kMjdAccepts = "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)";
+
+// A longitude or MJD text that is not read whole is computed as read, and the field says how it
+// was read; the copies stay, and the mark goes as soon as the text reads whole.
+TEST_P(Form1Reading, ATextNotReadWholeSaysHowItWasRead) {
+    QLineEdit* target = field(GetParam().field);
+    target->selectAll();
+    target->insert(QString::fromUtf8(GetParam().text));
+    const bool longitude = std::string_view(GetParam().field) == "txtLongitude";
+    const std::string note = *GetParam().note == '\0' ? "" : std::string(GetParam().note) + '\n' + (longitude ? kLongitudeAccepts : kMjdAccepts);
+    EXPECT_EQ(noteAt(GetParam().field).toStdString(), note);
+    EXPECT_EQ(listLines(), linesOfFields());
+    EXPECT_TRUE(copyButtonsEnabled());
+    typeInto(GetParam().field, QStringLiteral("51544"));
+    EXPECT_FALSE(isMarked(GetParam().field));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Form1Reading,
+    testing::Values(ReadingCase{"Letters", "txtLongitude", "abc", "Read as 0: \"abc\" does not begin with a number"},
+                    ReadingCase{"FullWidthDigits", "txtLongitude", "\uFF11\uFF12\uFF12",
+                                "Read as 0: \"\uFF11\uFF12\uFF12\" does not begin with a number"},
+                    ReadingCase{"ArabicIndicDigits", "txtMJD", "\u0661\u0662\u0662",
+                                "Read as 0: \"\u0661\u0662\u0662\" does not begin with a number"},
+                    ReadingCase{"TrailingLetters", "txtLongitude", "12abc", "Read as 12: the rest (\"abc\") is not part of the number"},
+                    ReadingCase{"DecimalComma", "txtMJD", "51544,5", "Read as 51544: the rest (\",5\") is not part of the number"},
+                    ReadingCase{"HalfTypedExponent", "txtLongitude", "1E+", "Read as 1: the rest (\"E+\") is not part of the number"},
+                    ReadingCase{"LoneMinus", "txtLongitude", "-", "Read as 0: \"-\" does not begin with a number"},
+                    ReadingCase{"Blanks", "txtLongitude", " 1 000 ", ""}, ReadingCase{"Empty", "txtMJD", "", ""},
+                    ReadingCase{"Hexadecimal", "txtLongitude", "&H1F", ""}),
+    [](const testing::TestParamInfo<ReadingCase>& c) { return std::string(c.param.name); });
+
+// The reading note gives way to a failed Compute's note at the same field, and comes back when
+// a later Compute succeeds.
+TEST_F(Form1Test, AReadingNoteComesBackAfterAFailedCompute) {
+    field("txtRotationalPeriod")->setText(QStringLiteral("-1"));
+    typeInto("txtLongitude", QStringLiteral("12abc"));
+    EXPECT_EQ(form->failureMarks().causeAt(field("txtLongitude")), MarkCause::LinesFailure);
+    field("txtRotationalPeriod")->setText(QStringLiteral("86164.09"));
+    QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
+    EXPECT_EQ(noteAt("txtLongitude").toStdString(),
+              std::string("Read as 12: the rest (\"abc\") is not part of the number\n") + kLongitudeAccepts);
 }
 
 // A date edit gives the MJD field a text of its own, so a mark the MJD carried goes with it.

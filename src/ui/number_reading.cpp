@@ -1,0 +1,23 @@
+#include "ui/number_reading.hpp"
+
+#include "text/failure.hpp"
+#include "text/number_text.hpp"
+
+namespace skyanchor {
+
+QString readingNote(const QString& text) {
+    const std::string compact = withoutBlanks(text.toStdString());
+    const std::size_t length = leadingNumberLength(compact);
+    if (length == compact.size()) return {};
+    double value = 0.0;
+    try {
+        value = parseLeadingNumber(compact);
+    } catch (const Failure&) {
+        return {};
+    }
+    const QString readAs = QStringLiteral("Read as %1: ").arg(QString::fromStdString(formatNumber(value)));
+    if (length == 0) return readAs + QStringLiteral("\"%1\" does not begin with a number").arg(QString::fromStdString(compact));
+    return readAs + QStringLiteral("the rest (\"%1\") is not part of the number").arg(QString::fromStdString(compact.substr(length)));
+}
+
+}  // namespace skyanchor
