@@ -2,14 +2,13 @@
 #include "ui/caption_frame.hpp"
 #include "ui/form1.hpp"
 #include "ui/twips.hpp"
+#include "ui/window_icon.hpp"
 #include "ui/wrapping_button.hpp"
 
 #include <QComboBox>
-#include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTimer>
 
 #include <array>
 #include <map>
@@ -84,8 +83,7 @@ constexpr double kSmallestCaptionShare = 7.0 / 9.0;
 
 void Form1::buildControls() {
     setWindowTitle(QStringLiteral("Skyanchor Satellite"));
-    // Drawn from SVG at several sizes once the window is up, so that start-up does not wait for it.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/org.skyanchor.Satellite.svg"))); });
+    setIconAfterFirstPaint(this, QStringLiteral(":/icons/org.skyanchor.Satellite.svg"));
     namespace fields = field_defaults;
     const TwipScale scale = TwipScale::forFont(font());
     resize(scale.size(6345, 4635));
