@@ -1,12 +1,27 @@
 #include "ui/caption_frame.hpp"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyle>
 #include <qdrawutil.h>
 
 namespace skyanchor {
 
-CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+namespace {
+
+// A caption frame is announced as a group named by its caption, as group boxes are.
+QAccessibleInterface* accessibleCaptionFrame(const QString&, QObject* object) {
+    auto* frame = dynamic_cast<CaptionFrame*>(object);
+    return frame == nullptr ? nullptr : new QAccessibleWidget(frame, QAccessible::Grouping, frame->title());
+}
+
+}  // namespace
+
+CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QFrame(parent), title_(caption) {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleCaptionFrame), true);
+    static_cast<void>(factoryInstalled);
+}
 
 QRect CaptionFrame::borderRect() const {
     const int top = fontMetrics().height() / 2;

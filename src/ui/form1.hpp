@@ -14,13 +14,14 @@
 
 class QComboBox;
 class QFrame;
-class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 
 namespace skyanchor {
+
+class CaptionFrame;
 
 // What the window takes from outside: the clock, the clipboard and the user's date conventions.
 // The defaults are the real ones; tests put in their own.
@@ -87,13 +88,13 @@ private:
 
     // The shown panel.
     QFrame* Frame8 = nullptr;
-    QGroupBox* Frame13 = nullptr;
+    CaptionFrame* Frame13 = nullptr;
     QLineEdit* txtLongitude = nullptr;
     QRadioButton* optEast = nullptr;
     QRadioButton* optWest = nullptr;
-    QGroupBox* Frame16 = nullptr;
+    CaptionFrame* Frame16 = nullptr;
     QLineEdit* txtDateandTime = nullptr;
-    QGroupBox* Frame15 = nullptr;
+    CaptionFrame* Frame15 = nullptr;
     QLineEdit* txtMJD = nullptr;
     QListWidget* List1 = nullptr;
     QPushButton* Command4 = nullptr;

@@ -1,7 +1,8 @@
 #include "ui/form1.hpp"
 
+#include "ui/caption_frame.hpp"
+
 #include <QFrame>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>

@@ -38,7 +38,7 @@ public:
         return widget;
     }
 
-    QGroupBox* frame(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
+    CaptionFrame* frame(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
         return place(new CaptionFrame(QString::fromUtf8(caption), parent), name, twips, tabIndex);
     }
     QLineEdit* field(QWidget* parent, const char* name, std::string_view text, TwipRect twips, int tabIndex) {
@@ -109,35 +109,35 @@ void Form1::buildControls() {
     fitCaptionsInOneFont(std::array{Command4, Command2, Command5}, font().pointSizeF() * kSmallestCaptionShare);
 
     // Hidden: right of the client area, switched off where they stand directly on the window.
-    QGroupBox* frame5 = c.frame(this, "Frame5", "Semi-major axis", {10200, 360, 8415, 735}, 6);
+    CaptionFrame* frame5 = c.frame(this, "Frame5", "Semi-major axis", {10200, 360, 8415, 735}, 6);
     txtSMA = c.field(frame5, "txtSMA", "", {120, 240, 4815, 375}, 7);
     c.option(frame5, "Option1", "Distance", {5280, 120, 2415, 255}, 14);
     c.option(frame5, "Option2", "Altitude", {5280, 360, 2295, 255}, 15);
-    QGroupBox* frame4 = c.frame(this, "Frame4", "Inclination", {10200, 1200, 5055, 735}, 4);
+    CaptionFrame* frame4 = c.frame(this, "Frame4", "Inclination", {10200, 1200, 5055, 735}, 4);
     txtInclination = c.field(frame4, "txtInclination", "23.5", {120, 240, 4815, 375}, 5);
-    QGroupBox* frame3 = c.frame(this, "Frame3", "Eccentricity", {10200, 2040, 5055, 735}, 2);
+    CaptionFrame* frame3 = c.frame(this, "Frame3", "Eccentricity", {10200, 2040, 5055, 735}, 2);
     txtEccentricity = c.field(frame3, "txtEccentricity", fields::kEccentricity, {120, 240, 4815, 375}, 3);
-    QGroupBox* frame2 = c.frame(this, "Frame2", "Argument of Perapsis", {10200, 2880, 5055, 735}, 0);
+    CaptionFrame* frame2 = c.frame(this, "Frame2", "Argument of Perapsis", {10200, 2880, 5055, 735}, 0);
     txtArgumentOfPerapsis = c.field(frame2, "txtArgumentOfPerapsis", fields::kArgumentOfPeriapsis, {120, 240, 4815, 375}, 1);
-    QGroupBox* frame1 = c.frame(this, "Frame1", "Longitude of Ascending Node", {10200, 3720, 5055, 735}, 8);
+    CaptionFrame* frame1 = c.frame(this, "Frame1", "Longitude of Ascending Node", {10200, 3720, 5055, 735}, 8);
     txtLan = c.field(frame1, "txtLan", "0", {120, 240, 4815, 375}, 9);
-    QGroupBox* frame6 = c.frame(this, "Frame6", "Mean Anomaly", {10200, 4560, 5055, 735}, 10);
+    CaptionFrame* frame6 = c.frame(this, "Frame6", "Mean Anomaly", {10200, 4560, 5055, 735}, 10);
     txtMA = c.field(frame6, "txtMA", "0", {120, 240, 4815, 375}, 11);
     Command1 = c.button(this, "Command1", "Generate RPOS & RVEL", {10200, 5520, 1215, 495}, 12);
     Command3 = c.button(this, "Command3", "Compute", {10200, 6120, 855, 375}, 40);
     txtrpos = c.field(this, "txtrpos", "Text1", {10320, 7320, 5535, 375}, 38);
     txtrvel = c.field(this, "txtrvel", "Text2", {10320, 7800, 5535, 375}, 39);
-    QGroupBox* frame9 = c.frame(this, "Frame9", "Rotational Period", {10440, 8400, 5055, 735}, 32);
+    CaptionFrame* frame9 = c.frame(this, "Frame9", "Rotational Period", {10440, 8400, 5055, 735}, 32);
     txtRotationalPeriod = c.field(frame9, "txtRotationalPeriod", fields::kRotationalPeriod, {120, 240, 4815, 375}, 33);
-    QGroupBox* frame10 = c.frame(this, "Frame10", "Obliquity", {10440, 9120, 5055, 735}, 30);
+    CaptionFrame* frame10 = c.frame(this, "Frame10", "Obliquity", {10440, 9120, 5055, 735}, 30);
     txtObliquity = c.field(frame10, "txtObliquity", fields::kObliquity, {120, 240, 4815, 375}, 31);
-    QGroupBox* frame11 = c.frame(this, "Frame11", "LAN", {10440, 9960, 5055, 735}, 28);
+    CaptionFrame* frame11 = c.frame(this, "Frame11", "LAN", {10440, 9960, 5055, 735}, 28);
     txtPlanetLAN = c.field(frame11, "txtPlanetLAN", fields::kPlanetLan, {120, 240, 4815, 375}, 29);
-    QGroupBox* frame12 = c.frame(this, "Frame12", "Mass", {10440, 10800, 5055, 735}, 26);
+    CaptionFrame* frame12 = c.frame(this, "Frame12", "Mass", {10440, 10800, 5055, 735}, 26);
     txtMass = c.field(frame12, "txtMass", fields::kMass, {120, 240, 4815, 375}, 27);
-    QGroupBox* frame14 = c.frame(this, "Frame14", "SidRotOffset", {10440, 11640, 5055, 735}, 24);
+    CaptionFrame* frame14 = c.frame(this, "Frame14", "SidRotOffset", {10440, 11640, 5055, 735}, 24);
     txtSidRotOffset = c.field(frame14, "txtSidRotOffset", fields::kSidRotOffset, {120, 240, 4815, 375}, 25);
-    QGroupBox* frame7 = c.frame(this, "Frame7", "Plane", {15600, 1320, 2775, 975}, 16);
+    CaptionFrame* frame7 = c.frame(this, "Frame7", "Plane", {15600, 1320, 2775, 975}, 16);
     c.option(frame7, "Option3", "Ecliptic", {240, 240, 2055, 255}, 17);
     c.option(frame7, "Option4", "Equatorial", {240, 600, 2295, 255}, 18);
     Combo1 = c.place(new QComboBox(this), "Combo1", {15600, 2400, 2295, 315}, 13);

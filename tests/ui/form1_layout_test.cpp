@@ -365,6 +365,9 @@ TEST_P(Form1Accessibility, NamesAndDescribesTheControl) {
     EXPECT_TRUE(description.contains(QString::fromUtf8(GetParam().descriptionHas))) << description.toStdString();
     EXPECT_NE(name, description);
     EXPECT_EQ(widget->toolTip(), description);
+    if (dynamic_cast<CaptionFrame*>(widget) != nullptr) {
+        EXPECT_EQ(accessible->role(), QAccessible::Grouping);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
