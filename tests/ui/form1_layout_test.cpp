@@ -23,8 +23,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -198,6 +200,17 @@ TEST_P(Form1Fonts, FitsTheButtonCaptionsInOneFont) {
         EXPECT_TRUE(area.contains(caption)) << name;
     }
     EXPECT_GE(shared.pointSizeF(), GetParam() * 7.0 / 9.0);
+    // The largest that fits: a quarter point more, and some caption no longer fits its button.
+    if (shared.pointSizeF() < window.form->font().pointSizeF()) {
+        QFont larger = shared;
+        larger.setPointSizeF(shared.pointSizeF() + 0.25);
+        const bool allFit = std::all_of(std::begin(kShownButtons), std::end(kShownButtons), [&](const char* name) {
+            auto* button = window.control<QPushButton>(name);
+            const QRect area = WrappingButton::captionArea(button->size());
+            return area.contains(QFontMetrics(larger).boundingRect(area, WrappingButton::kCaptionFlags, button->text()));
+        });
+        EXPECT_FALSE(allFit) << "captions would fit at " << larger.pointSizeF() << " pt";
+    }
     if (window.atReferenceFont()) {
         EXPECT_GE(shared.pointSizeF(), 7.0);
     }
@@ -394,7 +407,7 @@ TEST(Form1Window, HasItsTitleAndItsOwnIcon) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.form->windowIcon().isNull(); }, 5000));
     const QIcon icon = window.form->windowIcon();
     EXPECT_FALSE(icon.pixmap(QSize(32, 32)).isNull());
-    EXPECT_TRUE(QFile::exists(QStringLiteral(":/icons/org.skyanchor.Satellite.svg")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/icons/" SKYANCHOR_APP_ID ".svg")));
 }
 
 }  // namespace
