@@ -1,7 +1,6 @@
 # What installing puts where (GNU directories under the prefix), and the Debian package that
 # CPack builds from it with `bash scripts/package`.
 
-set(SKYANCHOR_APP_ID org.skyanchor.Satellite)
 set(SKYANCHOR_RELEASE_DATE 2026-12-08)
 set(SKYANCHOR_HOMEPAGE "https://skyanchor.org/satellite" CACHE STRING "The project's public page, named by the package and its metadata")
 set(SKYANCHOR_MAINTAINER "Skyanchor Satellite developers <satellite@skyanchor.org>" CACHE STRING "The package's maintainer")

@@ -23,7 +23,7 @@ int openWindow(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.skyanchor.Satellite"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(SKYANCHOR_APP_ID));
     skyanchor::Form1 window;
     window.show();
     return QApplication::exec();
@@ -45,7 +45,7 @@ int runCommandLine(int argc, char** argv) {
         std::fputs(output.c_str(), stdout);
         return 0;
     } catch (const skyanchor::Failure& failure) {
-        std::fprintf(stderr, "Run-time error '%d': %s\n", failure.number(), failure.description().c_str());
+        std::fprintf(stderr, "%s\n", failure.report().c_str());
         return 1;
     }
 }

@@ -10,6 +10,9 @@ namespace skyanchor {
 inline constexpr double kSerialLowerBound = -657435.0;  // exclusive: serial -657434 is 1 January 100
 inline constexpr double kSerialUpperBound = 2958466.0;  // exclusive: serial 2958465 is 31 December 9999
 inline constexpr double kMjdOfSerialZero = 15018.0;     // 17 November 1858 to 30 December 1899
+// The MJDs of the range: from 1 January 100, 00:00, up to but not including 1 January 10000.
+inline constexpr double kFirstMjd = kSerialLowerBound + 1.0 + kMjdOfSerialZero;
+inline constexpr double kMjdUpperBound = kSerialUpperBound + kMjdOfSerialZero;
 
 inline constexpr std::chrono::sys_days kSerialEpoch = std::chrono::sys_days{std::chrono::year{1899} / 12 / 30};
 

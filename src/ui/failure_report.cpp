@@ -7,7 +7,7 @@
 namespace skyanchor {
 
 QString failureReportText(const Failure& failure) {
-    return QStringLiteral("Run-time error '%1': %2").arg(failure.number()).arg(QString::fromStdString(failure.description()));
+    return QString::fromStdString(failure.report());
 }
 
 QString failureNoteText(const Failure& failure, const QString& accepts) {

@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 
 #include <optional>
+#include <utility>
 
 namespace skyanchor {
 namespace {
@@ -241,11 +242,12 @@ void Form1::showDateReading(DateReading reading) {
     txtDateandTime->setPlaceholderText(reading == DateReading::NoDateForMjd
                                            ? QStringLiteral("No date: the MJD is outside the years 100 to 9999")
                                            : QString());
-    dateIsNoDate = reading == DateReading::NoDate;
+    const bool wasNoDate = std::exchange(dateIsNoDate, reading == DateReading::NoDate);
     showLinesUsable();
     switch (reading) {
     case DateReading::Date: marks.clear(txtDateandTime); break;
     case DateReading::NoDate: {
+        if (wasNoDate) break;  // the note stands already; typing on does not rewrite or re-announce it
         // Isolated, so that a right-to-left note keeps the example's own order.
         const QString example = QChar(0x2068) + toQString(formatDateText(services.readClock(), dateCodec)) + QChar(0x2069);
         marks.mark(txtDateandTime, failureNoteText(Failure(FailureNumber::TypeMismatch),
@@ -286,7 +288,8 @@ void Form1::showNumberReadings() {
 // One line of what a control accepts, under a failure of its own or a text not read whole.
 QString Form1::acceptedBy(const QWidget* control) const {
     if (control == txtMJD) {
-        return QStringLiteral("Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)");
+        return QStringLiteral("Accepts the MJD of a date from 1 January 100 to 31 December 9999 (%1 up to %2)")
+            .arg(toQString(formatNumber(kFirstMjd)), toQString(formatNumber(kMjdUpperBound)));
     }
     if (control == txtLongitude) return QStringLiteral("Accepts a longitude in degrees, such as 122 or -75.5");
     if (control == Command2 || control == Command4) {

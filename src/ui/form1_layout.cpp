@@ -83,7 +83,7 @@ constexpr double kSmallestCaptionShare = 7.0 / 9.0;
 
 void Form1::buildControls() {
     setWindowTitle(QStringLiteral("Skyanchor Satellite"));
-    setIconAfterFirstPaint(this, QStringLiteral(":/icons/org.skyanchor.Satellite.svg"));
+    setIconAfterFirstPaint(this, QStringLiteral(":/icons/" SKYANCHOR_APP_ID ".svg"));
     namespace fields = field_defaults;
     const TwipScale scale = TwipScale::forFont(font());
     resize(scale.size(6345, 4635));

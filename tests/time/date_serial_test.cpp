@@ -98,7 +98,9 @@ TEST(Mjd, CoversEveryDayOfTheRange) {
     EXPECT_EQ(mjd(serialFromCivil(civil(9958, 11, 19))), 2958466.0);
     EXPECT_EQ(mjd(serialFromCivil(civil(9960, 1, 1))), serialFromCivil(civil(9960, 1, 1)) + 15018);
     EXPECT_NEAR(mjd(serialFromCivil(civil(9999, 12, 31, 23, 59, 59))), 2973483.999988426, 1e-9);
-    EXPECT_EQ(mjd(serialFromCivil(civil(100, 1, 1))), -642416.0);
+    EXPECT_EQ(mjd(serialFromCivil(civil(100, 1, 1))), kFirstMjd);
+    EXPECT_EQ(kFirstMjd, -642416.0);
+    EXPECT_EQ(kMjdUpperBound, 2973484.0);
     for (double serial = 2943448.0; serial <= 2958465.0; serial += 1.0) {
         ASSERT_EQ(dateFromMjd(mjd(serial + 0.75)), serial + 0.75) << serial;
     }

@@ -227,7 +227,7 @@ TEST_F(Form1Test, AnMjdBeyondTheDatesKeepsItsLinesAndSaysWhy) {
     EXPECT_EQ(field("txtDateandTime")->placeholderText(), "No date: the MJD is outside the years 100 to 9999");
     EXPECT_TRUE(isMarked("txtDateandTime"));
     EXPECT_EQ(noteAt("txtMJD"), "Run-time error '6': Overflow\n"
-                                "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)");
+                                "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 up to 2973484)");
     ASSERT_EQ(linesOfFields().size(), 2);
     EXPECT_EQ(listLines(), linesOfFields());
     EXPECT_TRUE(copyButtonsEnabled());
@@ -367,6 +367,11 @@ TEST_F(Form1Test, ADateTextThatIsNoDateIsShownWithAnExample) {
     EXPECT_EQ(listLines(), linesOfFields());
     EXPECT_FALSE(copyButtonsEnabled());
     EXPECT_FALSE(list()->isEnabled());
+    // Typing on through texts that are no date keeps the note as it is: no clock, no new note.
+    const int readings = clockReadings;
+    QTest::keyClicks(field("txtDateandTime"), QStringLiteral("xyz"));
+    EXPECT_EQ(clockReadings, readings);
+    EXPECT_TRUE(isMarked("txtDateandTime"));
     typeInto("txtDateandTime", QStringLiteral("1/1/2000"));
     EXPECT_FALSE(isMarked("txtDateandTime"));
     EXPECT_EQ(text("txtMJD"), "51544");
@@ -404,7 +409,7 @@ TEST_F(Form1Test, AFailedComputesMarksGoWithTheNextComputeThatSucceeds) {
     typeInto("txtLongitude", QStringLiteral("1E+400"));
     typeInto("txtLongitude", QStringLiteral("7"));
     EXPECT_EQ(noteAt("txtMJD"), "Run-time error '6': Overflow\n"
-                                "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)");
+                                "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 up to 2973484)");
 }
 
 struct LinesNeedCase {
@@ -453,7 +458,7 @@ void PrintTo(const ReadingCase& c, std::ostream* out) { *out << c.name; }
 class Form1Reading : public Form1Test, public testing::WithParamInterface<ReadingCase> {};
 
 constexpr const char* kLongitudeAccepts = "Accepts a longitude in degrees, such as 122 or -75.5";
-constexpr const char* kMjdAccepts = "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 to 2973483.99998)";
+constexpr const char* kMjdAccepts = "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 up to 2973484)";
 
 // A longitude or MJD text that is not read whole is computed as read, and the field says how it
 // was read; the copies stay, and the mark goes as soon as the text reads whole.
