@@ -1,33 +1,26 @@
-#include "orbit/central_bodies.hpp"
-#include "orbit/generate.hpp"
-#include "orbit/sync_orbit.hpp"
+#include "form/controls.hpp"
+#include "form/form1_model.hpp"
+#include "test_locales.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <string>
-
 namespace {
 
-// One keystroke's computation: the input texts parsed, the stationary elements formed and written
-// as texts, those texts read back by Generate, the state vector and both lines built.
-void perKeystrokeComputation(benchmark::State& state) {
-    const skyanchor::BodyConstants c = skyanchor::startConstants();
-    const skyanchor::SyncInputs inputs{.rotationalPeriod = "86164.09", .mass = "5.973698968E+24", .obliquity = "23.45",
-                                       .planetLan = "0", .sidRotOffset = "280.497218184246", .mjd = "60000.75",
-                                       .longitude = "122", .west = true};
-    std::string sma, inclination, node, anomaly;
+// One keystroke in the MJD field through the form alone: the date rewritten, the elements
+// computed and written, the lines built. Alternately a digit typed and taken back, so that every
+// keystroke changes the text.
+void mjdKeystrokeThroughTheForm(benchmark::State& state) {
+    skyanchor::Form1Model form({.readClock = [] { return 46364.30810185185; },
+                                .clipboard = nullptr,
+                                .dateLocale = skyanchor::test::kUnitedStates});
+    form.edit(skyanchor::Control::txtMJD, "51544.5");
+    bool typed = false;
     for (auto _ : state) {
-        skyanchor::computeSyncElements(inputs, c.pi, c.gravConst, [&](skyanchor::SyncElement which, std::string_view text) {
-            switch (which) {
-            case skyanchor::SyncElement::SemiMajorAxis: sma = text; break;
-            case skyanchor::SyncElement::Inclination: inclination = text; break;
-            case skyanchor::SyncElement::AscendingNode: node = text; break;
-            case skyanchor::SyncElement::MeanAnomaly: anomaly = text; break;
-            }
-        });
-        benchmark::DoNotOptimize(skyanchor::generateLines({sma, "0", inclination, "0", node, anomaly}, c.pi, c.massFactor));
+        form.edit(skyanchor::Control::txtMJD, typed ? "51544.5" : "51544.57");
+        typed = !typed;
+        benchmark::DoNotOptimize(form.positionLine().data());
     }
 }
-BENCHMARK(perKeystrokeComputation);
+BENCHMARK(mjdKeystrokeThroughTheForm);
 
 }  // namespace

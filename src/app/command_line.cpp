@@ -1,6 +1,6 @@
 #include "app/command_line.hpp"
 
-#include "orbit/field_defaults.hpp"
+#include "form/field_defaults.hpp"
 
 namespace skyanchor {
 

@@ -1,7 +1,7 @@
 #include "app/command_line.hpp"
 #include "app/display_check.hpp"
 #include "app/script.hpp"
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "ui/clock.hpp"
 #include "ui/form1.hpp"
 #include "ui/qt_date_locale.hpp"
@@ -39,9 +39,9 @@ int runCommandLine(int argc, char** argv) {
         return kUsageStatus;
     }
     try {
-        const skyanchor::DateTextCodec codec(skyanchor::dateLocaleOf(QLocale::system()));
-        const std::string output =
-            skyanchor::scriptOutput(std::get<skyanchor::ScriptRequest>(request), codec, skyanchor::readClockSerial);
+        const skyanchor::FormServices services{
+            .readClock = skyanchor::readClockSerial, .clipboard = nullptr, .dateLocale = skyanchor::dateLocaleOf(QLocale::system())};
+        const std::string output = skyanchor::scriptOutput(std::get<skyanchor::ScriptRequest>(request), services);
         std::fputs(output.c_str(), stdout);
         return 0;
     } catch (const skyanchor::Failure& failure) {

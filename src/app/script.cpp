@@ -1,57 +1,31 @@
 #include "app/script.hpp"
 
-#include "orbit/central_bodies.hpp"
-#include "orbit/field_defaults.hpp"
-#include "orbit/generate.hpp"
-#include "orbit/sync_orbit.hpp"
-#include "text/number_text.hpp"
-#include "time/date_serial.hpp"
-#include "time/date_text.hpp"
+#include "form/form1_model.hpp"
 
 namespace skyanchor {
+namespace {
 
-std::string mjdTextOf(const ScriptRequest& request, const DateTextCodec& codec, const std::function<double()>& readClock) {
+void requireCopyable(const Form1Model& form) {
+    if (const std::optional<Failure> failure = form.linesFailure()) throw *failure;
+}
+
+}  // namespace
+
+std::string scriptOutput(const ScriptRequest& request, const FormServices& services) {
+    Form1Model form(services);
+    if (!request.west) form.click(Control::optEast);
     switch (request.instant) {
-    case ScriptRequest::Instant::Mjd:
-        // The MJD handler reads the number first: a text beyond the double range stops it there.
-        static_cast<void>(parseLeadingNumber(request.instantText));
-        return request.instantText;
-    case ScriptRequest::Instant::Date: return formatNumber(mjd(parseDateText(request.instantText, codec)));
+    case ScriptRequest::Instant::Mjd: form.edit(Control::txtMJD, request.instantText); break;
+    case ScriptRequest::Instant::Date: form.edit(Control::txtDateandTime, request.instantText); break;
     case ScriptRequest::Instant::Now: break;
     }
-    return formatNumber(mjd(readClock()));
-}
-
-VectorLines stationaryLines(std::string_view longitude, bool west, std::string_view mjdText) {
-    namespace fields = field_defaults;
-    const BodyConstants constants = startConstants();
-    std::string semiMajorAxis;
-    std::string inclination;
-    std::string ascendingNode;
-    std::string meanAnomaly;
-    const auto write = [&](SyncElement element, std::string_view text) {
-        switch (element) {
-        case SyncElement::SemiMajorAxis: semiMajorAxis = text; return;
-        case SyncElement::Inclination: inclination = text; return;
-        case SyncElement::AscendingNode: ascendingNode = text; return;
-        case SyncElement::MeanAnomaly: meanAnomaly = text; return;
-        }
-    };
-    computeSyncElements({fields::kRotationalPeriod, fields::kMass, fields::kObliquity, fields::kPlanetLan,
-                         fields::kSidRotOffset, mjdText, longitude, west},
-                        constants.pi, constants.gravConst, write);
-    return generateLines({semiMajorAxis, fields::kEccentricity, inclination, fields::kArgumentOfPeriapsis, ascendingNode,
-                          meanAnomaly},
-                         constants.pi, static_cast<double>(constants.massFactor));
-}
-
-std::string scriptOutput(const ScriptRequest& request, const DateTextCodec& codec, const std::function<double()>& readClock) {
-    const std::string mjdText = mjdTextOf(request, codec, readClock);
-    if (request.mjdOnly) return mjdText + '\n';
+    requireCopyable(form);
+    if (request.mjdOnly) return form.text(Control::txtMJD) + '\n';
     std::string output;
     for (const std::string& longitude : request.longitudes) {
-        const VectorLines lines = stationaryLines(longitude, request.west, mjdText);
-        output += lines.rpos + '\n' + lines.rvel + '\n';
+        form.edit(Control::txtLongitude, longitude);
+        requireCopyable(form);
+        output += form.positionLine() + '\n' + form.velocityLine() + '\n';
     }
     return output;
 }

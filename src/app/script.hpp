@@ -1,11 +1,8 @@
 #pragma once
 
-#include "text/vector_lines.hpp"
-#include "time/date_locale.hpp"
+#include "form/form_services.hpp"
 
-#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace skyanchor {
@@ -21,20 +18,10 @@ struct ScriptRequest {
     bool mjdOnly = false;
 };
 
-// The text the window's MJD field holds for the instant: an MJD as typed, or the MJD of the date
-// text or of the clock's reading written as the date handler and start-up write it.
-// Throws Failure: TypeMismatch for a date text that is no date, Overflow for a number beyond the
-// double range or a date that names no day of the years 100 to 9999.
-[[nodiscard]] std::string mjdTextOf(const ScriptRequest& request, const DateTextCodec& codec,
-                                    const std::function<double()>& readClock);
-
-// Compute followed by Generate on the window's starting fields, with the longitude, East/West and
-// MJD texts in place. Throws Failure where Compute fails, which leaves the window without lines.
-[[nodiscard]] VectorLines stationaryLines(std::string_view longitude, bool west, std::string_view mjdText);
-
 // Everything the scripting mode writes to standard output: the MJD text alone, or the two lines
-// of each longitude, each ending with a newline. Throws the first Failure, having written nothing.
-[[nodiscard]] std::string scriptOutput(const ScriptRequest& request, const DateTextCodec& codec,
-                                       const std::function<double()>& readClock);
+// of each longitude, each ending with a newline. The window's form does the work, event by event
+// as a person would: East or West, the instant typed, then each longitude. Throws the Failure that
+// keeps the window from copying, having written nothing.
+[[nodiscard]] std::string scriptOutput(const ScriptRequest& request, const FormServices& services);
 
 }  // namespace skyanchor

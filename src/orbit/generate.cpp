@@ -1,7 +1,7 @@
 #include "orbit/generate.hpp"
 
 #include "orbit/kepler.hpp"
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "text/number_text.hpp"
 
 namespace skyanchor {

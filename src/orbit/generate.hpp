@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orbit/state.hpp"
+#include "base/state.hpp"
 #include "text/vector_lines.hpp"
 
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orbit/state.hpp"
+#include "base/state.hpp"
 
 namespace skyanchor {
 

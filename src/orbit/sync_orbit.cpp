@@ -1,6 +1,6 @@
 #include "orbit/sync_orbit.hpp"
 
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "text/number_text.hpp"
 
 #include <cmath>

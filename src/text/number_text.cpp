@@ -1,6 +1,6 @@
 #include "text/number_text.hpp"
 
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "time/date_serial.hpp"
 
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 
 #include <cmath>
 

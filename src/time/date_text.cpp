@@ -1,6 +1,6 @@
 #include "time/date_text.hpp"
 
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "time/date_serial.hpp"
 #include "time/unicode_text.hpp"
 

@@ -1,6 +1,6 @@
 #include "ui/clipboard.hpp"
 
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,10 +9,11 @@ namespace skyanchor {
 
 void SystemClipboard::clear() { QGuiApplication::clipboard()->clear(); }
 
-void SystemClipboard::setText(const QString& text) {
+void SystemClipboard::setText(const std::string& text) {
+    const QString copied = QString::fromStdString(text);
     QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(text);
-    if (clipboard->text() != text) throw Failure(FailureNumber::ClipboardUnavailable);
+    clipboard->setText(copied);
+    if (clipboard->text() != copied) throw Failure(FailureNumber::ClipboardUnavailable);
 }
 
 }  // namespace skyanchor

@@ -84,14 +84,6 @@ void FailureMarks::clear(QWidget* control) {
     placeNotes();
 }
 
-void FailureMarks::clearAll(MarkCause cause) {
-    std::vector<QWidget*> leaving;
-    for (const auto& [control, held] : marks) {
-        if (held.cause == cause) leaving.push_back(control);
-    }
-    for (QWidget* control : leaving) clear(control);
-}
-
 std::optional<MarkCause> FailureMarks::causeAt(const QWidget* control) const {
     const auto found = marks.find(control);
     if (found == marks.end()) return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/form_notes.hpp"
+
 #include <QObject>
 #include <QPalette>
 #include <QString>
@@ -13,11 +15,6 @@ class QLabel;
 class QWidget;
 
 namespace skyanchor {
-
-// Why a control is marked, which tells what takes the mark away: a failure of the control's own
-// event (its next event that succeeds), a Compute that failed (the next Compute that succeeds),
-// or a text that is not read as it is written (the text read whole).
-enum class MarkCause { OwnFailure, LinesFailure, Reading };
 
 // Shows failures where they happened: the control gets the error look, and a note beside the
 // window at the control's height that never covers a control, takes the focus or a click. A screen reader finds the note at the end of the
@@ -34,7 +31,6 @@ public:
     // error look alone.
     void mark(QWidget* control, const QString& note, MarkCause cause = MarkCause::OwnFailure);
     void clear(QWidget* control);
-    void clearAll(MarkCause cause);
 
     [[nodiscard]] std::optional<MarkCause> causeAt(const QWidget* control) const;
     [[nodiscard]] bool isMarked(const QWidget* control) const;

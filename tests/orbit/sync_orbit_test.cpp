@@ -1,7 +1,7 @@
 #include "orbit/central_bodies.hpp"
 #include "orbit/generate.hpp"
 #include "orbit/sync_orbit.hpp"
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "text/number_text.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "text/number_text.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "time/date_serial.hpp"
 
 #include <gtest/gtest.h>

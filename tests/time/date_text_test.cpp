@@ -1,5 +1,5 @@
 #include "test_locales.hpp"
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 

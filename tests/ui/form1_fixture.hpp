@@ -2,7 +2,7 @@
 
 #include "orbit/generate.hpp"
 #include "orbit/sync_orbit.hpp"
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 #include "ui/clipboard.hpp"
 #include "ui/form1.hpp"
 

@@ -1,4 +1,4 @@
-#include "text/failure.hpp"
+#include "base/failure.hpp"
 
 namespace skyanchor {
 

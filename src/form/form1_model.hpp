@@ -1,0 +1,125 @@
+#pragma once
+
+#include "form/controls.hpp"
+#include "form/form_notes.hpp"
+#include "form/form_services.hpp"
+#include "orbit/central_bodies.hpp"
+#include "time/date_locale.hpp"
+
+#include <array>
+#include <bitset>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace skyanchor {
+
+// How the date field reads: a date, a text that is no date, or empty because the MJD names none.
+enum class DateReading { Date, NoDate, NoDateForMjd };
+
+// What an event changed, for a view to write back and nothing more.
+struct FormChanges {
+    std::bitset<kControlCount> texts;
+    std::bitset<kControlCount> notes;
+    bool list = false;
+    bool linesUsable = false;
+    bool dateReading = false;
+    bool closed = false;
+
+    [[nodiscard]] bool any() const { return texts.any() || notes.any() || list || linesUsable || dateReading || closed; }
+};
+
+// The window as data: every field's text, shown or hidden, East/West, the body list, the
+// window-level values, and the handlers under the window's names. Writing a field's text runs its
+// change handler at once, inside the write, as the toolkit's change notification does; so the
+// guard and the order of steps are those of the window. A failure that no step skips becomes a
+// note at the control whose event started it, and the window goes on with the state it has.
+// After every event the lines belong to the fields, or linesUsable() is false.
+class Form1Model {
+public:
+    // Runs Form_Load: the instant from one clock reading, the constants, the first lines.
+    explicit Form1Model(FormServices injected);
+
+    // A person's events: typing or pasting into a text field, a click, a body picked from the list.
+    void edit(Control field, std::string_view text);
+    void click(Control control);
+    void pickBody(std::size_t entry);
+
+    [[nodiscard]] const std::string& text(Control field) const { return texts[indexOf(field)]; }
+    [[nodiscard]] bool isWest() const { return west; }
+    [[nodiscard]] const std::vector<std::string>& listLines() const { return List1; }
+    [[nodiscard]] const std::vector<std::string>& bodyEntries() const { return Combo1; }
+    [[nodiscard]] const std::string& positionLine() const { return rposLine; }
+    [[nodiscard]] const std::string& velocityLine() const { return rvelLine; }
+    [[nodiscard]] const BodyConstants& bodyConstants() const { return constants; }
+    [[nodiscard]] bool isLinkArmed() const { return linkArmed; }
+    [[nodiscard]] bool isClosed() const { return closed; }
+    [[nodiscard]] const DateTextCodec& dateCodec() const { return codec; }
+
+    // False while the lines may not be those of the fields as they stand: after a Compute that
+    // failed, an edit of a hidden input, a body that changed the mass factor.
+    [[nodiscard]] bool areLinesCurrent() const { return linesCurrent; }
+    // Whether the lines may be copied: current, and the date text is a date (or empty because the
+    // MJD names none).
+    [[nodiscard]] bool linesUsable() const { return linesCurrent && dateReading_ != DateReading::NoDate; }
+    [[nodiscard]] DateReading dateReading() const { return dateReading_; }
+    // Why the lines cannot be copied after the fields' own events: the date text is no date, or
+    // the last Compute failed. None while they can.
+    [[nodiscard]] std::optional<Failure> linesFailure() const;
+    [[nodiscard]] const std::optional<Note>& noteAt(Control control) const { return notes[indexOf(control)]; }
+
+    // What changed since the last call.
+    [[nodiscard]] FormChanges takeChanges() { return std::exchange(changes, FormChanges{}); }
+
+private:
+    using Handler = void (Form1Model::*)();
+
+    void Form_Load();
+    void initCentralBodies();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Combo1_Click();
+    void txtDateandTime_Change();
+    void txtMJD_Change();
+    void txtLongitude_Change();
+    void optEast_Click();
+    void optWest_Click();
+
+    void write(Control field, std::string_view text);
+    void writeWithoutNotice(Control field, std::string_view text);
+    void changeNotice(Control field);
+    void reportingFailures(Control origin, Handler handler);
+    void copy(const std::string& text);
+
+    void setNote(Control control, std::optional<Note> note);
+    [[nodiscard]] std::optional<MarkCause> causeAt(Control control) const;
+    void clearLinesFailures();
+    void showDateReading(DateReading reading);
+    void showLinesCurrent(bool current);
+    void showNumberReadings();
+    [[nodiscard]] std::string acceptedBy(Control control) const;
+
+    FormServices services;
+    DateTextCodec codec;
+    BodyConstants constants;
+    std::array<std::string, kControlCount> texts;
+    bool west = true;
+    std::vector<std::string> List1;
+    std::vector<std::string> Combo1;
+    bool linkArmed = false;
+    std::string rposLine;
+    std::string rvelLine;
+    bool linesCurrent = true;
+    std::optional<Failure> computeFailure;
+    DateReading dateReading_ = DateReading::Date;
+    bool closed = false;
+    std::array<std::optional<Note>, kControlCount> notes;
+    FormChanges changes;
+};
+
+}  // namespace skyanchor
