@@ -163,38 +163,5 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{with(with(kBase, &SyncInputs::sidRotOffset, "1.7E+308"), &SyncInputs::longitude, "-1.7E+308"), 6, 3},
                     FailureCase{with(kBase, &SyncInputs::longitude, "1E+999"), 6, 3}));
 
-// The end-to-end lines, component by component, to one unit in the fifteenth significant digit.
-void expectLine(const std::string& line, const char* keyword, const std::vector<double>& expected) {
-    ASSERT_EQ(line.substr(0, 4), keyword);
-    std::istringstream rest(line.substr(4));
-    for (const double component : expected) {
-        std::string word;
-        ASSERT_TRUE(rest >> word) << line;
-        const double scale = std::pow(10.0, std::floor(std::log10(std::abs(component))) - 14);
-        EXPECT_NEAR(parseLeadingNumber(word), component, scale) << line;
-    }
-}
-
-TEST(SyncEndToEnd, ProducesTheStationaryLinesForWestAndEast) {
-    const BodyConstants c = startConstants();
-    for (const bool west : {true, false}) {
-        std::map<SyncElement, std::string> fields;
-        computeSyncElements(defaultBody("51544.5", "122", west), c.pi, c.gravConst,
-                            [&](SyncElement which, std::string_view text) { fields[which] = text; });
-        const VectorLines lines = generateLines({fields[SyncElement::SemiMajorAxis], "0",
-                                                 fields[SyncElement::Inclination], "0",
-                                                 fields[SyncElement::AscendingNode], fields[SyncElement::MeanAnomaly]},
-                                                c.pi, c.massFactor);
-        if (west) {
-            expectLine(lines.rpos, "RPOS", {-39228377.3392282, -6150164.35880617, 14178232.2923016});
-            expectLine(lines.rvel, "RVEL", {-1127.02219995875, 1138.41372611666, -2624.4329926753});
-            EXPECT_EQ(lines.rpos.substr(0, 5), "RPOS-");
-        } else {
-            expectLine(lines.rpos, "RPOS", {31087153.2070743, -11334910.5632083, 26130845.5517158});
-            expectLine(lines.rvel, "RVEL", {-2077.13080399083, -902.154111825446, 2079.77377752537});
-        }
-    }
-}
-
 }  // namespace
 }  // namespace skyanchor

@@ -1,76 +1,49 @@
 #pragma once
 
-#include "orbit/generate.hpp"
-#include "orbit/sync_orbit.hpp"
-#include "base/failure.hpp"
-#include "ui/clipboard.hpp"
+#include "form_fixture.hpp"
 #include "ui/form1.hpp"
+
+#include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
+#include <QPushButton>
+#include <QTest>
 
-#include <array>
-#include <optional>
-#include <string>
-#include <vector>
+#include <memory>
 
 namespace skyanchor::test {
 
-class FakeClipboard final : public Clipboard {
-public:
-    void clear() override {
-        operations.push_back("clear");
-        text.clear();
+// The window over a form with the fake clock, clipboard and United States' conventions.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override { form = std::make_unique<Form1>(fakes.services()); }
+
+    template <class Widget = QLineEdit>
+    Widget* control(const char* name) const {
+        auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
     }
-    void setText(const QString& newText) override {
-        if (refuses) throw Failure(FailureNumber::ClipboardUnavailable);
-        operations.push_back("set");
-        text = newText;
+    QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
+    QString text(const char* name) const { return field(name)->text(); }
+
+    void typeInto(const char* name, const QString& keys) {
+        QLineEdit* target = field(name);
+        target->selectAll();
+        QTest::keyClick(target, Qt::Key_Delete);
+        QTest::keyClicks(target, keys);
     }
-    std::vector<std::string> operations;
-    QString text = QStringLiteral("held before");
-    bool refuses = false;
+    QStringList listLines() const {
+        const auto* list = control<QListWidget>("List1");
+        QStringList lines;
+        for (int row = 0; row < list->count(); ++row) lines << list->item(row)->text();
+        return lines;
+    }
+    bool isMarked(const char* name) const { return form->failureMarks().isMarked(control<QWidget>(name)); }
+
+    FakeServices fakes;
+    std::unique_ptr<Form1> form;
 };
-
-inline QLineEdit* fieldOf(const Form1& form, const char* name) {
-    return form.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
-inline std::string textOf(const Form1& form, const char* name) { return fieldOf(form, name)->text().toStdString(); }
-
-// What Compute and Generate give for the window's fields as they stand, worked out by the core
-// alone; nothing when Compute fails for them.
-inline std::optional<VectorLines> linesOfFields(const Form1& form) {
-    std::array<std::string, 4> elements = {textOf(form, "txtSMA"), textOf(form, "txtInclination"), textOf(form, "txtLan"),
-                               textOf(form, "txtMA")};
-    const std::string period = textOf(form, "txtRotationalPeriod");
-    const std::string mass = textOf(form, "txtMass");
-    const std::string obliquity = textOf(form, "txtObliquity");
-    const std::string planetLan = textOf(form, "txtPlanetLAN");
-    const std::string offset = textOf(form, "txtSidRotOffset");
-    const std::string mjd = textOf(form, "txtMJD");
-    const std::string longitude = textOf(form, "txtLongitude");
-    const bool west = form.findChild<QRadioButton*>(QStringLiteral("optWest"))->isChecked();
-    try {
-        computeSyncElements({period, mass, obliquity, planetLan, offset, mjd, longitude, west}, form.bodyConstants().pi,
-                            form.bodyConstants().gravConst, [&](SyncElement element, std::string_view text) {
-                                elements[static_cast<std::size_t>(element)] = std::string(text);
-                            });
-    } catch (const Failure&) {
-        return std::nullopt;
-    }
-    const std::string eccentricity = textOf(form, "txtEccentricity");
-    const std::string periapsis = textOf(form, "txtArgumentOfPerapsis");
-    return generateLines({elements[0], eccentricity, elements[1], periapsis, elements[2], elements[3]}, form.bodyConstants().pi,
-                         static_cast<double>(form.bodyConstants().massFactor));
-}
-
-inline QStringList listLinesOf(const Form1& form) {
-    const auto* list = form.findChild<QListWidget*>(QStringLiteral("List1"));
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row) lines << list->item(row)->text();
-    return lines;
-}
 
 }  // namespace skyanchor::test

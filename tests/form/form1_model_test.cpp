@@ -1,0 +1,340 @@
+#include "form_fixture.hpp"
+#include "text/number_text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace skyanchor {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines kWest = {"RPOS-39228377.3392282 -6150164.35880617 14178232.2923016",
+                     "RVEL-1127.02219995875 1138.41372611666 -2624.4329926753"};
+const Lines kEast = {"RPOS 31087153.2070743 -11334910.5632083 26130845.5517158",
+                     "RVEL-2077.13080399083 -902.154111825446 2079.77377752537"};
+const std::string kMjdAccepts =
+    "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 up to 2973484)";
+const std::string kLongitudeAccepts = "Accepts a longitude in degrees, such as 122 or -75.5";
+const std::string kOverflow = "Run-time error '6': Overflow\n";
+
+class Form1ModelTest : public testing::Test {
+protected:
+    // As a person types: the field emptied, then the text key by key. Counts the Generates.
+    void typeInto(Control field, const std::string& text) {
+        form.edit(field, "");
+        for (std::size_t length = 1; length <= text.size(); ++length) form.edit(field, text.substr(0, length));
+    }
+    int generatesOf(Control field, const std::string& text) {
+        (void)form.takeChanges();
+        form.edit(field, text);
+        return form.takeChanges().list ? 1 : 0;
+    }
+    [[nodiscard]] std::string text(Control field) const { return form.text(field); }
+    [[nodiscard]] std::string noteAt(Control control) const {
+        const std::optional<Note>& note = form.noteAt(control);
+        return note ? note->text : "";
+    }
+    [[nodiscard]] bool isMarked(Control control) const { return form.noteAt(control).has_value(); }
+    [[nodiscard]] Lines fieldLines() const { return test::linesOfFields(form).value_or(Lines{}); }
+
+    test::FakeServices fakes;
+    Form1Model form{fakes.services()};
+};
+
+// One clock reading names the start instant in both fields, even when the clock moves on.
+TEST_F(Form1ModelTest, StartUpFillsTheTimeFieldsFromOneReadingAndComputesOnce) {
+    EXPECT_EQ(fakes.clockReadings, 1);
+    EXPECT_EQ(text(Control::txtDateandTime), "12/8/2026 7:23:40 AM");
+    EXPECT_EQ(text(Control::txtMJD), formatNumber(test::kStartSerial + 15018));
+    EXPECT_TRUE(form.isLinkArmed());
+    EXPECT_EQ(text(Control::txtSMA), "42162.9266209506");
+    EXPECT_EQ(text(Control::txtInclination), "23.45");
+    EXPECT_EQ(text(Control::txtLan), "180");
+    EXPECT_EQ(form.listLines(), (Lines{form.positionLine(), form.velocityLine()}));
+    EXPECT_EQ(text(Control::txtrpos), form.positionLine());
+    EXPECT_EQ(form.bodyConstants().massFactor, 1);
+    EXPECT_EQ(form.bodyConstants().bodyRadius, 6378);
+    ASSERT_EQ(form.bodyEntries().size(), 11U);
+    EXPECT_EQ(form.bodyEntries().front(), "Sun");
+    EXPECT_EQ(form.bodyEntries().back(), "Earth's Moon");
+    EXPECT_EQ(text(Control::Combo1), "Earth");
+    EXPECT_TRUE(form.linesUsable());
+}
+
+// Each keystroke runs Generate once: the date handler's write into the MJD field, and the MJD
+// handler's into the date field, run the other handler only as far as its guard.
+TEST_F(Form1ModelTest, TypingEitherTimeFieldMovesTheOtherAndComputesOncePerKeystroke) {
+    form.edit(Control::txtMJD, "");
+    EXPECT_EQ(text(Control::txtDateandTime), "11/17/1858");  // an empty MJD reads as 0
+    const std::string mjd = "51544.50";
+    for (std::size_t length = 1; length <= mjd.size(); ++length) {
+        EXPECT_EQ(generatesOf(Control::txtMJD, mjd.substr(0, length)), 1) << length;
+        EXPECT_EQ(text(Control::txtMJD), mjd.substr(0, length));
+    }
+    EXPECT_EQ(text(Control::txtDateandTime), "1/1/2000 12:00:00 PM");
+    EXPECT_EQ(form.listLines(), kWest);
+
+    form.edit(Control::txtDateandTime, "");
+    EXPECT_EQ(text(Control::txtMJD), "15018");
+    const std::string date = "1/1/2000 12:00:00 PM";
+    for (std::size_t length = 1; length <= date.size(); ++length) {
+        EXPECT_EQ(generatesOf(Control::txtDateandTime, date.substr(0, length)), 1) << length;
+    }
+    EXPECT_EQ(text(Control::txtMJD), "51544.5");
+    EXPECT_EQ(form.listLines(), kWest);
+    typeInto(Control::txtDateandTime, "1/");
+    EXPECT_EQ(text(Control::txtMJD), "15018");
+}
+
+TEST_F(Form1ModelTest, EastWestAndLongitudeRecompute) {
+    typeInto(Control::txtMJD, "51544.5");
+    form.click(Control::optEast);
+    EXPECT_EQ(form.listLines(), kEast);
+    EXPECT_EQ(text(Control::txtMA), "582.497218184246");
+    form.click(Control::optWest);
+    EXPECT_EQ(form.listLines(), kWest);
+    typeInto(Control::txtLongitude, "-122");
+    EXPECT_EQ(form.listLines(), kEast);
+}
+
+TEST_F(Form1ModelTest, PickingABodyChangesNothingUntilTheNextCompute) {
+    typeInto(Control::txtMJD, "51544.5");
+    form.pickBody(0);
+    EXPECT_EQ(text(Control::Combo1), "Sun");
+    EXPECT_EQ(form.bodyConstants().massFactor, 320000);
+    EXPECT_EQ(form.listLines(), kWest);
+    EXPECT_EQ(text(Control::txtMass), "5.973698968E+24");
+    EXPECT_FALSE(form.linesUsable());
+
+    form.click(Control::Command3);
+    EXPECT_TRUE(form.linesUsable());
+    const auto speed = [](const std::string& line) { return parseLeadingNumber(line.substr(4)); };
+    EXPECT_NEAR(speed(form.listLines()[1]) / speed(kWest[1]), std::sqrt(320000.0), 1e-9);
+    EXPECT_EQ(form.listLines()[0], kWest[0]);
+}
+
+TEST_F(Form1ModelTest, ElementEditsWaitForGenerateAndCompute) {
+    const Lines before = form.listLines();
+    form.edit(Control::txtEccentricity, "0.1");
+    EXPECT_EQ(form.listLines(), before);
+    EXPECT_FALSE(form.linesUsable());
+    form.click(Control::Command1);
+    EXPECT_NE(form.listLines(), before);
+    EXPECT_FALSE(form.linesUsable());
+    form.click(Control::Command3);
+    EXPECT_EQ(form.listLines(), fieldLines());
+    EXPECT_TRUE(form.linesUsable());
+}
+
+TEST_F(Form1ModelTest, CopiesTheLinesJoinedByACarriageReturnAndTheMjdAsTyped) {
+    typeInto(Control::txtMJD, "51544.5");
+    form.click(Control::Command2);
+    EXPECT_EQ(fakes.clipboard->text, kWest[0] + '\r' + kWest[1]);
+    typeInto(Control::txtMJD, " 51544.50abc");
+    form.click(Control::Command4);
+    EXPECT_EQ(fakes.clipboard->text, " 51544.50abc");
+    EXPECT_EQ(fakes.clipboard->operations, (std::vector<std::string>{"clear", "set", "clear", "set"}));
+}
+
+// The last years of the range have their MJD too; a Compute that fails under a date edit is
+// skipped without a note.
+TEST_F(Form1ModelTest, LateDatesHaveTheirMjdAndComputeFailuresAreSkipped) {
+    typeInto(Control::txtDateandTime, "1/1/9960");
+    EXPECT_EQ(text(Control::txtMJD), "2958874");
+    typeInto(Control::txtDateandTime, "12/31/9999 11:59:59 PM");
+    EXPECT_EQ(text(Control::txtMJD), "2973483.99998843");
+    EXPECT_EQ(form.listLines(), fieldLines());
+    form.edit(Control::txtRotationalPeriod, "-1");
+    typeInto(Control::txtDateandTime, "1/1/2000");
+    EXPECT_EQ(text(Control::txtMJD), "51544");
+    EXPECT_FALSE(isMarked(Control::txtDateandTime));
+    EXPECT_TRUE(form.isLinkArmed());
+    EXPECT_FALSE(form.linesUsable());
+    EXPECT_EQ(form.linesFailure()->kind(), FailureNumber::InvalidArgument);
+}
+
+// An MJD beyond the last date: the lines follow the MJD as typed (also after East and West), the
+// date field is empty and says why, and the MJD carries the failure until an MJD in range is typed.
+TEST_F(Form1ModelTest, AnMjdBeyondTheDatesKeepsItsLinesAndSaysWhy) {
+    typeInto(Control::txtMJD, "30000000");
+    EXPECT_EQ(text(Control::txtDateandTime), "");
+    EXPECT_EQ(form.dateReading(), DateReading::NoDateForMjd);
+    EXPECT_TRUE(isMarked(Control::txtDateandTime));
+    EXPECT_EQ(noteAt(Control::txtMJD), kOverflow + kMjdAccepts);
+    EXPECT_EQ(form.listLines(), fieldLines());
+    EXPECT_TRUE(form.linesUsable());
+    EXPECT_FALSE(form.linesFailure());
+
+    form.click(Control::optEast);
+    EXPECT_EQ(form.listLines(), fieldLines());
+    form.click(Control::optWest);
+    EXPECT_FALSE(isMarked(Control::optWest));
+
+    typeInto(Control::txtMJD, "51544.5");
+    EXPECT_FALSE(isMarked(Control::txtMJD));
+    EXPECT_FALSE(isMarked(Control::txtDateandTime));
+    EXPECT_EQ(form.dateReading(), DateReading::Date);
+    EXPECT_EQ(form.listLines(), kWest);
+}
+
+// A longitude beyond the double range: Compute fails, so neither copy can be made until a
+// longitude in range brings lines that belong to the fields.
+TEST_F(Form1ModelTest, ALongitudeThatFailsStopsTheCopies) {
+    typeInto(Control::txtMJD, "51544.5");
+    form.edit(Control::txtLongitude, "1E+400");  // as a paste does
+    const std::string waits = kOverflow + "The lines wait for a longitude that can be read as a number";
+    EXPECT_EQ(noteAt(Control::txtLongitude), waits);
+    EXPECT_FALSE(form.linesUsable());
+    EXPECT_EQ(form.linesFailure()->kind(), FailureNumber::Overflow);
+
+    form.click(Control::optEast);
+    EXPECT_EQ(noteAt(Control::optEast), waits);
+    typeInto(Control::txtLongitude, "122");
+    EXPECT_FALSE(isMarked(Control::txtLongitude));
+    EXPECT_FALSE(isMarked(Control::optEast));
+    EXPECT_TRUE(form.linesUsable());
+    EXPECT_EQ(form.listLines(), kEast);
+}
+
+// A half-typed date reads as no date: the lines of MJD 15018 are computed but cannot be copied
+// until the date reads or the MJD is edited; the note gives the present instant as an example.
+TEST_F(Form1ModelTest, LinesOfADateTextThatIsNoDateCannotBeCopied) {
+    form.edit(Control::txtDateandTime, "12/8/2026 7");
+    EXPECT_EQ(text(Control::txtMJD), "15018");
+    EXPECT_EQ(form.listLines(), fieldLines());
+    EXPECT_FALSE(form.linesUsable());
+    EXPECT_EQ(form.linesFailure()->kind(), FailureNumber::TypeMismatch);
+    EXPECT_EQ(noteAt(Control::txtDateandTime),
+              "Run-time error '13': Type mismatch\nAccepts a date and time such as \u206812/8/2026 7:23:41 AM\u2069, or either alone");
+    // Typing on through texts that are no date keeps the note as it is: no clock, no new note.
+    form.edit(Control::txtDateandTime, "12/8/2026 7x");
+    EXPECT_EQ(fakes.clockReadings, 2);
+    form.edit(Control::txtDateandTime, "12/8/2026 7:00");
+    EXPECT_TRUE(form.linesUsable());
+    EXPECT_FALSE(isMarked(Control::txtDateandTime));
+    typeInto(Control::txtDateandTime, "abc");
+    EXPECT_FALSE(form.linesUsable());
+    typeInto(Control::txtMJD, "51544.5");
+    EXPECT_TRUE(form.linesUsable());
+}
+
+// A note that a failed Compute left goes with the next Compute that succeeds, whichever control
+// started it; a note about the control's own text stays until that text is mended.
+TEST_F(Form1ModelTest, AFailedComputesNotesGoWithTheNextComputeThatSucceeds) {
+    typeInto(Control::txtLongitude, "1E+400");
+    form.click(Control::optEast);
+    typeInto(Control::txtMJD, "51544.5");
+    EXPECT_EQ(noteAt(Control::txtMJD), kOverflow + "The lines wait for a longitude that can be read as a number");
+    typeInto(Control::txtLongitude, "5");
+    EXPECT_EQ(form.listLines(), fieldLines());
+    for (const Control control : {Control::txtLongitude, Control::optEast, Control::txtMJD}) {
+        EXPECT_FALSE(isMarked(control)) << nameOf(control);
+    }
+    typeInto(Control::txtMJD, "3000000");
+    typeInto(Control::txtLongitude, "1E+400");
+    typeInto(Control::txtLongitude, "7");
+    EXPECT_EQ(noteAt(Control::txtMJD), kOverflow + kMjdAccepts);
+}
+
+// A date edit gives the MJD field a text of its own, so a note the MJD carried goes with it.
+TEST_F(Form1ModelTest, ADateEditClearsTheNoteOfTheMjdItRewrites) {
+    typeInto(Control::txtMJD, "-700000");
+    EXPECT_TRUE(isMarked(Control::txtMJD));
+    typeInto(Control::txtDateandTime, "1/1/2000");
+    EXPECT_FALSE(isMarked(Control::txtMJD));
+}
+
+TEST_F(Form1ModelTest, AClipboardThatRefusesIsNotedAtTheButtonPressed) {
+    fakes.clipboard->refuses = true;
+    form.click(Control::Command2);
+    EXPECT_EQ(noteAt(Control::Command2), "Run-time error '521': Can't open Clipboard\n"
+                                         "The clipboard did not take the text; another program may hold it. Try again");
+    EXPECT_FALSE(isMarked(Control::Command4));
+    form.click(Control::Command4);
+    EXPECT_TRUE(isMarked(Control::Command4));
+    fakes.clipboard->refuses = false;
+    form.click(Control::Command2);
+    EXPECT_FALSE(isMarked(Control::Command2));
+    EXPECT_TRUE(isMarked(Control::Command4));
+    EXPECT_TRUE(form.linesUsable());
+}
+
+TEST_F(Form1ModelTest, CloseEndsTheFormAndSaysSo) {
+    (void)form.takeChanges();
+    form.click(Control::Command5);
+    EXPECT_TRUE(form.isClosed());
+    EXPECT_TRUE(form.takeChanges().closed);
+}
+
+struct NoteCase {
+    const char* name;
+    Control field;
+    const char* text;    // UTF-8
+    const char* period;  // the rotational period, to make Compute fail for any longitude and MJD
+    Control clicked;     // the control whose note is checked after the click; txtLongitude: none
+    std::string note;
+};
+
+void PrintTo(const NoteCase& c, std::ostream* out) { *out << c.name; }
+
+class Form1ModelNotes : public Form1ModelTest, public testing::WithParamInterface<NoteCase> {};
+
+// What a field's note says: how a text not read whole was read (the copies stay), or what the
+// lines wait for after a Compute that failed under a click.
+TEST_P(Form1ModelNotes, SayHowTheTextWasReadOrWhatTheLinesNeed) {
+    form.edit(Control::txtRotationalPeriod, GetParam().period);
+    form.edit(GetParam().field, GetParam().text);
+    const Control noted = GetParam().clicked;
+    if (noted != Control::txtLongitude) form.click(noted);
+    const Control shown = noted == Control::txtLongitude ? GetParam().field : noted;
+    EXPECT_EQ(noteAt(shown), GetParam().note);
+    if (noted == Control::txtLongitude) {
+        EXPECT_EQ(form.listLines(), fieldLines());
+        EXPECT_TRUE(form.linesUsable());
+        form.edit(GetParam().field, "51544");
+        EXPECT_FALSE(isMarked(GetParam().field));
+    }
+}
+
+const std::string kLongitudeWaits = kOverflow + "The lines wait for a longitude that can be read as a number";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Form1ModelNotes,
+    testing::Values(
+        NoteCase{"Letters", Control::txtLongitude, "abc", "86164.09", Control::txtLongitude,
+                 "Read as 0: \"abc\" does not begin with a number\n" + kLongitudeAccepts},
+        NoteCase{"FullWidthDigits", Control::txtLongitude, "\uFF11\uFF12\uFF12", "86164.09", Control::txtLongitude,
+                 "Read as 0: \"\uFF11\uFF12\uFF12\" does not begin with a number\n" + kLongitudeAccepts},
+        NoteCase{"TrailingLetters", Control::txtLongitude, "12abc", "86164.09", Control::txtLongitude,
+                 "Read as 12: the rest (\"abc\") is not part of the number\n" + kLongitudeAccepts},
+        NoteCase{"DecimalComma", Control::txtMJD, "51544,5", "86164.09", Control::txtLongitude,
+                 "Read as 51544: the rest (\",5\") is not part of the number\n" + kMjdAccepts},
+        NoteCase{"HalfTypedExponent", Control::txtLongitude, "1E+", "86164.09", Control::txtLongitude,
+                 "Read as 1: the rest (\"E+\") is not part of the number\n" + kLongitudeAccepts},
+        NoteCase{"Blanks", Control::txtLongitude, " 1 000 ", "86164.09", Control::txtLongitude, ""},
+        NoteCase{"Hexadecimal", Control::txtLongitude, "&H1F", "86164.09", Control::txtLongitude, ""},
+        NoteCase{"LongitudeUnreadable", Control::txtLongitude, "1E+400", "86164.09", Control::optEast, kLongitudeWaits},
+        NoteCase{"MjdUnreadable", Control::txtMJD, "1E+400", "86164.09", Control::optEast,
+                 kOverflow + "The lines wait for an MJD that can be read as a number"},
+        NoteCase{"NoOrbitForTheirValues", Control::txtLongitude, "5", "-1", Control::optEast,
+                 "Run-time error '5': Invalid procedure call or argument\n"
+                 "The lines cannot be computed from the longitude and MJD as they stand"}),
+    [](const testing::TestParamInfo<NoteCase>& c) { return std::string(c.param.name); });
+
+// The reading note gives way to a failed Compute's note at the same field, and comes back when
+// a later Compute succeeds.
+TEST_F(Form1ModelTest, AReadingNoteComesBackAfterAFailedCompute) {
+    form.edit(Control::txtRotationalPeriod, "-1");
+    typeInto(Control::txtLongitude, "12abc");
+    EXPECT_EQ(form.noteAt(Control::txtLongitude)->cause, MarkCause::LinesFailure);
+    form.edit(Control::txtRotationalPeriod, "86164.09");
+    form.click(Control::optEast);
+    EXPECT_EQ(noteAt(Control::txtLongitude), "Read as 12: the rest (\"abc\") is not part of the number\n" + kLongitudeAccepts);
+}
+
+}  // namespace
+}  // namespace skyanchor
