@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Start-up time until the window is mapped, and peak memory, of skyanchor-satellite against a
 # minimal Qt Widgets program, on a virtual X display. Medians of alternating runs.
-# Usage: bench/startup.sh [runs]   (after scripts/setup)
+# Usage: bench/startup.sh [runs]   (after scripts/setup; SKYANCHOR_BUILD_DIR picks another build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-21}
-bin=build/default/bench
+build=${SKYANCHOR_BUILD_DIR:-build/default}
+bin=$build/bench
 
 workdir=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
@@ -17,7 +18,7 @@ unset QT_QPA_PLATFORM
 
 for _ in $(seq "$runs"); do
   "$bin/map_timer" "$bin/minimal_window" >>"$workdir/minimal"
-  "$bin/map_timer" build/default/src/skyanchor-satellite >>"$workdir/product"
+  "$bin/map_timer" "$build/src/skyanchor-satellite" >>"$workdir/product"
 done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
