@@ -17,6 +17,12 @@ struct LinesFailure {
     Failure failure;
 };
 
+// A failure whose message was written where it happened, which alone knows what it means.
+struct NotedFailure {
+    Failure failure;
+    std::string message;
+};
+
 // The date handler goes on past a step that fails, keeping what that step was to set. Tells
 // whether the step succeeded.
 template <class Failed = Failure, class Step>
@@ -142,9 +148,11 @@ void Form1Model::reportingFailures(Control origin, Handler handler) {
         if (causeAt(origin) != MarkCause::Reading) setNote(origin, std::nullopt);
     } catch (const LinesFailure& failed) {
         setNote(origin, Note{MarkCause::LinesFailure, failed.failure,
-                             failureNoteText(failed.failure, linesNeedText(text(Control::txtLongitude), text(Control::txtMJD)))});
+                             linesNeedText(failed.failure, text(Control::txtLongitude), text(Control::txtMJD))});
+    } catch (const NotedFailure& failed) {
+        setNote(origin, Note{MarkCause::OwnFailure, failed.failure, failed.message});
     } catch (const Failure& failure) {
-        setNote(origin, Note{MarkCause::OwnFailure, failure, failureNoteText(failure, acceptedBy(origin))});
+        setNote(origin, Note{MarkCause::OwnFailure, failure, withFailureNumber(acceptedBy(origin), failure)});
     }
     showNumberReadings();
 }
@@ -253,12 +261,14 @@ void Form1Model::txtMJD_Change() {
     write(Control::txtDateandTime, dateText);
     linkArmed = true;
     showDateReading(noDate ? DateReading::NoDateForMjd : DateReading::Date);
+    bool linesComputed = true;
     try {
         Command3_Click();
     } catch (const LinesFailure&) {
         if (!noDate) throw;
+        linesComputed = false;
     }
-    if (noDate) throw *noDate;
+    if (noDate) throw NotedFailure{*noDate, mjdNoDateText(text(Control::txtMJD), *noDate, linesComputed)};
 }
 
 void Form1Model::txtLongitude_Change() { Command3_Click(); }
@@ -309,7 +319,7 @@ void Form1Model::showDateReading(DateReading reading) {
         const Failure noDate(FailureNumber::TypeMismatch);
         setNote(Control::txtDateandTime,
                 Note{MarkCause::OwnFailure, noDate,
-                     failureNoteText(noDate, dateAcceptsText(formatDateText(services.readClock(), codec)))});
+                     noDateText(text(Control::txtDateandTime), formatDateText(services.readClock(), codec), noDate)});
         break;
     }
     case DateReading::NoDateForMjd: setNote(Control::txtDateandTime, Note{}); break;
@@ -326,12 +336,8 @@ void Form1Model::showNumberReadings() {
     for (const Control field : {Control::txtLongitude, Control::txtMJD}) {
         const std::optional<MarkCause> cause = causeAt(field);
         if (cause && cause != MarkCause::Reading) continue;
-        const std::string note = readingNote(text(field));
-        if (note.empty()) {
-            setNote(field, std::nullopt);
-        } else {
-            setNote(field, Note{MarkCause::Reading, std::nullopt, note + '\n' + acceptedBy(field)});
-        }
+        std::string note = readingNote(field == Control::txtMJD ? "MJD" : "Longitude", text(field), acceptedBy(field));
+        setNote(field, note.empty() ? std::nullopt : std::optional(Note{MarkCause::Reading, std::nullopt, std::move(note)}));
     }
 }
 

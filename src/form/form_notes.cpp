@@ -4,52 +4,72 @@
 #include "time/date_serial.hpp"
 
 namespace skyanchor {
+namespace {
 
-std::string failureNoteText(const Failure& failure, std::string_view accepts) {
-    std::string text = failure.report();
-    if (!accepts.empty()) text.append(1, '\n').append(accepts);
-    return text;
+bool readable(std::string_view text) {
+    try {
+        (void)parseLeadingNumber(text);
+        return true;
+    } catch (const Failure&) {
+        return false;
+    }
 }
 
-std::string linesNeedText(std::string_view longitude, std::string_view mjd) {
-    const auto readable = [](std::string_view text) {
-        try {
-            (void)parseLeadingNumber(text);
-            return true;
-        } catch (const Failure&) {
-            return false;
-        }
-    };
+// Quoted, and isolated so that a right-to-left text keeps its own order inside the message.
+std::string quoted(std::string_view text) { return std::string("\u201C\u2068").append(text).append("\u2069\u201D"); }
+
+}  // namespace
+
+std::string withFailureNumber(std::string_view words, const Failure& failure) {
+    return std::string(words) + " (Error " + std::to_string(failure.number()) + ", " + failure.description() + ")";
+}
+
+std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd) {
     const bool longitudeReads = readable(longitude);
     const bool mjdReads = readable(mjd);
-    if (longitudeReads && mjdReads) return "The lines cannot be computed from the longitude and MJD as they stand";
-    if (!longitudeReads && !mjdReads) return "The lines wait for a longitude and an MJD that can be read as numbers";
-    return std::string("The lines wait for ") + (longitudeReads ? "an MJD" : "a longitude") + " that can be read as a number";
+    if (longitudeReads && mjdReads) {
+        return withFailureNumber("No stationary orbit can be computed from this longitude and MJD; the lines stay greyed.", failure);
+    }
+    if (!longitudeReads && !mjdReads) {
+        return withFailureNumber("The lines wait for a longitude and an MJD that can be read as numbers: both are too large.",
+                                 failure);
+    }
+    return withFailureNumber(longitudeReads ? "The lines wait for an MJD that can be read as a number: " + quoted(mjd) + " is too large."
+                                            : "The lines wait for a longitude that can be read as a number: " + quoted(longitude) +
+                                                  " is too large.",
+                             failure);
 }
 
-std::string readingNote(std::string_view text) {
+std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed) {
+    if (!readable(mjd)) {
+        return withFailureNumber("MJD " + quoted(mjd) + " is too large to read as a number. " + mjdAcceptsText(), failure);
+    }
+    const bool before = parseLeadingNumber(mjd) < kFirstMjd;
+    std::string words = "MJD " + quoted(mjd) + (before ? " is before 1 January 100" : " is after 31 December 9999") +
+                        ", so no date can be shown";
+    words += linesComputed ? "; the lines are computed." : ", and no lines can be computed for it.";
+    return withFailureNumber(words, failure);
+}
+
+std::string noDateText(std::string_view text, std::string_view example, const Failure& failure) {
+    const std::string what = text.empty() ? std::string("The date field is empty") : quoted(text) + " is not a date";
+    return withFailureNumber(what + ". Type a date and time such as \u2068" + std::string(example) + "\u2069, or either alone.",
+                             failure);
+}
+
+std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts) {
     const std::string compact = withoutBlanks(text);
     const std::size_t length = leadingNumberLength(compact);
-    if (length == compact.size()) return {};
-    double value = 0.0;
-    try {
-        value = parseLeadingNumber(compact);
-    } catch (const Failure&) {
-        return {};
-    }
-    const std::string readAs = "Read as " + formatNumber(value) + ": ";
-    if (length == 0) return readAs + '"' + compact + "\" does not begin with a number";
-    return readAs + "the rest (\"" + compact.substr(length) + "\") is not part of the number";
+    if (length == compact.size() || !readable(compact)) return {};
+    const std::string readAs = std::string(fieldName) + ' ' + quoted(compact) + " is read as " + formatNumber(parseLeadingNumber(compact));
+    const std::string why = length == 0 ? ": it does not begin with a number. "
+                                        : ": the rest (" + quoted(compact.substr(length)) + ") is not part of the number. ";
+    return readAs + why + std::string(accepts);
 }
 
 std::string mjdAcceptsText() {
-    return "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (" + formatNumber(kFirstMjd) + " up to " +
-           formatNumber(kMjdUpperBound) + ")";
-}
-
-std::string dateAcceptsText(std::string_view example) {
-    // Isolated, so that a right-to-left note keeps the example's own order.
-    return std::string("Accepts a date and time such as \u2068").append(example).append("\u2069, or either alone");
+    return "Type the MJD of a date from 1 January 100 to 31 December 9999 (" + formatNumber(kFirstMjd) + " up to " +
+           formatNumber(kMjdUpperBound) + ").";
 }
 
 }  // namespace skyanchor

@@ -13,7 +13,8 @@ namespace skyanchor {
 // or a text that is not read as it is written (the text read whole).
 enum class MarkCause { OwnFailure, LinesFailure, Reading };
 
-// What the window shows at a control: the error look, and the text beside it when there is one.
+// What the window shows at a control: the error look, and the message when there is one. The
+// message says in plain words what happened and what to type; a failure's number comes last.
 struct Note {
     MarkCause cause = MarkCause::OwnFailure;
     std::optional<Failure> failure;  // none for a text read otherwise than written
@@ -26,25 +27,27 @@ struct Note {
     }
 };
 
-// The report, then one line of what the control accepts.
-[[nodiscard]] std::string failureNoteText(const Failure& failure, std::string_view accepts);
+// "<words> (Error 6, Overflow)".
+[[nodiscard]] std::string withFailureNumber(std::string_view words, const Failure& failure);
 
-// The line under a Compute that failed, whichever control's event ran it: the longitude or MJD
-// text that cannot be read as a number, or that the lines cannot be computed from the two.
-[[nodiscard]] std::string linesNeedText(std::string_view longitude, std::string_view mjd);
+// After a Compute that failed, whichever control's event ran it: the longitude or MJD text that
+// cannot be read as a number, or that no orbit follows from the two.
+[[nodiscard]] std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd);
 
-// How a number field's text was read when not as written: "Read as 0: \"abc\" does not begin
-// with a number" or "Read as 12: the rest (\"abc\") is not part of the number". Empty for a text
-// that is read whole, for an empty text, and for one beyond the double range, which fails where
-// it is read.
-[[nodiscard]] std::string readingNote(std::string_view text);
+// An MJD that names no day of the years 100 to 9999, with or without lines computed for it; or
+// one too large to read at all.
+[[nodiscard]] std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed);
 
-// What the MJD and longitude fields accept, and what to do when the clipboard refused a copy.
+// A date text that is no date, with an example of the user's form.
+[[nodiscard]] std::string noDateText(std::string_view text, std::string_view example, const Failure& failure);
+
+// How a longitude or MJD text was read when not as written: "Longitude \"12abc\" is read as 12:
+// the rest (\"abc\") is not part of the number. ..." Empty for a text that is read whole, for an
+// empty text, and for one beyond the double range, which fails where it is read.
+[[nodiscard]] std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts);
+
+inline constexpr std::string_view kLongitudeAccepts = "Type a longitude in degrees, such as 122 or -75.5.";
 [[nodiscard]] std::string mjdAcceptsText();
-inline constexpr std::string_view kLongitudeAccepts = "Accepts a longitude in degrees, such as 122 or -75.5";
-inline constexpr std::string_view kClipboardAdvice = "The clipboard did not take the text; another program may hold it. Try again";
-
-// The line under a date text that is no date, with an example of the user's form.
-[[nodiscard]] std::string dateAcceptsText(std::string_view example);
+inline constexpr std::string_view kClipboardAdvice = "The clipboard did not take the text; another program may hold it. Try again.";
 
 }  // namespace skyanchor

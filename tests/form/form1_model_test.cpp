@@ -16,10 +16,12 @@ const Lines kWest = {"RPOS-39228377.3392282 -6150164.35880617 14178232.2923016",
                      "RVEL-1127.02219995875 1138.41372611666 -2624.4329926753"};
 const Lines kEast = {"RPOS 31087153.2070743 -11334910.5632083 26130845.5517158",
                      "RVEL-2077.13080399083 -902.154111825446 2079.77377752537"};
-const std::string kMjdAccepts =
-    "Accepts the MJD of a date from 1 January 100 to 31 December 9999 (-642416 up to 2973484)";
-const std::string kLongitudeAccepts = "Accepts a longitude in degrees, such as 122 or -75.5";
-const std::string kOverflow = "Run-time error '6': Overflow\n";
+const std::string kMjdAccepts = "Type the MJD of a date from 1 January 100 to 31 December 9999 (-642416 up to 2973484).";
+const std::string kLongitudeAccepts = "Type a longitude in degrees, such as 122 or -75.5.";
+const std::string kOverflow = " (Error 6, Overflow)";
+
+// A user's text as messages quote it: in quotation marks, isolated from the words around it.
+std::string q(const std::string& text) { return "\u201C\u2068" + text + "\u2069\u201D"; }
 
 class Form1ModelTest : public testing::Test {
 protected:
@@ -164,7 +166,8 @@ TEST_F(Form1ModelTest, AnMjdBeyondTheDatesKeepsItsLinesAndSaysWhy) {
     EXPECT_EQ(text(Control::txtDateandTime), "");
     EXPECT_EQ(form.dateReading(), DateReading::NoDateForMjd);
     EXPECT_TRUE(isMarked(Control::txtDateandTime));
-    EXPECT_EQ(noteAt(Control::txtMJD), kOverflow + kMjdAccepts);
+    EXPECT_EQ(noteAt(Control::txtMJD),
+              "MJD " + q("30000000") + " is after 31 December 9999, so no date can be shown; the lines are computed." + kOverflow);
     EXPECT_EQ(form.listLines(), fieldLines());
     EXPECT_TRUE(form.linesUsable());
     EXPECT_FALSE(form.linesFailure());
@@ -186,7 +189,7 @@ TEST_F(Form1ModelTest, AnMjdBeyondTheDatesKeepsItsLinesAndSaysWhy) {
 TEST_F(Form1ModelTest, ALongitudeThatFailsStopsTheCopies) {
     typeInto(Control::txtMJD, "51544.5");
     form.edit(Control::txtLongitude, "1E+400");  // as a paste does
-    const std::string waits = kOverflow + "The lines wait for a longitude that can be read as a number";
+    const std::string waits = "The lines wait for a longitude that can be read as a number: " + q("1E+400") + " is too large." + kOverflow;
     EXPECT_EQ(noteAt(Control::txtLongitude), waits);
     EXPECT_FALSE(form.linesUsable());
     EXPECT_EQ(form.linesFailure()->kind(), FailureNumber::Overflow);
@@ -209,7 +212,8 @@ TEST_F(Form1ModelTest, LinesOfADateTextThatIsNoDateCannotBeCopied) {
     EXPECT_FALSE(form.linesUsable());
     EXPECT_EQ(form.linesFailure()->kind(), FailureNumber::TypeMismatch);
     EXPECT_EQ(noteAt(Control::txtDateandTime),
-              "Run-time error '13': Type mismatch\nAccepts a date and time such as \u206812/8/2026 7:23:41 AM\u2069, or either alone");
+              q("12/8/2026 7") + " is not a date. Type a date and time such as \u206812/8/2026 7:23:41 AM\u2069, or either alone. "
+                                 "(Error 13, Type mismatch)");
     // Typing on through texts that are no date keeps the note as it is: no clock, no new note.
     form.edit(Control::txtDateandTime, "12/8/2026 7x");
     EXPECT_EQ(fakes.clockReadings, 2);
@@ -228,7 +232,7 @@ TEST_F(Form1ModelTest, AFailedComputesNotesGoWithTheNextComputeThatSucceeds) {
     typeInto(Control::txtLongitude, "1E+400");
     form.click(Control::optEast);
     typeInto(Control::txtMJD, "51544.5");
-    EXPECT_EQ(noteAt(Control::txtMJD), kOverflow + "The lines wait for a longitude that can be read as a number");
+    EXPECT_EQ(noteAt(Control::txtMJD), "The lines wait for a longitude that can be read as a number: " + q("1E+400") + " is too large." + kOverflow);
     typeInto(Control::txtLongitude, "5");
     EXPECT_EQ(form.listLines(), fieldLines());
     for (const Control control : {Control::txtLongitude, Control::optEast, Control::txtMJD}) {
@@ -237,7 +241,8 @@ TEST_F(Form1ModelTest, AFailedComputesNotesGoWithTheNextComputeThatSucceeds) {
     typeInto(Control::txtMJD, "3000000");
     typeInto(Control::txtLongitude, "1E+400");
     typeInto(Control::txtLongitude, "7");
-    EXPECT_EQ(noteAt(Control::txtMJD), kOverflow + kMjdAccepts);
+    EXPECT_EQ(noteAt(Control::txtMJD),
+              "MJD " + q("3000000") + " is after 31 December 9999, so no date can be shown; the lines are computed." + kOverflow);
 }
 
 // A date edit gives the MJD field a text of its own, so a note the MJD carried goes with it.
@@ -251,8 +256,8 @@ TEST_F(Form1ModelTest, ADateEditClearsTheNoteOfTheMjdItRewrites) {
 TEST_F(Form1ModelTest, AClipboardThatRefusesIsNotedAtTheButtonPressed) {
     fakes.clipboard->refuses = true;
     form.click(Control::Command2);
-    EXPECT_EQ(noteAt(Control::Command2), "Run-time error '521': Can't open Clipboard\n"
-                                         "The clipboard did not take the text; another program may hold it. Try again");
+    EXPECT_EQ(noteAt(Control::Command2), "The clipboard did not take the text; another program may hold it. Try again. "
+                                         "(Error 521, Can't open Clipboard)");
     EXPECT_FALSE(isMarked(Control::Command4));
     form.click(Control::Command4);
     EXPECT_TRUE(isMarked(Control::Command4));
@@ -275,7 +280,7 @@ struct NoteCase {
     Control field;
     const char* text;    // UTF-8
     const char* period;  // the rotational period, to make Compute fail for any longitude and MJD
-    Control clicked;     // the control whose note is checked after the click; txtLongitude: none
+    Control clicked;     // clicked after the edit, and its note checked; txtLongitude: no click
     std::string note;
 };
 
@@ -283,46 +288,54 @@ void PrintTo(const NoteCase& c, std::ostream* out) { *out << c.name; }
 
 class Form1ModelNotes : public Form1ModelTest, public testing::WithParamInterface<NoteCase> {};
 
-// What a field's note says: how a text not read whole was read (the copies stay), or what the
-// lines wait for after a Compute that failed under a click.
-TEST_P(Form1ModelNotes, SayHowTheTextWasReadOrWhatTheLinesNeed) {
+// What a field's note says: how a text not read whole was read, what an MJD without a date
+// means, or what the lines wait for after a Compute that failed under a click. The lines are
+// those of the fields whenever they can be copied, and the note goes with a text that reads.
+TEST_P(Form1ModelNotes, SayWhatHappenedInPlainWords) {
     form.edit(Control::txtRotationalPeriod, GetParam().period);
     form.edit(GetParam().field, GetParam().text);
-    const Control noted = GetParam().clicked;
-    if (noted != Control::txtLongitude) form.click(noted);
-    const Control shown = noted == Control::txtLongitude ? GetParam().field : noted;
-    EXPECT_EQ(noteAt(shown), GetParam().note);
-    if (noted == Control::txtLongitude) {
+    const Control clicked = GetParam().clicked;
+    if (clicked != Control::txtLongitude) form.click(clicked);
+    EXPECT_EQ(noteAt(clicked == Control::txtLongitude ? GetParam().field : clicked), GetParam().note);
+    if (form.linesUsable()) {
         EXPECT_EQ(form.listLines(), fieldLines());
-        EXPECT_TRUE(form.linesUsable());
-        form.edit(GetParam().field, "51544");
-        EXPECT_FALSE(isMarked(GetParam().field));
     }
+    form.edit(Control::txtRotationalPeriod, "86164.09");
+    form.edit(GetParam().field, "51544");
+    EXPECT_FALSE(isMarked(GetParam().field));
 }
 
-const std::string kLongitudeWaits = kOverflow + "The lines wait for a longitude that can be read as a number";
+const std::string kLongitudeWaits = "The lines wait for a longitude that can be read as a number: " + q("1E+400") + " is too large." + kOverflow;
+
+std::string readAs(const std::string& field, const std::string& text, const std::string& value, const std::string& rest) {
+    const std::string accepts = field == "MJD" ? kMjdAccepts : kLongitudeAccepts;
+    const std::string why = rest.empty() ? ": it does not begin with a number. " : ": the rest (" + q(rest) + ") is not part of the number. ";
+    return field + ' ' + q(text) + " is read as " + value + why + accepts;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Form1ModelNotes,
     testing::Values(
-        NoteCase{"Letters", Control::txtLongitude, "abc", "86164.09", Control::txtLongitude,
-                 "Read as 0: \"abc\" does not begin with a number\n" + kLongitudeAccepts},
+        NoteCase{"Letters", Control::txtLongitude, "abc", "86164.09", Control::txtLongitude, readAs("Longitude", "abc", "0", "")},
         NoteCase{"FullWidthDigits", Control::txtLongitude, "\uFF11\uFF12\uFF12", "86164.09", Control::txtLongitude,
-                 "Read as 0: \"\uFF11\uFF12\uFF12\" does not begin with a number\n" + kLongitudeAccepts},
+                 readAs("Longitude", "\uFF11\uFF12\uFF12", "0", "")},
         NoteCase{"TrailingLetters", Control::txtLongitude, "12abc", "86164.09", Control::txtLongitude,
-                 "Read as 12: the rest (\"abc\") is not part of the number\n" + kLongitudeAccepts},
-        NoteCase{"DecimalComma", Control::txtMJD, "51544,5", "86164.09", Control::txtLongitude,
-                 "Read as 51544: the rest (\",5\") is not part of the number\n" + kMjdAccepts},
-        NoteCase{"HalfTypedExponent", Control::txtLongitude, "1E+", "86164.09", Control::txtLongitude,
-                 "Read as 1: the rest (\"E+\") is not part of the number\n" + kLongitudeAccepts},
+                 readAs("Longitude", "12abc", "12", "abc")},
+        NoteCase{"DecimalComma", Control::txtMJD, "51544,5", "86164.09", Control::txtLongitude, readAs("MJD", "51544,5", "51544", ",5")},
+        NoteCase{"HalfTypedExponent", Control::txtLongitude, "1E+", "86164.09", Control::txtLongitude, readAs("Longitude", "1E+", "1", "E+")},
         NoteCase{"Blanks", Control::txtLongitude, " 1 000 ", "86164.09", Control::txtLongitude, ""},
         NoteCase{"Hexadecimal", Control::txtLongitude, "&H1F", "86164.09", Control::txtLongitude, ""},
         NoteCase{"LongitudeUnreadable", Control::txtLongitude, "1E+400", "86164.09", Control::optEast, kLongitudeWaits},
         NoteCase{"MjdUnreadable", Control::txtMJD, "1E+400", "86164.09", Control::optEast,
-                 kOverflow + "The lines wait for an MJD that can be read as a number"},
+                 "The lines wait for an MJD that can be read as a number: " + q("1E+400") + " is too large." + kOverflow},
+        NoteCase{"MjdBeforeTheDates", Control::txtMJD, "-700000", "86164.09", Control::txtLongitude,
+                 "MJD " + q("-700000") + " is before 1 January 100, so no date can be shown; the lines are computed." + kOverflow},
+        NoteCase{"MjdWithoutDateOrLines", Control::txtMJD, "1E+304", "86164.09", Control::txtLongitude,
+                 "MJD " + q("1E+304") + " is after 31 December 9999, so no date can be shown, and no lines can be computed for it." +
+                     kOverflow},
         NoteCase{"NoOrbitForTheirValues", Control::txtLongitude, "5", "-1", Control::optEast,
-                 "Run-time error '5': Invalid procedure call or argument\n"
-                 "The lines cannot be computed from the longitude and MJD as they stand"}),
+                 "No stationary orbit can be computed from this longitude and MJD; the lines stay greyed. "
+                 "(Error 5, Invalid procedure call or argument)"}),
     [](const testing::TestParamInfo<NoteCase>& c) { return std::string(c.param.name); });
 
 // The reading note gives way to a failed Compute's note at the same field, and comes back when
@@ -333,7 +346,8 @@ TEST_F(Form1ModelTest, AReadingNoteComesBackAfterAFailedCompute) {
     EXPECT_EQ(form.noteAt(Control::txtLongitude)->cause, MarkCause::LinesFailure);
     form.edit(Control::txtRotationalPeriod, "86164.09");
     form.click(Control::optEast);
-    EXPECT_EQ(noteAt(Control::txtLongitude), "Read as 12: the rest (\"abc\") is not part of the number\n" + kLongitudeAccepts);
+    EXPECT_EQ(noteAt(Control::txtLongitude),
+              "Longitude " + q("12abc") + " is read as 12: the rest (" + q("abc") + ") is not part of the number. " + kLongitudeAccepts);
 }
 
 }  // namespace
