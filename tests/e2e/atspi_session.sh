@@ -2,7 +2,8 @@
 # the AT-SPI bus and registry on it, and a window manager so that the window gets the keyboard
 # focus. Source it after lib.sh and call start_display, then start_accessibility, then start_app
 # with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1. Everything started here is stopped on exit.
-# shellcheck shell=bash
+# The variables and helpers it uses come from lib.sh:
+# shellcheck shell=bash disable=SC2154
 
 dbus_pid=
 atspi_pid=
