@@ -89,6 +89,7 @@ def main():
         marked = "invalid-entry" in atspi.node(atspi.find(application, DATE)).states
     except atspi.Failure:
         marked = False
+    # Qt 6.4 sends AT-SPI no invalid-entry state at all (its accessible states have none to send).
     tally.pending("a field that does not read carries the invalid-entry state", marked,
                   atspi.node(atspi.find(application, DATE)))
     try:

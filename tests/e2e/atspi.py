@@ -102,12 +102,11 @@ def tree(application):
     return [node(accessible, depth) for accessible, depth in walk(application)]
 
 
-def find(application, name, role=None):
-    """The first object with that accessible name (and role name, if given)."""
+def find(application, name):
+    """The first object with that accessible name."""
 
     def match():
-        return next((accessible for accessible, _ in walk(application)
-                     if accessible.name == name and (role is None or accessible.getRoleName() == role)), None)
+        return next((accessible for accessible, _ in walk(application) if accessible.name == name), None)
 
     return wait_for(f"an object named {name!r}", match)
 
@@ -200,7 +199,7 @@ class Events:
             if event.host_application is None or event.host_application.name != self.application:
                 return
             source = node(event.source)
-        except Exception:  # the source went away before it could be read
+        except GLib.GError:  # the source went away before it could be read
             return
         data = str(event.any_data) if event.any_data is not None else ""
         self.seen.append(Event(event.type, source, event.detail1, data, event.source))
