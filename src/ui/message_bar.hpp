@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <functional>
+
+namespace skyanchor {
+
+enum class MessageKind { Error, Warning, Information, Positive };
+
+struct MessageColors {
+    QColor background;
+    QColor border;
+    QColor text;
+};
+
+// The kind's hue laid lightly over the palette's window colour, its text in the palette's own text
+// colour, or in black or white where that would read worse than 4.5 : 1.
+[[nodiscard]] MessageColors messageColors(MessageKind kind, const QPalette& palette);
+// The contrast ratio of two colours by their relative luminance: 1 for equal colours, 21 for black on white.
+[[nodiscard]] double contrastRatio(const QColor& first, const QColor& second);
+
+// A message inside the window: the style's icon for its kind and the text beside it, word-wrapped,
+// on a band tinted by its kind; mirrored in right-to-left layouts and measured from the font.
+//
+// It is hidden while it holds nothing, so screen readers find it only when it speaks; its space
+// stays reserved (two lines at the font, also in layouts), so nothing in the window moves as
+// messages come and go; a text of more lines asks for more height rather than being cut.
+// Screen readers meet it as an alert named by its text, and every message is shown anew, which
+// is the change of state that AT-SPI passes on to them (Qt 6.4 drops the accessibility alert event
+// there, though it is sent too for the platforms that take it).
+class MessageBar final : public QWidget {
+public:
+    static constexpr std::chrono::milliseconds kConfirmationTime{4000};
+
+    explicit MessageBar(QWidget* parent);
+
+    // Shows the message; the same message shown again is left alone, not repeated to a screen reader.
+    void showMessage(MessageKind kind, const QString& text);
+    // A positive message that goes by itself after the confirmation time, and then calls back.
+    void confirm(const QString& text);
+    void clear();
+    void setConfirmationTime(std::chrono::milliseconds time) { expiry_.setInterval(time); }
+    void setAfterConfirmation(std::function<void()> callback) { afterConfirmation_ = std::move(callback); }
+
+    [[nodiscard]] const QString& text() const { return text_; }
+    [[nodiscard]] MessageKind kind() const { return kind_; }
+    [[nodiscard]] bool confirming() const { return expiry_.isActive(); }
+    // Two lines of text, or the icon if it is taller, within the band's padding.
+    [[nodiscard]] int reservedHeight() const;
+    [[nodiscard]] int iconSide() const;
+    // Where the icon and the text stand in a band of the given size.
+    [[nodiscard]] QRect iconRect(QSize size) const;
+    [[nodiscard]] QRect textRect(QSize size) const;
+
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
+    [[nodiscard]] bool hasHeightForWidth() const override { return true; }
+    [[nodiscard]] int heightForWidth(int width) const override;
+
+    static constexpr int kTextFlags = static_cast<int>(Qt::TextWordWrap) | static_cast<int>(Qt::AlignVCenter);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    [[nodiscard]] int padding() const;
+
+    MessageKind kind_ = MessageKind::Information;
+    QString text_;
+    QTimer expiry_;
+    std::function<void()> afterConfirmation_;
+};
+
+}  // namespace skyanchor
