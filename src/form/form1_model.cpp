@@ -7,6 +7,7 @@
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 
+#include <type_traits>
 #include <utility>
 
 namespace skyanchor {
@@ -99,6 +100,18 @@ void Form1Model::click(Control control) {
     }
 }
 
+void Form1Model::copyListLines(const std::vector<std::size_t>& rows) {
+    reportingFailures(Control::List1, [&] {
+        std::string copied;
+        for (const std::size_t row : rows) {
+            if (row >= List1.size()) continue;
+            if (!copied.empty()) copied += '\r';
+            copied += List1[row];
+        }
+        copy(copied);
+    });
+}
+
 void Form1Model::pickBody(std::size_t entry) {
     if (entry >= Combo1.size()) return;
     writeWithoutNotice(Control::Combo1, Combo1[entry]);
@@ -142,9 +155,14 @@ void Form1Model::changeNotice(Control field) {
 // A failure that no step skips is noted at the control whose event started it. The control's
 // next event that succeeds takes the note away; a failed Compute's note goes with the next
 // Compute that succeeds.
-void Form1Model::reportingFailures(Control origin, Handler handler) {
+template <class Step>
+void Form1Model::reportingFailures(Control origin, Step step) {
     try {
-        (this->*handler)();
+        if constexpr (std::is_member_function_pointer_v<Step>) {
+            (this->*step)();
+        } else {
+            step();
+        }
         if (causeAt(origin) != MarkCause::Reading) setNote(origin, std::nullopt);
     } catch (const LinesFailure& failed) {
         setNote(origin, Note{MarkCause::LinesFailure, failed.failure,
@@ -322,7 +340,9 @@ void Form1Model::showDateReading(DateReading reading) {
                      noDateText(text(Control::txtDateandTime), formatDateText(services.readClock(), codec), noDate)});
         break;
     }
-    case DateReading::NoDateForMjd: setNote(Control::txtDateandTime, Note{}); break;
+    case DateReading::NoDateForMjd:
+        setNote(Control::txtDateandTime, Note{MarkCause::OwnFailure, std::nullopt, std::string(kNoDateForMjd)});
+        break;
     }
 }
 
@@ -347,7 +367,8 @@ std::string Form1Model::acceptedBy(Control control) const {
     case Control::txtMJD: return mjdAcceptsText();
     case Control::txtLongitude: return std::string(kLongitudeAccepts);
     case Control::Command2:
-    case Control::Command4: return std::string(kClipboardAdvice);
+    case Control::Command4:
+    case Control::List1: return std::string(kClipboardAdvice);
     default: return {};
     }
 }

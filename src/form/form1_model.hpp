@@ -46,6 +46,8 @@ public:
     void edit(Control field, std::string_view text);
     void click(Control control);
     void pickBody(std::size_t entry);
+    // The list's copy key: the chosen lines, in their order, joined as "Copy Vectors" joins both.
+    void copyListLines(const std::vector<std::size_t>& rows);
 
     [[nodiscard]] const std::string& text(Control field) const { return texts[indexOf(field)]; }
     [[nodiscard]] bool isWest() const { return west; }
@@ -74,7 +76,6 @@ public:
     [[nodiscard]] FormChanges takeChanges() { return std::exchange(changes, FormChanges{}); }
 
 private:
-    using Handler = void (Form1Model::*)();
 
     void Form_Load();
     void initCentralBodies();
@@ -93,7 +94,8 @@ private:
     void write(Control field, std::string_view text);
     void writeWithoutNotice(Control field, std::string_view text);
     void changeNotice(Control field);
-    void reportingFailures(Control origin, Handler handler);
+    template <class Step>
+    void reportingFailures(Control origin, Step step);
     void copy(const std::string& text);
 
     void setNote(Control control, std::optional<Note> note);

@@ -68,8 +68,7 @@ std::string readingNote(std::string_view fieldName, std::string_view text, std::
 }
 
 std::string mjdAcceptsText() {
-    return "Type the MJD of a date from 1 January 100 to 31 December 9999 (" + formatNumber(kFirstMjd) + " up to " +
-           formatNumber(kMjdUpperBound) + ").";
+    return "Type an MJD from " + formatNumber(kFirstMjd) + " to " + formatNumber(kMjdUpperBound) + " (the years 100 to 9999).";
 }
 
 }  // namespace skyanchor

@@ -46,8 +46,10 @@ struct Note {
 // empty text, and for one beyond the double range, which fails where it is read.
 [[nodiscard]] std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts);
 
+// Why the date field is empty.
+inline constexpr std::string_view kNoDateForMjd = "No date: the MJD is outside the years 100 to 9999.";
 inline constexpr std::string_view kLongitudeAccepts = "Type a longitude in degrees, such as 122 or -75.5.";
-[[nodiscard]] std::string mjdAcceptsText();
+[[nodiscard]] std::string mjdAcceptsText();  // "Type an MJD from -642416 to 2973484 (the years 100 to 9999)."
 inline constexpr std::string_view kClipboardAdvice = "The clipboard did not take the text; another program may hold it. Try again.";
 
 }  // namespace skyanchor

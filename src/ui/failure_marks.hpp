@@ -2,44 +2,33 @@
 
 #include "form/form_notes.hpp"
 
-#include <QObject>
 #include <QPalette>
 #include <QString>
 
-#include <functional>
 #include <map>
-#include <memory>
 #include <optional>
 
-class QLabel;
 class QWidget;
 
 namespace skyanchor {
 
-// Shows failures where they happened: the control gets the error look, and a note beside the
-// window at the control's height that never covers a control, takes the focus or a click. A screen reader finds the note at the end of the
-// control's accessible description, and hears of it by an accessibility alert. Clearing a mark
-// gives the control back its own palette and description.
-class FailureMarks final : public QObject {
+// Shows problems where they are: the control gets the error look, a text field a warning icon
+// whose tooltip says the message, and a screen reader finds the message in the control's
+// accessible description. Clearing a mark gives the control back its own palette and
+// description. The window's message area shows one message at a time: messageHolder() says whose.
+class FailureMarks final {
 public:
-    explicit FailureMarks(QWidget* window);
-    ~FailureMarks() override;
-    FailureMarks(const FailureMarks&) = delete;
-    FailureMarks& operator=(const FailureMarks&) = delete;
-
-    // Marks the control, or replaces its note when it is marked already. An empty note gives the
-    // error look alone.
-    void mark(QWidget* control, const QString& note, MarkCause cause = MarkCause::OwnFailure);
+    // Marks the control, or replaces its message when it is marked already. An empty message
+    // gives the error look alone.
+    void mark(QWidget* control, const QString& message, MarkCause cause);
     void clear(QWidget* control);
 
     [[nodiscard]] std::optional<MarkCause> causeAt(const QWidget* control) const;
     [[nodiscard]] bool isMarked(const QWidget* control) const;
     [[nodiscard]] QString noteAt(const QWidget* control) const;
-    // The note's own window while it is on screen, for looking at where it stands.
-    [[nodiscard]] const QWidget* shownNote(const QWidget* control) const;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The control whose message the window shows: the focused one when it has a message, else the
+    // one marked last; none when no mark has a message.
+    [[nodiscard]] const QWidget* messageHolder(const QWidget* focused) const;
 
 private:
     struct Mark {
@@ -47,16 +36,15 @@ private:
         bool hadOwnPalette = false;
         bool filledBackground = false;
         QString ownDescription;
-        QString note;
+        QString message;
         MarkCause cause = MarkCause::OwnFailure;
-        std::unique_ptr<QLabel> balloon;
+        unsigned long order = 0;
     };
 
-    void setNote(QWidget* control, Mark& mark, const QString& note);
-    void placeNotes();
+    void setMessage(QWidget* control, Mark& mark, const QString& message);
 
-    QWidget* window;
-    std::map<QWidget*, Mark, std::less<>> marks;
+    std::map<const QWidget*, Mark, std::less<>> marks;
+    unsigned long marked = 0;
 };
 
 }  // namespace skyanchor

@@ -2,21 +2,34 @@
 
 #include "ui/clipboard.hpp"
 #include "ui/clock.hpp"
+#include "ui/field_problem.hpp"
+#include "ui/message_bar.hpp"
 #include "ui/qt_date_locale.hpp"
 
-#include <QCoreApplication>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <string_view>
 
 namespace skyanchor {
 namespace {
 
 QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A screen reader meets the window as a frame named by its title, as it meets other applications'
+// main windows; a plain widget would be a "filler".
+QAccessibleInterface* windowAsFrame(const QString& /*className*/, QObject* object) {
+    auto* window = dynamic_cast<Form1*>(object);
+    return window == nullptr ? nullptr : new QAccessibleWidget(window, QAccessible::Window);
+}
 
 }  // namespace
 
@@ -28,36 +41,73 @@ FormServices systemServices() {
     };
 }
 
-Form1::Form1(FormServices services) : form(std::move(services)) {
+Form1::Form1(FormServices services, std::chrono::milliseconds scoldPause) : form(std::move(services)) {
+    static const bool asFrame = (QAccessible::installFactory(windowAsFrame), true);
+    static_cast<void>(asFrame);
     buildControls();
     describeControls(txtDateandTime->text());
+    for (const auto& [field, control] : textFields()) {
+        const auto show = [this, control = control] { showNote(control); };
+        scoldDelays[control] = new ScoldDelay(field, show, show, scoldPause);
+    }
     connectHandlers();
-    showChanges();
+    showChanges(std::nullopt);
 }
+
+// The application's focus changes outlive the window's members: they stop before those go.
+Form1::~Form1() { disconnect(qApp, nullptr, this, nullptr); }
 
 void Form1::connectHandlers() {
     for (const auto& [field, control] : textFields()) {
         connect(field, &QLineEdit::textChanged, this, [this, control = control](const QString& text) {
-            form.edit(control, text.toStdString());
-            showChanges();
+            handOver(control, [&] { form.edit(control, text.toStdString()); }, control);
         });
     }
     const auto clicks = [this](QAbstractButton* button, Control control) {
-        connect(button, &QAbstractButton::clicked, this, [this, control] {
-            form.click(control);
-            showChanges();
-        });
+        connect(button, &QAbstractButton::clicked, this, [this, control] { handOver(control, [&] { form.click(control); }); });
     };
     clicks(optEast, Control::optEast);
     clicks(optWest, Control::optWest);
     clicks(Command2, Control::Command2);
     clicks(Command4, Control::Command4);
     clicks(Command5, Control::Command5);
+
+    auto* copyKey = new QAction(List1);
+    copyKey->setShortcuts(QKeySequence::Copy);
+    copyKey->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyKey, &QAction::triggered, this, [this] { copyListSelection(); });
+    List1->addAction(copyKey);
+    connect(qApp, &QApplication::focusChanged, this, [this] { showMessage(); });
+    messageBar->setAfterConfirmation([this] { showMessage(); });
+}
+
+// One event of the person's: the form runs it, the window shows what it changed, and a copy that
+// went through is confirmed in the message band.
+void Form1::handOver(Control control, const std::function<void()>& event, std::optional<Control> edited) {
+    event();
+    showChanges(edited);
+    if (control == Control::Command2) confirmCopy(control, QStringLiteral("RPOS and RVEL lines copied"));
+    if (control == Control::Command4) confirmCopy(control, QStringLiteral("MJD copied"));
+}
+
+void Form1::copyListSelection() {
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : List1->selectionModel()->selectedRows()) rows.push_back(static_cast<std::size_t>(index.row()));
+    if (rows.empty()) return;
+    std::sort(rows.begin(), rows.end());
+    form.copyListLines(rows);
+    showChanges(std::nullopt);
+    confirmCopy(Control::List1, rows.size() == 2 ? QStringLiteral("RPOS and RVEL lines copied") : QStringLiteral("Line copied"));
+}
+
+void Form1::confirmCopy(Control copy, const QString& confirmation) {
+    if (!form.noteAt(copy)) messageBar->confirm(confirmation);
 }
 
 // Writes back what the last event changed, with the widgets' own notifications blocked, so that
-// nothing the form wrote comes back to it as an edit.
-void Form1::showChanges() {
+// nothing the form wrote comes back to it as an edit. The field being typed into keeps a problem
+// to itself until the typing pauses; the problem goes at once when its text reads.
+void Form1::showChanges(std::optional<Control> edited) {
     const FormChanges changes = form.takeChanges();
     for (const auto& [field, control] : textFields()) {
         const QString text = toQString(form.text(control));
@@ -77,26 +127,47 @@ void Form1::showChanges() {
     for (QWidget* copied : std::initializer_list<QWidget*>{List1, Command2, Command4}) copied->setEnabled(form.linesUsable());
     if (changes.dateReading) {
         txtDateandTime->setPlaceholderText(form.dateReading() == DateReading::NoDateForMjd
-                                               ? QStringLiteral("No date: the MJD is outside the years 100 to 9999")
+                                               ? toQString(kNoDateForMjd)
                                                : QString());
     }
     for (std::size_t index = 0; index < kControlCount; ++index) {
         const auto control = static_cast<Control>(index);
-        if (changes.notes.test(index) && isShown(control)) showNote(control, widgetOf(control));
+        if (control == edited) {
+            scoldDelays.at(control)->edited(!form.noteAt(control).has_value());
+            if (!form.noteAt(control)) showNote(control);
+        } else if (changes.notes.test(index) && isShown(control)) {
+            showNote(control);
+        }
     }
+    showMessage();
     if (changes.closed) {
         close();
         QCoreApplication::exit(0);
     }
 }
 
-void Form1::showNote(Control control, QWidget* shown) {
+void Form1::showNote(Control control) {
+    QWidget* shown = widgetOf(control);
     const std::optional<Note>& note = form.noteAt(control);
     if (note) {
         marks.mark(shown, toQString(note->text), note->cause);
     } else {
         marks.clear(shown);
     }
+    showMessage();
+}
+
+// The band shows the message of the control with the focus, else the latest; a confirmation
+// stands until its time is up.
+void Form1::showMessage() {
+    if (messageBar->confirming()) return;
+    const QWidget* holder = marks.messageHolder(QApplication::focusWidget());
+    if (holder == nullptr) {
+        messageBar->clear();
+        return;
+    }
+    const bool warning = marks.causeAt(holder) == MarkCause::Reading || form.linesUsable();
+    messageBar->showMessage(warning ? MessageKind::Warning : MessageKind::Error, marks.noteAt(holder));
 }
 
 std::array<std::pair<QLineEdit*, Control>, 3> Form1::textFields() const {

@@ -6,6 +6,10 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <optional>
 #include <utility>
 
 class QFrame;
@@ -17,15 +21,23 @@ class QRadioButton;
 namespace skyanchor {
 
 class CaptionFrame;
+class MessageBar;
+class ScoldDelay;
+class TwipScale;
 
 // The desktop's clock, clipboard and date conventions.
 [[nodiscard]] FormServices systemServices();
 
 // The one window: a view over the form. It shows the shown controls, hands each edit and click to
 // the form and writes back only what the event changed. The hidden fields live in the form alone.
+// Messages stand in a band at the top; a field whose text does not read yet is told so only after
+// a pause in typing (scoldPause) or when the focus leaves it.
 class Form1 final : public QWidget {
 public:
-    explicit Form1(FormServices services = systemServices());
+    explicit Form1(FormServices services = systemServices(), std::chrono::milliseconds scoldPause = std::chrono::milliseconds(700));
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     [[nodiscard]] const Form1Model& model() const { return form; }
     [[nodiscard]] const FailureMarks& failureMarks() const { return marks; }
@@ -42,13 +54,20 @@ private:
     void buildControls();
     void connectHandlers();
     void bindCloseKeys();
-    void showChanges();
-    void showNote(Control control, QWidget* shown);
+    void placeMessageBar(const TwipScale& scale);
+    void handOver(Control control, const std::function<void()>& event, std::optional<Control> edited = std::nullopt);
+    void showChanges(std::optional<Control> edited);
+    void showNote(Control control);
+    void showMessage();
+    void confirmCopy(Control copy, const QString& confirmation);
+    void copyListSelection();
     [[nodiscard]] QWidget* widgetOf(Control control) const;
     [[nodiscard]] std::array<std::pair<QLineEdit*, Control>, 3> textFields() const;
 
     Form1Model form;
-    FailureMarks marks{this};
+    FailureMarks marks;
+    MessageBar* messageBar = nullptr;
+    std::map<Control, ScoldDelay*> scoldDelays;
 
     QFrame* Frame8 = nullptr;
     CaptionFrame* Frame13 = nullptr;

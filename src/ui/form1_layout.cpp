@@ -1,5 +1,6 @@
 #include "ui/caption_frame.hpp"
 #include "ui/form1.hpp"
+#include "ui/message_bar.hpp"
 #include "ui/twips.hpp"
 #include "ui/window_icon.hpp"
 #include "ui/wrapping_button.hpp"
@@ -79,33 +80,49 @@ constexpr double kSmallestCaptionShare = 7.0 / 9.0;
 
 }  // namespace
 
+// Messages stand in a band above the panel, as wide as the panel and three lines high at the
+// window's font, so that the window keeps one size whatever a message says; it cannot be resized.
+void Form1::placeMessageBar(const TwipScale& scale) {
+    messageBar = new MessageBar(this);
+    messageBar->setObjectName(QStringLiteral("messageBar"));
+    const QRect band = scale.rect(120, 90, 5895, 0);
+    const int height = messageBar->reservedHeight() + fontMetrics().lineSpacing();
+    messageBar->setGeometry(band.left(), band.top(), band.width(), height);
+    const int shift = band.top() + height + scale.pixels(90) - Frame8->y();
+    Frame8->move(Frame8->x(), Frame8->y() + shift);
+    const QSize client = scale.size(6345, 4635);
+    setFixedSize(client.width(), client.height() + shift);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
 void Form1::buildControls() {
     setWindowTitle(QStringLiteral("Skyanchor Satellite"));
     setIconAfterFirstPaint(this, QStringLiteral(":/icons/" SKYANCHOR_APP_ID ".svg"));
     const auto startText = [this](Control field) { return std::string_view(form.text(field)); };
     const TwipScale scale = TwipScale::forFont(font());
-    resize(scale.size(6345, 4635));
-    setMinimumSize(size());
     ControlPlacer c(scale);
 
-    Frame8 = c.place(new QFrame(this), "Frame8", {120, 360, 5895, 4335}, 19);
-    Frame13 = c.frame(Frame8, "Frame13", "Longitude", {120, 120, 5655, 735}, 20);
-    txtLongitude = c.field(Frame13, "txtLongitude", startText(Control::txtLongitude), {120, 240, 1935, 375}, 21);
-    optEast = c.option(Frame13, "optEast", "East", {2400, 240, 1215, 375}, 43);
-    optWest = c.option(Frame13, "optWest", "West", {3240, 240, 1215, 375}, 44);
+    Frame8 = c.place(new QFrame(this), "Frame8", {120, 360, 5895, 4335}, 0);
+    Frame13 = c.frame(Frame8, "Frame13", "Longitude", {120, 120, 5655, 735}, 0);
+    txtLongitude = c.field(Frame13, "txtLongitude", startText(Control::txtLongitude), {120, 240, 1935, 375}, 1);
+    optEast = c.option(Frame13, "optEast", "East", {2400, 240, 1215, 375}, 2);
+    optWest = c.option(Frame13, "optWest", "West", {3240, 240, 1215, 375}, 3);
     (form.isWest() ? optWest : optEast)->setChecked(true);
-    Frame16 = c.frame(Frame8, "Frame16", "Date and Time (UT)", {120, 960, 5655, 735}, 34);
-    txtDateandTime = c.field(Frame16, "txtDateandTime", startText(Control::txtDateandTime), {120, 240, 5415, 375}, 35);
-    Frame15 = c.frame(Frame8, "Frame15", "MJD", {120, 1800, 5655, 735}, 22);
-    txtMJD = c.field(Frame15, "txtMJD", startText(Control::txtMJD), {120, 240, 5415, 375}, 23);
-    List1 = c.place(new QListWidget(Frame8), "List1", {120, 2760, 5655, 645}, 37);
+    Frame16 = c.frame(Frame8, "Frame16", "Date and Time (UT)", {120, 960, 5655, 735}, 0);
+    txtDateandTime = c.field(Frame16, "txtDateandTime", startText(Control::txtDateandTime), {120, 240, 5415, 375}, 4);
+    Frame15 = c.frame(Frame8, "Frame15", "MJD", {120, 1800, 5655, 735}, 0);
+    txtMJD = c.field(Frame15, "txtMJD", startText(Control::txtMJD), {120, 240, 5415, 375}, 5);
+    List1 = c.place(new QListWidget(Frame8), "List1", {120, 2760, 5655, 645}, 6);
     List1->setFont(vectorLineFont(font()));
     List1->setUniformItemSizes(true);  // both lines have one height: measure one, not each
-    Command4 = c.button(Frame8, "Command4", "Copy MJD to clipboard", {120, 3600, 1215, 495}, 41);
-    Command2 = c.button(Frame8, "Command2", "Copy Vectors to Clipboard", {1440, 3600, 1215, 495}, 36);
-    Command5 = c.button(Frame8, "Command5", "Close", {2760, 3600, 1215, 495}, 42);
+    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Command4 = c.button(Frame8, "Command4", "Copy MJD to clipboard", {120, 3600, 1215, 495}, 7);
+    Command2 = c.button(Frame8, "Command2", "Copy Vectors to Clipboard", {1440, 3600, 1215, 495}, 8);
+    Command5 = c.button(Frame8, "Command5", "Close", {2760, 3600, 1215, 495}, 9);
     fitCaptionsInOneFont(std::array{Command4, Command2, Command5}, font().pointSizeF() * kSmallestCaptionShare);
 
+    placeMessageBar(scale);
     c.chainTabOrder();
     bindCloseKeys();
     txtLongitude->setFocus();

@@ -16,7 +16,7 @@ const Lines kWest = {"RPOS-39228377.3392282 -6150164.35880617 14178232.2923016",
                      "RVEL-1127.02219995875 1138.41372611666 -2624.4329926753"};
 const Lines kEast = {"RPOS 31087153.2070743 -11334910.5632083 26130845.5517158",
                      "RVEL-2077.13080399083 -902.154111825446 2079.77377752537"};
-const std::string kMjdAccepts = "Type the MJD of a date from 1 January 100 to 31 December 9999 (-642416 up to 2973484).";
+const std::string kMjdAccepts = "Type an MJD from -642416 to 2973484 (the years 100 to 9999).";
 const std::string kLongitudeAccepts = "Type a longitude in degrees, such as 122 or -75.5.";
 const std::string kOverflow = " (Error 6, Overflow)";
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,7 +18,9 @@ namespace skyanchor::test {
 // The window over a form with the fake clock, clipboard and United States' conventions.
 class WindowTest : public testing::Test {
 protected:
-    void SetUp() override { form = std::make_unique<Form1>(fakes.services()); }
+    // Problems of the field being typed into show at the next turn of the event loop: settle().
+    void SetUp() override { form = std::make_unique<Form1>(fakes.services(), std::chrono::milliseconds(0)); }
+    static void settle() { QCoreApplication::processEvents(); }
 
     template <class Widget = QLineEdit>
     Widget* control(const char* name) const {

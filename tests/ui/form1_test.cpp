@@ -4,6 +4,9 @@
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 
+#include "ui/field_problem.hpp"
+#include "ui/message_bar.hpp"
+
 #include <QComboBox>
 #include <QRadioButton>
 #include <QScreen>
@@ -44,7 +47,7 @@ TEST_F(Form1Test, MakesWidgetsForTheShownControlsOnly) {
 TEST_F(Form1Test, WritesBackWhatTheFormChanged) {
     typeInto("txtMJD", QStringLiteral("30000000"));
     EXPECT_EQ(text("txtDateandTime"), "");
-    EXPECT_EQ(field("txtDateandTime")->placeholderText(), "No date: the MJD is outside the years 100 to 9999");
+    EXPECT_EQ(field("txtDateandTime")->placeholderText(), "No date: the MJD is outside the years 100 to 9999.");
     EXPECT_EQ(field("txtMJD")->cursorPosition(), 8);
     EXPECT_TRUE(isMarked("txtDateandTime"));
     EXPECT_EQ(listLines(), QStringList({toQString(form->model().positionLine()), toQString(form->model().velocityLine())}));
@@ -84,6 +87,7 @@ TEST_F(Form1Test, ShowsTheFormAfterEveryEvent) {
         } else {
             QTest::mouseClick(control<QPushButton>(kind == 3 ? "Command2" : "Command4"), Qt::LeftButton);
         }
+        settle();
         const Form1Model& model = form->model();
         for (const auto& [name, which] : {std::pair{"txtMJD", Control::txtMJD}, std::pair{"txtLongitude", Control::txtLongitude},
                                           std::pair{"txtDateandTime", Control::txtDateandTime}}) {
@@ -106,86 +110,76 @@ TEST_F(Form1Test, ShowsTheFormAfterEveryEvent) {
     }
 }
 
-struct NotePlaceCase {
-    const char* name;
-    int windowLeft;  // from the screen's left edge; negative: from its right edge
-    int windowWidth;  // 0: the window's own width
-};
-
-void PrintTo(const NotePlaceCase& place, std::ostream* out) { *out << place.name; }
-
-class Form1NotePlace : public Form1Test, public testing::WithParamInterface<NotePlaceCase> {};
-
-// Each note is a window of its own beside the window, at its control's height or below the note
-// before it: it covers no control and no other note, stays on the screen's width, and takes
-// neither the focus nor a key.
-TEST_P(Form1NotePlace, NotesStandBesideTheWindowAndLeaveTheKeysToIt) {
-    const QRect screen = form->screen()->availableGeometry();
-    if (GetParam().windowWidth > 0) form->resize(GetParam().windowWidth, form->height());
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const int left = GetParam().windowLeft >= 0 ? screen.left() + GetParam().windowLeft
-                                                : screen.right() + 1 + GetParam().windowLeft - form->frameGeometry().width();
-    form->move(left, screen.top() + 20);
-    typeInto("txtDateandTime", QStringLiteral("1/"));
-    typeInto("txtLongitude", QStringLiteral("1E+400"));
-    QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
-    QTest::mouseClick(control<QRadioButton>("optWest"), Qt::LeftButton);
-    QLineEdit* longitude = field("txtLongitude");
-    longitude->setFocus();
-
-    const QRect frame = form->frameGeometry();
-    std::vector<QRect> notes;
-    for (const char* name : {"txtDateandTime", "txtLongitude", "optEast", "optWest"}) {
-        SCOPED_TRACE(name);
-        const QWidget* note = form->failureMarks().shownNote(control<QWidget>(name));
-        ASSERT_NE(note, nullptr);
-        const QRect placed = note->geometry();
-        EXPECT_FALSE(placed.intersects(frame)) << placed.x() << ',' << placed.y() << " frame " << frame.x() << ',' << frame.y();
-        EXPECT_GE(placed.left(), screen.left());
-        EXPECT_LE(placed.right(), screen.right());
-        const std::string_view side = GetParam().name;
-        if (side == "right") {
-            EXPECT_GT(placed.left(), frame.right());
-        } else if (side == "left") {
-            EXPECT_LT(placed.right(), frame.left());
-        } else {
-            EXPECT_GT(placed.top(), frame.bottom());
-        }
-        if (side != "below") {
-            EXPECT_GE(placed.top(), control<QWidget>(name)->mapToGlobal(QPoint(0, 0)).y());
-        }
-        for (const QRect& other : notes) EXPECT_FALSE(placed.intersects(other));
-        notes.push_back(placed);
-    }
-
-    EXPECT_EQ(QApplication::activeWindow(), form.get());
-    EXPECT_EQ(QApplication::focusWidget(), longitude);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
-    EXPECT_EQ(text("txtLongitude"), "1E+4000");
-    EXPECT_NE(form->failureMarks().shownNote(longitude), nullptr);
-    typeInto("txtLongitude", QStringLiteral("122"));
-    EXPECT_EQ(form->failureMarks().shownNote(longitude), nullptr);
-    EXPECT_EQ(form->failureMarks().shownNote(control<QWidget>("optWest")), nullptr);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sides, Form1NotePlace,
-                         testing::Values(NotePlaceCase{"right", 0, 0}, NotePlaceCase{"left", -1, 0}, NotePlaceCase{"below", 0, 2000}),
-                         [](const testing::TestParamInfo<NotePlaceCase>& place) { return std::string(place.param.name); });
-
-TEST_F(Form1Test, ANoteWaitsForTheWindowAndLeavesWithIt) {
-    typeInto("txtMJD", QStringLiteral("3000000"));
-    EXPECT_EQ(form->failureMarks().shownNote(field("txtMJD")), nullptr);
+// Messages stand in the window's top band, not in windows of their own: the band shows the
+// message of the field with the focus, else the latest; each field with a problem carries its
+// icon, whose tooltip says the same.
+TEST_F(Form1Test, ShowsMessagesInsideTheWindow) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    EXPECT_NE(form->failureMarks().shownNote(field("txtMJD")), nullptr);
-    form->showMinimized();
-    EXPECT_EQ(form->failureMarks().shownNote(field("txtMJD")), nullptr);
-    form->showNormal();
-    EXPECT_NE(form->failureMarks().shownNote(field("txtMJD")), nullptr);
-    form->hide();
-    EXPECT_EQ(form->failureMarks().shownNote(field("txtMJD")), nullptr);
+    typeInto("txtDateandTime", QStringLiteral("1/"));
+    typeInto("txtLongitude", QStringLiteral("1E+400"));
+    settle();
+    const auto* bar = dynamic_cast<const MessageBar*>(control<QWidget>("messageBar"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(QRect(QPoint(0, 0), form->size()).contains(bar->geometry()));
+    EXPECT_LE(bar->geometry().bottom(), control<QWidget>("Frame8")->geometry().top());
+    EXPECT_EQ(bar->text().toStdString(), form->model().noteAt(Control::txtLongitude)->text);
+    EXPECT_EQ(bar->kind(), MessageKind::Error);
+    field("txtDateandTime")->setFocus();
+    EXPECT_EQ(bar->text().toStdString(), form->model().noteAt(Control::txtDateandTime)->text);
+    for (const auto& [name, which] : {std::pair{"txtDateandTime", Control::txtDateandTime}, std::pair{"txtLongitude", Control::txtLongitude}}) {
+        EXPECT_EQ(fieldProblem(field(name)).toStdString(), form->model().noteAt(which)->text) << name;
+    }
+    int windows = 0;
+    for (const QWidget* top : QApplication::topLevelWidgets()) windows += top->isVisible() ? 1 : 0;
+    EXPECT_EQ(windows, 1);
+    typeInto("txtLongitude", QStringLiteral("122"));
+    typeInto("txtDateandTime", QStringLiteral("1/1/2000"));
+    EXPECT_TRUE(fieldProblem(field("txtLongitude")).isEmpty());
+    EXPECT_FALSE(bar->isVisible());
+}
+
+// While a text is typed, the lines follow every key, but a field is told its text does not read
+// only after a pause in typing or when the focus leaves it; a text that reads clears at once.
+TEST(Form1Typing, ScoldsOnlyAfterAPauseOrOnLeaving) {
+    test::FakeServices fakes;
+    Form1 form(fakes.services(), std::chrono::milliseconds(200));
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* date = form.findChild<QLineEdit*>(QStringLiteral("txtDateandTime"));
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, QStringLiteral("3/4/"));
+    EXPECT_FALSE(form.failureMarks().isMarked(date));
+    EXPECT_FALSE(form.findChild<QPushButton*>(QStringLiteral("Command2"))->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.failureMarks().isMarked(date); }, 2000));
+    QTest::keyClicks(date, QStringLiteral("2026"));
+    EXPECT_FALSE(form.failureMarks().isMarked(date));
+    QTest::keyClicks(date, QStringLiteral(" 6:00 P"));
+    EXPECT_FALSE(form.failureMarks().isMarked(date));
+    form.findChild<QLineEdit*>(QStringLiteral("txtMJD"))->setFocus();
+    EXPECT_TRUE(form.failureMarks().isMarked(date));
+}
+
+// A copy is confirmed in the band for a moment; in the list, the select-all and copy keys copy
+// both lines as "Copy Vectors" does, and one chosen line alone.
+TEST_F(Form1Test, ConfirmsCopiesAndCopiesTheListsSelection) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const auto* bar = dynamic_cast<const MessageBar*>(control<QWidget>("messageBar"));
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    EXPECT_EQ(bar->text(), "MJD copied");
+    EXPECT_EQ(bar->kind(), MessageKind::Positive);
+    auto* list = control<QListWidget>("List1");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(fakes.clipboard->text, form->model().positionLine() + '\r' + form->model().velocityLine());
+    EXPECT_EQ(bar->text(), "RPOS and RVEL lines copied");
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(fakes.clipboard->text, form->model().velocityLine());
 }
 
 struct PaletteCase {
@@ -229,12 +223,14 @@ TEST_P(Form1ErrorLook, ReadsInThePaletteAndGoesWithoutATrace) {
         field("txtLongitude")->setText(QStringLiteral("1E+400"));
         QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
         field("txtMJD")->setText(QStringLiteral("51544.5"));
+        settle();
         ASSERT_TRUE(form->failureMarks().isMarked(marked));
         const QColor tint = marked->palette().color(background);
         const QColor plain = own.color(background);
         EXPECT_GE(tint.red() - (tint.green() + tint.blue()) / 2, plain.red() - (plain.green() + plain.blue()) / 2 + 50);
         EXPECT_GE(contrastRatio(marked->palette().color(foreground), tint), 4.5);
-        EXPECT_EQ(marked->accessibleDescription(), "Described\n" + form->failureMarks().noteAt(marked));
+        EXPECT_TRUE(marked->accessibleDescription().contains(form->failureMarks().noteAt(marked)));
+        EXPECT_TRUE(marked->accessibleDescription().contains(QStringLiteral("Described")));
 
         field("txtLongitude")->setText(QStringLiteral("122"));
         QTest::mouseClick(control<QRadioButton>("optEast"), Qt::LeftButton);
