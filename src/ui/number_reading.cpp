@@ -1,17 +1,20 @@
 #include "ui/number_reading.hpp"
 
 #include "text/failure.hpp"
-#include "text/number_text.hpp"
 
 namespace skyanchor {
 
-QString readingNote(const QString& text) {
+NumberConventions numberConventionsOf(const QLocale& locale) {
+    return NumberConventions{.decimalComma = locale.decimalPoint() == QStringLiteral(",")};
+}
+
+QString readingNote(const QString& text, NumberConventions conventions) {
     const std::string compact = withoutBlanks(text.toStdString());
-    const std::size_t length = leadingNumberLength(compact);
+    const std::size_t length = leadingNumberLength(compact, conventions);
     if (length == compact.size()) return {};
     double value = 0.0;
     try {
-        value = parseLeadingNumber(compact);
+        value = parseLeadingNumber(compact, conventions);
     } catch (const Failure&) {
         return {};
     }
