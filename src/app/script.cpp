@@ -14,7 +14,7 @@ std::string mjdTextOf(const ScriptRequest& request, const DateTextCodec& codec, 
     switch (request.instant) {
     case ScriptRequest::Instant::Mjd:
         // The MJD handler reads the number first: a text beyond the double range stops it there.
-        static_cast<void>(parseLeadingNumber(request.instantText));
+        static_cast<void>(parseLeadingNumber(request.instantText, request.typed));
         return request.instantText;
     case ScriptRequest::Instant::Date: return formatNumber(mjd(parseDateText(request.instantText, codec)));
     case ScriptRequest::Instant::Now: break;
@@ -22,7 +22,7 @@ std::string mjdTextOf(const ScriptRequest& request, const DateTextCodec& codec, 
     return formatNumber(mjd(readClock()));
 }
 
-VectorLines stationaryLines(std::string_view longitude, bool west, std::string_view mjdText) {
+VectorLines stationaryLines(std::string_view longitude, bool west, std::string_view mjdText, NumberConventions typed) {
     namespace fields = field_defaults;
     const BodyConstants constants = startConstants();
     std::string semiMajorAxis;
@@ -39,7 +39,7 @@ VectorLines stationaryLines(std::string_view longitude, bool west, std::string_v
     };
     computeSyncElements({fields::kRotationalPeriod, fields::kMass, fields::kObliquity, fields::kPlanetLan,
                          fields::kSidRotOffset, mjdText, longitude, west},
-                        constants.pi, constants.gravConst, write);
+                        constants.pi, constants.gravConst, write, typed);
     return generateLines({semiMajorAxis, fields::kEccentricity, inclination, fields::kArgumentOfPeriapsis, ascendingNode,
                           meanAnomaly},
                          constants.pi, static_cast<double>(constants.massFactor));
@@ -47,10 +47,14 @@ VectorLines stationaryLines(std::string_view longitude, bool west, std::string_v
 
 std::string scriptOutput(const ScriptRequest& request, const DateTextCodec& codec, const std::function<double()>& readClock) {
     const std::string mjdText = mjdTextOf(request, codec, readClock);
-    if (request.mjdOnly) return mjdText + '\n';
+    if (request.mjdOnly) {
+        // The window lets its MJD be copied only while the lines of that MJD can be made.
+        static_cast<void>(stationaryLines(field_defaults::kLongitude, true, mjdText, request.typed));
+        return mjdText + '\n';
+    }
     std::string output;
     for (const std::string& longitude : request.longitudes) {
-        const VectorLines lines = stationaryLines(longitude, request.west, mjdText);
+        const VectorLines lines = stationaryLines(longitude, request.west, mjdText, request.typed);
         output += lines.rpos + '\n' + lines.rvel + '\n';
     }
     return output;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/number_text.hpp"
 #include "text/vector_lines.hpp"
 #include "time/date_locale.hpp"
 
@@ -19,6 +20,7 @@ struct ScriptRequest {
     std::vector<std::string> longitudes;
     bool west = true;
     bool mjdOnly = false;
+    NumberConventions typed;  // how the MJD and longitude texts are read
 };
 
 // The text the window's MJD field holds for the instant: an MJD as typed, or the MJD of the date
@@ -30,10 +32,12 @@ struct ScriptRequest {
 
 // Compute followed by Generate on the window's starting fields, with the longitude, East/West and
 // MJD texts in place. Throws Failure where Compute fails, which leaves the window without lines.
-[[nodiscard]] VectorLines stationaryLines(std::string_view longitude, bool west, std::string_view mjdText);
+[[nodiscard]] VectorLines stationaryLines(std::string_view longitude, bool west, std::string_view mjdText,
+                                          NumberConventions typed);
 
 // Everything the scripting mode writes to standard output: the MJD text alone, or the two lines
-// of each longitude, each ending with a newline. Throws the first Failure, having written nothing.
+// of each longitude, each ending with a newline. Throws the first Failure, having written nothing;
+// the MJD alone fails where the window would not copy it, when the lines of that MJD fail.
 [[nodiscard]] std::string scriptOutput(const ScriptRequest& request, const DateTextCodec& codec,
                                        const std::function<double()>& readClock);
 

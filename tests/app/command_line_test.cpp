@@ -57,13 +57,26 @@ TEST_P(ScriptingMode, PrintsTheLinesOrOneFailureLine) {
 const QString kOverflow = QStringLiteral("Run-time error '6': Overflow\n");
 const QString kTypeMismatch = QStringLiteral("Run-time error '13': Type mismatch\n");
 
+QString notANumber(const char* option, const char* text, const char* rest) {
+    return QStringLiteral("skyanchor-satellite: --%1 \"%2\" is not a number%3\n")
+        .arg(QString::fromLatin1(option), QString::fromUtf8(text), QString::fromUtf8(rest));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Options, ScriptingMode,
     testing::Values(
         ScriptCase{"WestByDefault", {"--mjd", "51544.5"}, {}, 0, kWestLines, {}},
         ScriptCase{"West", {"--west", "--mjd", "51544.5"}, {}, 0, kWestLines, {}},
         ScriptCase{"East", {"--east", "--mjd", "51544.5"}, {}, 0, kEastLines, {}},
-        ScriptCase{"LongitudeAsTheWindowReadsIt", {"--longitude", "12 2abc", "--mjd", "51544.5"}, {}, 0, kWestLines, {}},
+        ScriptCase{"LongitudeWithBlanks", {"--longitude", "12 2", "--mjd", "51544.5"}, {}, 0, kWestLines, {}},
+        ScriptCase{"GermanDecimalCommas", {"--longitude", "12,2E1", "--mjd", "51544,5"}, kGermany, 0, kWestLines, {}},
+        ScriptCase{"LongitudeNotANumber", {"--longitude", "abc"}, {}, 1, {}, notANumber("longitude", "abc", "")},
+        ScriptCase{"DecimalCommaWhereThePointIsTheRule", {"--longitude", "10,5"}, kUnitedStates, 1, {},
+                   notANumber("longitude", "10,5", ": the number \"10\" is followed by \",5\"")},
+        ScriptCase{"MjdWithTextAfterIt", {"--mjd", "12x"}, {}, 1, {}, notANumber("mjd", "12x", ": the number \"12\" is followed by \"x\"")},
+        ScriptCase{"MjdOnlyOfAGermanDecimalComma", {"--mjd", "51544,5", "--mjd-only"}, kGermany, 0, QStringLiteral("51544,5\n"), {}},
+        ScriptCase{"MjdOnlyWithoutADateIsCopyable", {"--mjd", "30000000", "--mjd-only"}, {}, 0, QStringLiteral("30000000\n"), {}},
+        ScriptCase{"MjdOnlyRefusesAnMjdWithoutLines", {"--mjd", "1E+304", "--mjd-only"}, {}, 1, {}, kOverflow},
         ScriptCase{"ValuesAfterEqualsSigns", {"--longitude=122", "--mjd=51544.5"}, {}, 0, kWestLines, {}},
         ScriptCase{"DateInUnitedStatesForm", {"--date", "1/1/2000 12:00:00 PM"}, kUnitedStates, 0, kWestLines, {}},
         ScriptCase{"DateInGermanForm", {"--date", "01.01.2000 12:00:00"}, kGermany, 0, kWestLines, {}},
@@ -111,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"TwoMjds", {"--mjd", "1", "--mjd", "2"}},
                     UsageCase{"MjdOnlyWithALongitude", {"--mjd-only", "--longitude", "5"}},
                     UsageCase{"MjdOnlyWithEast", {"--mjd-only", "--east"}}, UsageCase{"UnknownOption", {"--north"}}, UsageCase{"QtHelpAll", {"--help-all"}},
-                    UsageCase{"MissingValue", {"--longitude"}}, UsageCase{"StrayArgument", {"--mjd", "1", "122"}}),
+                    UsageCase{"MissingValue", {"--longitude"}}, UsageCase{"StrayArgument", {"--mjd", "1", "122"}},
+                    UsageCase{"QtOptionWithoutItsValue", {"-style"}}, UsageCase{"QtOptionWithScripting", {"--mjd", "1", "-reverse"}}),
     [](const testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
 
 TEST(CommandLine, SeveralLongitudesGiveTheirLinesInOrder) {
@@ -153,10 +167,45 @@ TEST(CommandLine, HelpNeedsNoDisplay) {
         EXPECT_EQ(run.status, 0) << option;
         EXPECT_TRUE(run.out.contains(QStringLiteral("Usage: "))) << run.out.toStdString();
         for (const char* documented : {"--longitude <degrees>", "--east", "--west", "--mjd <number>", "--date <text>",
-                                       "--mjd-only", "--version"}) {
+                                       "--mjd-only", "--version", "\nExamples:\n", "\nExit status:\n  0  ", "\n  2  "}) {
             EXPECT_TRUE(run.out.contains(QString::fromLatin1(documented))) << documented;
         }
         EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    }
+}
+
+// Output that does not arrive (a full disk, a closed stream) fails in one line on standard error.
+TEST(CommandLine, LostOutputIsAFailure) {
+    for (const char* redirect : {">/dev/full", ">&-"}) {
+        for (const QStringList& arguments : {QStringList{QStringLiteral("--mjd"), QStringLiteral("51544.5")},
+                                             QStringList{QStringLiteral("--help")}}) {
+            const test::ProgramRun run = runProgram(
+                QStringList{QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$@\" %1").arg(QString::fromLatin1(redirect)),
+                            QStringLiteral(SKYANCHOR_PROGRAM)} + arguments,
+                {}, QStringLiteral("/bin/sh"));
+            EXPECT_EQ(run.status, 1) << redirect << ' ' << testing::PrintToString(run);
+            EXPECT_TRUE(run.err.startsWith(QStringLiteral("skyanchor-satellite: cannot write to standard output: ")) &&
+                        run.err.count(u'\n') == 1)
+                << redirect << ' ' << run.err.toStdString();
+        }
+    }
+}
+
+// Qt's own options open the window with them: it is still running when the test ends it.
+TEST(CommandLine, QtOptionsOpenTheWindow) {
+    const std::vector<std::vector<const char*>> optionLists = {
+        {"-style", "Fusion", "-reverse"}, {"--style=Fusion", "-widgetcount"}, {"-qwindowgeometry", "300x200+0+0"}, {"-platform", "offscreen"}};
+    for (const auto& options : optionLists) {
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        variables.remove(QStringLiteral("DISPLAY"));
+        if (QString::fromLatin1(options.front()) != QStringLiteral("-platform")) variables.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess process;
+        process.setProcessEnvironment(variables);
+        process.start(QStringLiteral(SKYANCHOR_PROGRAM), argumentsOf(options));
+        EXPECT_FALSE(process.waitForFinished(1500)) << argumentsOf(options).join(u' ').toStdString() << ": exited with "
+                                                    << process.exitCode() << ' ' << process.readAllStandardError().toStdString();
+        process.kill();
+        process.waitForFinished();
     }
 }
 
@@ -180,9 +229,13 @@ QString unusedDisplay() {
 TEST(CommandLine, ADisplayThatNoServerAnswersIsNamedInOneLine) {
     const QString display = unusedDisplay();
     ASSERT_FALSE(display.isEmpty());
-    const test::ProgramRun run = runProgram({}, {{QStringLiteral("DISPLAY"), display}});
-    EXPECT_EQ(run.status, 1) << testing::PrintToString(run);
-    EXPECT_EQ(run.err, QStringLiteral("skyanchor-satellite: cannot open display %1: no X server answers there\n").arg(display));
+    // Named by the environment, or by Qt's own -display option.
+    for (const bool asOption : {false, true}) {
+        const test::ProgramRun run = asOption ? runProgram({QStringLiteral("-display"), display})
+                                              : runProgram({}, {{QStringLiteral("DISPLAY"), display}});
+        EXPECT_EQ(run.status, 1) << testing::PrintToString(run);
+        EXPECT_EQ(run.err, QStringLiteral("skyanchor-satellite: cannot open display %1: no X server answers there\n").arg(display));
+    }
 }
 
 TEST(CommandLine, NoDisplayAtAllIsSaidInOneLine) {
