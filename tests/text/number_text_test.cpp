@@ -12,7 +12,6 @@
 #include <limits>
 #include <random>
 #include <string>
-#include <utility>
 
 namespace skyanchor {
 namespace {
@@ -107,12 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CommaCase{"1,5.3", 1.5, 3}, CommaCase{"1.5,3", 1.5, 3}, CommaCase{",5", 0.0, 0},
                     CommaCase{"5,", 5.0, 1}, CommaCase{"5,x", 5.0, 1}, CommaCase{"&H1,5", 1.0, 3},
                     CommaCase{"", 0.0, 0}));
-
-TEST(IsReadWhole, WantsANumberThatTakesTheWholeText) {
-    const std::pair<const char*, bool> cases[] = {{"122", true},  {" 1 2 2 ", true}, {"&H1F", true}, {"1E+400", true},
-                                                  {"", false},    {"12x", false},    {"10,5", false}, {"abc", false}};
-    for (const auto& [text, whole] : cases) EXPECT_EQ(isReadWhole(text), whole) << '"' << text << '"';
-}
 
 TEST(ParseLeadingNumber, UnderflowKeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(parseLeadingNumber("-1E-400")));
