@@ -6,24 +6,22 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace skyanchor {
 namespace {
 
+using namespace std::string_view_literals;
+
 // Qt's own options, as QApplication and QGuiApplication take them; "-icon", "-title" and
 // "-geometry" are the X platform's names for the -qwindow... ones.
-constexpr std::array kToolkitFlags{std::string_view{"reverse"}, std::string_view{"widgetcount"}};
+constexpr std::array kToolkitFlags{"reverse"sv, "widgetcount"sv};
 constexpr std::array kToolkitValueOptions{
-    std::string_view{"style"},         std::string_view{"stylesheet"},  std::string_view{"platform"},
-    std::string_view{"platformpluginpath"}, std::string_view{"platformtheme"}, std::string_view{"plugin"},
-    std::string_view{"qwindowgeometry"}, std::string_view{"qwindowicon"}, std::string_view{"qwindowtitle"},
-    std::string_view{"session"},       std::string_view{"display"},     std::string_view{"geometry"},
-    std::string_view{"title"},         std::string_view{"icon"}};
-// These take their value only after "=": "-qmljsdebugger=port:3768".
-constexpr std::array kToolkitJoinedOptions{std::string_view{"qmljsdebugger"}, std::string_view{"dialogs"},
-                                           std::string_view{"fontengine"}, std::string_view{"style"},
-                                           std::string_view{"stylesheet"}, std::string_view{"session"}};
+    "style"sv, "stylesheet"sv, "platform"sv, "platformpluginpath"sv, "platformtheme"sv, "plugin"sv, "qwindowgeometry"sv,
+    "qwindowicon"sv, "qwindowtitle"sv, "session"sv, "display"sv, "geometry"sv, "title"sv, "icon"sv};
+// These take their value after "=" ("-qmljsdebugger=port:3768"), some of them as well as apart.
+constexpr std::array kToolkitJoinedOptions{"qmljsdebugger"sv, "dialogs"sv, "fontengine"sv, "style"sv, "stylesheet"sv, "session"sv};
 
 template <std::size_t N>
 bool among(const std::array<std::string_view, N>& names, const std::string& name) {
@@ -45,8 +43,9 @@ QString numberMistake(const QString& option, const QString& text, NumberConventi
 CommandLine::CommandLine(NumberConventions typedNumbers)
     : typed(typedNumbers),
       longitude(QStringLiteral("longitude"),
-                QStringLiteral("Longitude in degrees, read as the window reads it, where the locale's decimal comma may stand for the point (default %1). Repeat it for "
-                               "several satellites: two lines each, in order.")
+                QStringLiteral("Longitude in degrees, read as the window reads it, where the locale's decimal comma "
+                               "may stand for the point (default %1). Repeat it for several satellites: two lines "
+                               "each, in order.")
                     .arg(QString::fromUtf8(field_defaults::kLongitude.data(),
                                            static_cast<qsizetype>(field_defaults::kLongitude.size()))),
                 QStringLiteral("degrees")),
