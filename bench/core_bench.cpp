@@ -12,7 +12,8 @@ namespace {
 void mjdKeystrokeThroughTheForm(benchmark::State& state) {
     skyanchor::Form1Model form({.readClock = [] { return 46364.30810185185; },
                                 .clipboard = nullptr,
-                                .dateLocale = skyanchor::test::kUnitedStates});
+                                .dateLocale = skyanchor::test::kUnitedStates,
+                                .numbers = {}});
     form.edit(skyanchor::Control::txtMJD, "51544.5");
     bool typed = false;
     for (auto _ : state) {

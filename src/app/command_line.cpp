@@ -2,18 +2,56 @@
 
 #include "form/field_defaults.hpp"
 
-namespace skyanchor {
+#include <QCoreApplication>
 
-CommandLine::CommandLine()
-    : longitude(QStringLiteral("longitude"),
-                QStringLiteral("Longitude in degrees, read as the window reads it (default %1). Repeat it for "
-                               "several satellites: two lines each, in order.")
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace skyanchor {
+namespace {
+
+using namespace std::string_view_literals;
+
+// Qt's own options, as QApplication and QGuiApplication take them; "-icon", "-title" and
+// "-geometry" are the X platform's names for the -qwindow... ones.
+constexpr std::array kToolkitFlags{"reverse"sv, "widgetcount"sv};
+constexpr std::array kToolkitValueOptions{
+    "style"sv, "stylesheet"sv, "platform"sv, "platformpluginpath"sv, "platformtheme"sv, "plugin"sv, "qwindowgeometry"sv,
+    "qwindowicon"sv, "qwindowtitle"sv, "session"sv, "display"sv, "geometry"sv, "title"sv, "icon"sv};
+// These take their value after "=" ("-qmljsdebugger=port:3768"), some of them as well as apart.
+constexpr std::array kToolkitJoinedOptions{"qmljsdebugger"sv, "dialogs"sv, "fontengine"sv, "style"sv, "stylesheet"sv, "session"sv};
+
+template <std::size_t N>
+bool among(const std::array<std::string_view, N>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// "--mjd \"12x\" is not a number: the number \"12\" is followed by \"x\"".
+QString numberMistake(const QString& option, const QString& text, NumberConventions typed) {
+    const QString said = QStringLiteral("--%1 \"%2\" is not a number").arg(option, text);
+    const std::string compact = withoutBlanks(text.toStdString());
+    const std::size_t length = leadingNumberLength(compact, typed);
+    if (length == 0) return said;
+    return said + QStringLiteral(": the number \"%1\" is followed by \"%2\"")
+                      .arg(QString::fromStdString(compact.substr(0, length)), QString::fromStdString(compact.substr(length)));
+}
+
+}  // namespace
+
+CommandLine::CommandLine(NumberConventions typedNumbers)
+    : typed(typedNumbers),
+      longitude(QStringLiteral("longitude"),
+                QStringLiteral("Longitude in degrees, read as the window reads it, where the locale's decimal comma "
+                               "may stand for the point (default %1). Repeat it for several satellites: two lines "
+                               "each, in order.")
                     .arg(QString::fromUtf8(field_defaults::kLongitude.data(),
                                            static_cast<qsizetype>(field_defaults::kLongitude.size()))),
                 QStringLiteral("degrees")),
       east(QStringLiteral("east"), QStringLiteral("The longitude is East.")),
       west(QStringLiteral("west"), QStringLiteral("The longitude is West (the default, as in the window).")),
-      mjd(QStringLiteral("mjd"), QStringLiteral("The instant as a Modified Julian Date, read as the MJD field reads it."),
+      mjd(QStringLiteral("mjd"), QStringLiteral("The instant as a Modified Julian Date, read as the MJD field reads it (a decimal comma as the longitude's)."),
           QStringLiteral("number")),
       date(QStringLiteral("date"),
            QStringLiteral("The instant as a date and time (UT) in your locale's form, read as the date field reads "
@@ -27,19 +65,40 @@ CommandLine::CommandLine()
       version(parser.addVersionOption()) {
     parser.setApplicationDescription(
         QStringLiteral("Writes the RPOS and RVEL lines of a satellite in a stationary orbit over a longitude.\n"
-                       "Without options it opens the window; with any of the options below it prints the lines\n"
-                       "to standard output instead and opens no window."));
+                       "Without options, or with only Qt's own (-style Fusion, -reverse, -platform name, ...), it\n"
+                       "opens the window; with any of the options below it prints the lines to standard output\n"
+                       "instead and opens no window."));
     parser.addOptions({help, longitude, east, west, mjd, date, mjdOnly});
+    // "-style" without its value is then one unknown option, not five unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 }
 
-std::variant<ScriptRequest, UsageMistake> CommandLine::read(const QStringList& arguments) {
+// Printed rather than shown by the parser, which would end the program without telling whether the
+// text reached standard output.
+CommandLineReading CommandLine::read(const QStringList& arguments) {
     if (!parser.parse(arguments)) return UsageMistake{parser.errorText()};
-    if (parser.isSet(help)) parser.showHelp(0);
-    if (parser.isSet(version)) parser.showVersion();
+    if (parser.isSet(help)) return Printout{usage()};
+    if (parser.isSet(version)) {
+        return Printout{QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'};
+    }
     return request();
 }
 
-std::variant<ScriptRequest, UsageMistake> CommandLine::request() const {
+QString CommandLine::usage() const {
+    return parser.helpText() + QStringLiteral(
+        "\nExamples:\n"
+        "  skyanchor-satellite --longitude 122 --mjd 51544.5\n"
+        "      The lines for 122 degrees West at noon UT on 1 January 2000.\n"
+        "  skyanchor-satellite --east --longitude 0 --longitude 60 --date \"3/4/2026 6:00 PM\"\n"
+        "      Satellites at 0 and 60 degrees East, at a date in the United States' form.\n"
+        "\nExit status:\n"
+        "  0  The lines (or the MJD, or this help) were printed.\n"
+        "  1  The inputs leave no lines, a number option is not a number as a whole, or standard output\n"
+        "     cannot be written; one line on standard error says why.\n"
+        "  2  A usage mistake; the usage follows on standard error.\n");
+}
+
+CommandLineReading CommandLine::request() const {
     if (!parser.positionalArguments().isEmpty()) {
         return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())};
     }
@@ -52,6 +111,12 @@ std::variant<ScriptRequest, UsageMistake> CommandLine::request() const {
     }
     if (parser.isSet(mjdOnly) && (parser.isSet(longitude) || parser.isSet(east) || parser.isSet(west))) {
         return UsageMistake{QStringLiteral("--mjd-only prints no lines: it takes no --longitude, --east or --west.")};
+    }
+
+    for (const QCommandLineOption* number : {&longitude, &mjd}) {
+        for (const QString& text : parser.values(*number)) {
+            if (!isReadWhole(text.toStdString(), typed)) return NumberMistake{numberMistake(number->names().constFirst(), text, typed)};
+        }
     }
 
     ScriptRequest request;
@@ -67,6 +132,29 @@ std::variant<ScriptRequest, UsageMistake> CommandLine::request() const {
     request.west = !parser.isSet(east);
     request.mjdOnly = parser.isSet(mjdOnly);
     return request;
+}
+
+std::optional<WindowOptions> windowOptionsOf(const QStringList& arguments) {
+    WindowOptions options;
+    for (qsizetype at = 1; at < arguments.size(); ++at) {
+        // Qt takes "--style" for "-style".
+        const QString& argument = arguments.at(at);
+        const qsizetype dashes = argument.startsWith(QStringLiteral("--")) ? 2 : argument.startsWith(u'-') ? 1 : 0;
+        if (dashes == 0) return std::nullopt;
+        const QString option = argument.mid(dashes);
+        const qsizetype equals = option.indexOf(u'=');
+        const std::string name = option.left(equals).toStdString();
+        if (equals >= 0) {
+            if (!among(kToolkitJoinedOptions, name)) return std::nullopt;
+        } else if (among(kToolkitValueOptions, name)) {
+            if (++at == arguments.size()) return std::nullopt;
+            if (name == "platform") options.platform = arguments.at(at).toStdString();
+            if (name == "display") options.display = arguments.at(at).toStdString();
+        } else if (!among(kToolkitFlags, name)) {
+            return std::nullopt;
+        }
+    }
+    return options;
 }
 
 }  // namespace skyanchor

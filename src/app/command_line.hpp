@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/script.hpp"
+#include "text/number_text.hpp"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <string>
 #include <variant>
 
 namespace skyanchor {
@@ -16,18 +19,31 @@ struct UsageMistake {
     QString message;
 };
 
-// The program's options, read the way Qt programs read theirs. --help and --version print and end
-// the program from inside read(), so they need nothing but a QCoreApplication.
+// A number option whose text is not a number as a whole; the message names the option and the text.
+struct NumberMistake {
+    QString message;
+};
+
+// What --help or --version prints.
+struct Printout {
+    QString text;
+};
+
+using CommandLineReading = std::variant<ScriptRequest, UsageMistake, NumberMistake, Printout>;
+
+// The program's options, read the way Qt programs read theirs; the longitude and MJD texts are
+// read in the user's number conventions.
 class CommandLine {
 public:
-    CommandLine();
+    explicit CommandLine(NumberConventions typed);
 
-    [[nodiscard]] std::variant<ScriptRequest, UsageMistake> read(const QStringList& arguments);
-    [[nodiscard]] QString usage() const { return parser.helpText(); }
+    [[nodiscard]] CommandLineReading read(const QStringList& arguments);
+    [[nodiscard]] QString usage() const;
 
 private:
-    [[nodiscard]] std::variant<ScriptRequest, UsageMistake> request() const;
+    [[nodiscard]] CommandLineReading request() const;
 
+    NumberConventions typed;
     QCommandLineParser parser;
     QCommandLineOption longitude;
     QCommandLineOption east;
@@ -38,5 +54,16 @@ private:
     QCommandLineOption help;
     QCommandLineOption version;
 };
+
+// The platform and X display that Qt's own options name; empty where they name none.
+struct WindowOptions {
+    std::string platform;
+    std::string display;
+};
+
+// The window's options when every argument after the program's name is one of Qt's own options
+// (-style Fusion, -reverse, --platform offscreen, -stylesheet=file, ...) with its value; none when
+// any is not, so that the arguments are the scripting mode's.
+[[nodiscard]] std::optional<WindowOptions> windowOptionsOf(const QStringList& arguments);
 
 }  // namespace skyanchor

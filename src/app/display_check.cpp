@@ -18,8 +18,8 @@ bool usesX(std::string_view platform) {
     return platform.empty() ? environment("WAYLAND_DISPLAY").empty() : platform == "xcb";
 }
 
-bool xServerAnswers() {
-    Display* connection = XOpenDisplay(nullptr);
+bool xServerAnswers(const std::string& display) {
+    Display* connection = XOpenDisplay(display.c_str());
     if (connection == nullptr) return false;
     XCloseDisplay(connection);
     return true;
@@ -27,14 +27,14 @@ bool xServerAnswers() {
 
 }  // namespace
 
-std::optional<std::string> displayProblem() {
-    const std::string_view platform = environment("QT_QPA_PLATFORM");
-    const std::string_view display = environment("DISPLAY");
+std::optional<std::string> displayProblem(std::string_view platformOption, std::string_view displayOption) {
+    const std::string_view platform = platformOption.empty() ? environment("QT_QPA_PLATFORM") : platformOption;
+    const std::string display(displayOption.empty() ? environment("DISPLAY") : displayOption);
     if (platform.empty() && display.empty() && environment("WAYLAND_DISPLAY").empty()) {
         return "no display found (DISPLAY is not set); run it in a desktop session";
     }
-    if (!display.empty() && usesX(platform) && !xServerAnswers()) {
-        return "cannot open display " + std::string(display) + ": no X server answers there";
+    if (!display.empty() && usesX(platform) && !xServerAnswers(display)) {
+        return "cannot open display " + display + ": no X server answers there";
     }
     return std::nullopt;
 }

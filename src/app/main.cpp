@@ -9,18 +9,53 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <variant>
 
 namespace {
 
+constexpr int kFailureStatus = 1;
 constexpr int kUsageStatus = 2;
 
-int openWindow(int argc, char** argv) {
-    if (const auto problem = skyanchor::displayProblem()) {
+// A standard stream the program was started without is held by a descriptor that takes no
+// writes, so that no file opened later takes its number and receives the output.
+void holdClosedStandardStreams() {
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
+            const int held = open("/dev/null", O_RDONLY);
+            if (held != stream && held >= 0) close(held);
+        }
+    }
+}
+
+// A script that redirects the output to a full disk or runs with it closed must not take an
+// empty or cut-off file for success.
+int printed(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) == static_cast<std::size_t>(bytes.size()) &&
+        std::fflush(stdout) == 0) {
+        return 0;
+    }
+    std::fprintf(stderr, "skyanchor-satellite: cannot write to standard output: %s\n", std::strerror(errno));
+    return kFailureStatus;
+}
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int at = 0; at < argc; ++at) arguments << QString::fromLocal8Bit(argv[at]);
+    return arguments;
+}
+
+int openWindow(int argc, char** argv, const skyanchor::WindowOptions& options) {
+    if (const auto problem = skyanchor::displayProblem(options.platform, options.display)) {
         std::fprintf(stderr, "skyanchor-satellite: %s\n", problem->c_str());
-        return 1;
+        return kFailureStatus;
     }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(SKYANCHOR_APP_ID));
@@ -32,28 +67,36 @@ int openWindow(int argc, char** argv) {
 // The scripting mode, and --help and --version: no window, so no display needed.
 int runCommandLine(int argc, char** argv) {
     const QCoreApplication application(argc, argv);
-    skyanchor::CommandLine commandLine;
-    const auto request = commandLine.read(QCoreApplication::arguments());
-    if (const auto* mistake = std::get_if<skyanchor::UsageMistake>(&request)) {
+    skyanchor::CommandLine commandLine(skyanchor::numberConventionsOf(QLocale::system()));
+    const auto reading = commandLine.read(QCoreApplication::arguments());
+    if (const auto* mistake = std::get_if<skyanchor::UsageMistake>(&reading)) {
         std::fprintf(stderr, "skyanchor-satellite: %s\n\n%s", qPrintable(mistake->message), qPrintable(commandLine.usage()));
         return kUsageStatus;
     }
+    if (const auto* mistake = std::get_if<skyanchor::NumberMistake>(&reading)) {
+        std::fprintf(stderr, "skyanchor-satellite: %s\n", qPrintable(mistake->message));
+        return kFailureStatus;
+    }
+    if (const auto* printout = std::get_if<skyanchor::Printout>(&reading)) return printed(printout->text);
     try {
-        const skyanchor::FormServices services{
-            .readClock = skyanchor::readClockSerial, .clipboard = nullptr, .dateLocale = skyanchor::dateLocaleOf(QLocale::system())};
-        const std::string output = skyanchor::scriptOutput(std::get<skyanchor::ScriptRequest>(request), services);
-        std::fputs(output.c_str(), stdout);
-        return 0;
-    } catch (const skyanchor::Failure& failure) {
-        std::fprintf(stderr, "%s\n", failure.report().c_str());
-        return 1;
+        const skyanchor::FormServices services{.readClock = skyanchor::readClockSerial,
+                                               .clipboard = nullptr,
+                                               .dateLocale = skyanchor::dateLocaleOf(QLocale::system()),
+                                               .numbers = skyanchor::numberConventionsOf(QLocale::system())};
+        const std::string output = skyanchor::scriptOutput(std::get<skyanchor::ScriptRequest>(reading), services);
+        return printed(QString::fromStdString(output));
+    } catch (const skyanchor::ScriptFailure& failure) {
+        std::fprintf(stderr, "skyanchor-satellite: %s\n", failure.what());
+        return kFailureStatus;
     }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    holdClosedStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("skyanchor-satellite"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SKYANCHOR_VERSION));
-    return argc == 1 ? openWindow(argc, argv) : runCommandLine(argc, argv);
+    if (const auto options = skyanchor::windowOptionsOf(argumentsOf(argc, argv))) return openWindow(argc, argv, *options);
+    return runCommandLine(argc, argv);
 }

@@ -166,7 +166,7 @@ void Form1Model::reportingFailures(Control origin, Step step) {
         if (causeAt(origin) != MarkCause::Reading) setNote(origin, std::nullopt);
     } catch (const LinesFailure& failed) {
         setNote(origin, Note{MarkCause::LinesFailure, failed.failure,
-                             linesNeedText(failed.failure, text(Control::txtLongitude), text(Control::txtMJD))});
+                             linesNeedText(failed.failure, text(Control::txtLongitude), text(Control::txtMJD), services.numbers)});
     } catch (const NotedFailure& failed) {
         setNote(origin, Note{MarkCause::OwnFailure, failed.failure, failed.message});
     } catch (const Failure& failure) {
@@ -222,7 +222,8 @@ void Form1Model::Command3_Click() {
         computeSyncElements({period, mass, obliquity, planetLan, offset, mjdText, longitude, west}, constants.pi,
                             constants.gravConst, [this](SyncElement element, std::string_view elementText) {
                                 writeWithoutNotice(elementField(element), elementText);
-                            });
+                            },
+                            services.numbers);
         Command1_Click();
     } catch (const Failure& failure) {
         computeFailure = failure;
@@ -271,7 +272,7 @@ void Form1Model::txtMJD_Change() {
     std::optional<Failure> noDate;
     std::string dateText;
     try {
-        dateText = formatDateText(dateFromMjd(parseLeadingNumber(text(Control::txtMJD))), codec);
+        dateText = formatDateText(dateFromMjd(parseLeadingNumber(text(Control::txtMJD), services.numbers)), codec);
     } catch (const Failure& failure) {
         noDate = failure;
     }
@@ -286,7 +287,7 @@ void Form1Model::txtMJD_Change() {
         if (!noDate) throw;
         linesComputed = false;
     }
-    if (noDate) throw NotedFailure{*noDate, mjdNoDateText(text(Control::txtMJD), *noDate, linesComputed)};
+    if (noDate) throw NotedFailure{*noDate, mjdNoDateText(text(Control::txtMJD), *noDate, linesComputed, services.numbers)};
 }
 
 void Form1Model::txtLongitude_Change() { Command3_Click(); }
@@ -356,7 +357,7 @@ void Form1Model::showNumberReadings() {
     for (const Control field : {Control::txtLongitude, Control::txtMJD}) {
         const std::optional<MarkCause> cause = causeAt(field);
         if (cause && cause != MarkCause::Reading) continue;
-        std::string note = readingNote(field == Control::txtMJD ? "MJD" : "Longitude", text(field), acceptedBy(field));
+        std::string note = readingNote(field == Control::txtMJD ? "MJD" : "Longitude", text(field), acceptedBy(field), services.numbers);
         setNote(field, note.empty() ? std::nullopt : std::optional(Note{MarkCause::Reading, std::nullopt, std::move(note)}));
     }
 }

@@ -6,9 +6,9 @@
 namespace skyanchor {
 namespace {
 
-bool readable(std::string_view text) {
+bool readable(std::string_view text, NumberConventions typed) {
     try {
-        (void)parseLeadingNumber(text);
+        (void)parseLeadingNumber(text, typed);
         return true;
     } catch (const Failure&) {
         return false;
@@ -24,9 +24,9 @@ std::string withFailureNumber(std::string_view words, const Failure& failure) {
     return std::string(words) + " (Error " + std::to_string(failure.number()) + ", " + failure.description() + ")";
 }
 
-std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd) {
-    const bool longitudeReads = readable(longitude);
-    const bool mjdReads = readable(mjd);
+std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd, NumberConventions typed) {
+    const bool longitudeReads = readable(longitude, typed);
+    const bool mjdReads = readable(mjd, typed);
     if (longitudeReads && mjdReads) {
         return withFailureNumber("No stationary orbit can be computed from this longitude and MJD; the lines stay greyed.", failure);
     }
@@ -40,11 +40,11 @@ std::string linesNeedText(const Failure& failure, std::string_view longitude, st
                              failure);
 }
 
-std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed) {
-    if (!readable(mjd)) {
+std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed, NumberConventions typed) {
+    if (!readable(mjd, typed)) {
         return withFailureNumber("MJD " + quoted(mjd) + " is too large to read as a number. " + mjdAcceptsText(), failure);
     }
-    const bool before = parseLeadingNumber(mjd) < kFirstMjd;
+    const bool before = parseLeadingNumber(mjd, typed) < kFirstMjd;
     std::string words = "MJD " + quoted(mjd) + (before ? " is before 1 January 100" : " is after 31 December 9999") +
                         ", so no date can be shown";
     words += linesComputed ? "; the lines are computed." : ", and no lines can be computed for it.";
@@ -57,11 +57,12 @@ std::string noDateText(std::string_view text, std::string_view example, const Fa
                              failure);
 }
 
-std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts) {
+std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts, NumberConventions typed) {
     const std::string compact = withoutBlanks(text);
-    const std::size_t length = leadingNumberLength(compact);
-    if (length == compact.size() || !readable(compact)) return {};
-    const std::string readAs = std::string(fieldName) + ' ' + quoted(compact) + " is read as " + formatNumber(parseLeadingNumber(compact));
+    const std::size_t length = leadingNumberLength(compact, typed);
+    if (length == compact.size() || !readable(compact, typed)) return {};
+    const std::string readAs =
+        std::string(fieldName) + ' ' + quoted(compact) + " is read as " + formatNumber(parseLeadingNumber(compact, typed));
     const std::string why = length == 0 ? ": it does not begin with a number. "
                                         : ": the rest (" + quoted(compact.substr(length)) + ") is not part of the number. ";
     return readAs + why + std::string(accepts);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/failure.hpp"
+#include "text/number_text.hpp"
 
 #include <optional>
 #include <string>
@@ -32,11 +33,13 @@ struct Note {
 
 // After a Compute that failed, whichever control's event ran it: the longitude or MJD text that
 // cannot be read as a number, or that no orbit follows from the two.
-[[nodiscard]] std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd);
+[[nodiscard]] std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd,
+                                        NumberConventions typed);
 
 // An MJD that names no day of the years 100 to 9999, with or without lines computed for it; or
 // one too large to read at all.
-[[nodiscard]] std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed);
+[[nodiscard]] std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed,
+                                        NumberConventions typed);
 
 // A date text that is no date, with an example of the user's form.
 [[nodiscard]] std::string noDateText(std::string_view text, std::string_view example, const Failure& failure);
@@ -44,7 +47,8 @@ struct Note {
 // How a longitude or MJD text was read when not as written: "Longitude \"12abc\" is read as 12:
 // the rest (\"abc\") is not part of the number. ..." Empty for a text that is read whole, for an
 // empty text, and for one beyond the double range, which fails where it is read.
-[[nodiscard]] std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts);
+[[nodiscard]] std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts,
+                                      NumberConventions typed);
 
 // Why the date field is empty.
 inline constexpr std::string_view kNoDateForMjd = "No date: the MJD is outside the years 100 to 9999.";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/number_text.hpp"
 #include "time/date_locale.hpp"
 
 #include <functional>
@@ -17,11 +18,13 @@ public:
 };
 
 // What the form takes from outside: the clock (a date serial in UT), the clipboard and the user's
-// date conventions. The window passes the desktop's, the scripting mode and the tests their own.
+// date and number conventions. The window passes the desktop's, the scripting mode and the tests
+// their own.
 struct FormServices {
     std::function<double()> readClock;
     std::shared_ptr<Clipboard> clipboard;
     DateLocale dateLocale;
+    NumberConventions numbers;  // how the longitude and MJD texts are read
 };
 
 }  // namespace skyanchor

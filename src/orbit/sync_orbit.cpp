@@ -32,7 +32,8 @@ double halfTurnFromText() { return parseLeadingNumber(formatNumber(static_cast<l
 
 }  // namespace
 
-void computeSyncElements(const SyncInputs& in, double pi, double gravConst, const SyncElementWriter& write) {
+void computeSyncElements(const SyncInputs& in, double pi, double gravConst, const SyncElementWriter& write,
+                         NumberConventions typed) {
     // Kepler's third law for a circular orbit: a^3 = G M T^2 / (4 pi^2).
     const double period = parseLeadingNumber(in.rotationalPeriod);
     const double mass = parseLeadingNumber(in.mass);
@@ -49,14 +50,14 @@ void computeSyncElements(const SyncInputs& in, double pi, double gravConst, cons
     // The satellite's mean anomaly follows the body's rotation: a fixed offset, the longitude, the
     // Sun's annual motion since the epoch and the time of day.
     const double offset = parseLeadingNumber(in.sidRotOffset);
-    const double mjd = parseLeadingNumber(in.mjd);
+    const double mjd = parseLeadingNumber(in.mjd, typed);
     const double x = checked(checked(mjd - kEpochMjd) * kAnnualMultiplier);
     const double annualAngle = checked(checked(x / kAnnualDivisor) * kDegreesPerTurn);
     const double turns = checked(annualAngle / kDegreesPerTurn);
     const double annual = checked(checked(turns - std::floor(turns)) * kDegreesPerTurn);
     const double dayFraction = checked(checked(mjd - std::floor(mjd)) - kHalfDay);
 
-    double longitude = parseLeadingNumber(in.longitude);
+    double longitude = parseLeadingNumber(in.longitude, typed);
     if (in.west) longitude = -longitude;
 
     const double meanAnomaly = checked(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/number_text.hpp"
+
 #include <functional>
 #include <string_view>
 
@@ -26,7 +28,9 @@ using SyncElementWriter = std::function<void(SyncElement, std::string_view)>;
 // Derives the circular equatorial orbit whose period is the body's rotation and which stands over
 // the longitude at the MJD, and writes semi-major axis (km), inclination, node and mean anomaly
 // (degrees) in that order. Throws Failure: InvalidArgument for a negative period or mass,
-// Overflow when a step leaves the double range.
-void computeSyncElements(const SyncInputs& inputs, double pi, double gravConst, const SyncElementWriter& write);
+// Overflow when a step leaves the double range. The MJD and longitude are read as typed, in the
+// user's conventions; the body's fields keep ".".
+void computeSyncElements(const SyncInputs& inputs, double pi, double gravConst, const SyncElementWriter& write,
+                         NumberConventions typed = {});
 
 }  // namespace skyanchor

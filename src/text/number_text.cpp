@@ -44,15 +44,20 @@ struct DecimalSpan {
     std::size_t end = 0;
     std::string_view exponentDigits;
     bool negativeExponent = false;
+    std::size_t decimalComma = std::string_view::npos;  // where a comma serves as the decimal point
 };
 
-DecimalSpan scanDecimal(std::string_view s) {
+DecimalSpan scanDecimal(std::string_view s, NumberConventions conventions) {
     DecimalSpan span;
     std::size_t pos = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
     span.mantissaStart = pos;
     pos = skipDigits(s, pos);
     bool hasDigits = pos > span.mantissaStart;
-    if (pos < s.size() && s[pos] == '.') {
+    // A comma is a decimal point only between digits: "5," and ",5" are no decimal numbers.
+    if (conventions.decimalComma && hasDigits && pos + 1 < s.size() && s[pos] == ',' && isDigit(s[pos + 1])) {
+        span.decimalComma = pos;
+        pos = skipDigits(s, pos + 1);
+    } else if (pos < s.size() && s[pos] == '.') {
         const std::size_t fractionStart = pos + 1;
         pos = skipDigits(s, fractionStart);
         hasDigits = hasDigits || pos > fractionStart;
@@ -119,13 +124,14 @@ std::string formatDigits(double value) {
 
 }  // namespace
 
-double parseLeadingNumber(std::string_view text) {
-    const std::string compact = withoutBlanks(text);
+double parseLeadingNumber(std::string_view text, NumberConventions conventions) {
+    std::string compact = withoutBlanks(text);
     const std::string_view s = compact;
     if (const int base = radixOf(s); base != 0) return parseRadixNumber(s.substr(2), base);
 
-    const DecimalSpan span = scanDecimal(s);
+    const DecimalSpan span = scanDecimal(s, conventions);
     if (span.end == 0) return 0.0;
+    if (span.decimalComma != std::string_view::npos) compact[span.decimalComma] = '.';
     const bool negative = s[0] == '-';
     const std::size_t numberStart = (s[0] == '+') ? 1 : 0;
     double value = 0.0;
@@ -146,13 +152,18 @@ std::string withoutBlanks(std::string_view text) {
     return compact;
 }
 
-std::size_t leadingNumberLength(std::string_view compact) {
+std::size_t leadingNumberLength(std::string_view compact, NumberConventions conventions) {
     if (const int base = radixOf(compact); base != 0) {
         const auto digits = compact.substr(2);
         const auto digitsEnd = std::find_if(digits.begin(), digits.end(), [base](char c) { return digitValue(c) >= base; });
         return digitsEnd == digits.begin() ? 0 : 2 + static_cast<std::size_t>(digitsEnd - digits.begin());
     }
-    return scanDecimal(compact).end;
+    return scanDecimal(compact, conventions).end;
+}
+
+bool isReadWhole(std::string_view text, NumberConventions conventions) {
+    const std::string compact = withoutBlanks(text);
+    return !compact.empty() && leadingNumberLength(compact, conventions) == compact.size();
 }
 
 std::string formatNumberSigned(double value) {

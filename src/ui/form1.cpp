@@ -38,6 +38,7 @@ FormServices systemServices() {
         .readClock = readClockSerial,
         .clipboard = std::make_shared<SystemClipboard>(),
         .dateLocale = dateLocaleOf(QLocale::system()),
+        .numbers = numberConventionsOf(QLocale::system()),
     };
 }
 

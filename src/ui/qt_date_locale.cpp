@@ -33,4 +33,8 @@ DateLocale dateLocaleOf(const QLocale& locale) {
     return description;
 }
 
+NumberConventions numberConventionsOf(const QLocale& locale) {
+    return NumberConventions{.decimalComma = locale.decimalPoint() == QStringLiteral(",")};
+}
+
 }  // namespace skyanchor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/number_text.hpp"
 #include "time/date_locale.hpp"
 
 #include <QLocale>
@@ -9,5 +10,8 @@ namespace skyanchor {
 // The user's date conventions as the date text needs them: date and time patterns, month and
 // weekday names (as used in dates and standalone), and the day-half markers.
 [[nodiscard]] DateLocale dateLocaleOf(const QLocale& locale);
+
+// The locale's way of writing numbers that the longitude and MJD texts are read with.
+[[nodiscard]] NumberConventions numberConventionsOf(const QLocale& locale);
 
 }  // namespace skyanchor

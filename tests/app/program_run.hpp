@@ -20,8 +20,10 @@ struct ProgramRun {
 };
 
 // Runs the built program with the arguments, without any display, Qt platform or locale from the
-// test's own environment unless `environment` names them. Gives up after five seconds.
-inline ProgramRun runProgram(const QStringList& arguments, const std::map<QString, QString>& environment = {}) {
+// test's own environment unless `environment` names them. Gives up after five seconds. Another
+// program (a shell that starts it) can stand in its place.
+inline ProgramRun runProgram(const QStringList& arguments, const std::map<QString, QString>& environment = {},
+                             const QString& program = QStringLiteral(SKYANCHOR_PROGRAM)) {
     QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_TIME", "LANG", "LANGUAGE"}) {
         variables.remove(QString::fromLatin1(name));
@@ -29,7 +31,7 @@ inline ProgramRun runProgram(const QStringList& arguments, const std::map<QStrin
     for (const auto& [name, value] : environment) variables.insert(name, value);
     QProcess process;
     process.setProcessEnvironment(variables);
-    process.start(QStringLiteral(SKYANCHOR_PROGRAM), arguments);
+    process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(5000)) << "still running: " << arguments.join(u' ').toStdString();
     ProgramRun run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

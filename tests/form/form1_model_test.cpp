@@ -268,6 +268,22 @@ TEST_F(Form1ModelTest, AClipboardThatRefusesIsNotedAtTheButtonPressed) {
     EXPECT_TRUE(form.linesUsable());
 }
 
+// Where the locale writes a decimal comma, "51544,5" is the MJD 51544.5: the lines, the date and
+// the copied MJD agree. The lines are computed from the same reading as the date.
+TEST(Form1ModelNumbers, ReadADecimalCommaWhereTheLocaleWritesOne) {
+    test::FakeServices fakes;
+    fakes.numbers.decimalComma = true;
+    Form1Model form(fakes.services());
+    form.edit(Control::txtMJD, "51544,5");
+    form.edit(Control::txtLongitude, "122,0");
+    EXPECT_EQ(form.text(Control::txtDateandTime), "1/1/2000 12:00:00 PM");
+    EXPECT_EQ(form.listLines(), kWest);
+    EXPECT_FALSE(form.noteAt(Control::txtMJD));
+    EXPECT_FALSE(form.noteAt(Control::txtLongitude));
+    form.edit(Control::txtMJD, "51544,5,");
+    EXPECT_EQ(form.noteAt(Control::txtMJD)->cause, MarkCause::Reading);
+}
+
 TEST_F(Form1ModelTest, CloseEndsTheFormAndSaysSo) {
     (void)form.takeChanges();
     form.click(Control::Command5);

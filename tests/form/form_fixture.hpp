@@ -38,12 +38,14 @@ public:
 struct FakeServices {
     int clockReadings = 0;
     std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
+    NumberConventions numbers;
 
     FormServices services() {
         return FormServices{
             .readClock = [this] { return kStartSerial + kOneSecond * clockReadings++; },
             .clipboard = clipboard,
             .dateLocale = kUnitedStates,
+            .numbers = numbers,
         };
     }
 };

@@ -79,6 +79,34 @@ INSTANTIATE_TEST_SUITE_P(
                     LengthCase{"1.2.3", 3}, LengthCase{"&H1Fz", 4}, LengthCase{"&hff", 4}, LengthCase{"&O78", 3},
                     LengthCase{"&H", 0}, LengthCase{"&HG", 0}, LengthCase{"&X12", 0}));
 
+struct CommaCase {
+    std::string text;
+    double value;
+    std::size_t length;
+};
+
+void PrintTo(const CommaCase& c, std::ostream* os) { *os << testing::PrintToString(c.text) << " takes " << c.length; }
+
+class DecimalComma : public testing::TestWithParam<CommaCase> {};
+
+// Where the locale writes a decimal comma, a comma between digits is the decimal point and "." stays one.
+TEST_P(DecimalComma, IsTheDecimalPointBetweenDigits) {
+    constexpr NumberConventions comma{.decimalComma = true};
+    const auto& [text, value, length] = GetParam();
+    const std::string compact = withoutBlanks(text);
+    EXPECT_EQ(parseLeadingNumber(text, comma), value);
+    EXPECT_EQ(leadingNumberLength(compact, comma), length);
+    EXPECT_EQ(isReadWhole(text, comma), length == compact.size() && length != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DecimalComma,
+    testing::Values(CommaCase{"51544,5", 51544.5, 7}, CommaCase{"-0,25", -0.25, 5}, CommaCase{"1,5E3", 1500.0, 5},
+                    CommaCase{"51544.5", 51544.5, 7}, CommaCase{"1 000,5", 1000.5, 6}, CommaCase{"1,5,3", 1.5, 3},
+                    CommaCase{"1,5.3", 1.5, 3}, CommaCase{"1.5,3", 1.5, 3}, CommaCase{",5", 0.0, 0},
+                    CommaCase{"5,", 5.0, 1}, CommaCase{"5,x", 5.0, 1}, CommaCase{"&H1,5", 1.0, 3},
+                    CommaCase{"", 0.0, 0}));
+
 TEST(ParseLeadingNumber, UnderflowKeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(parseLeadingNumber("-1E-400")));
 }

@@ -60,6 +60,7 @@ public:
             .readClock = [] { return kStartSerial; },
             .clipboard = clipboard,
             .dateLocale = test::kUnitedStates,
+            .numbers = {},
         };
         form = std::make_unique<Form1>(std::move(services));
         form->show();
