@@ -15,6 +15,4 @@ const char* describe(FailureNumber number) noexcept {
 
 Failure::Failure(FailureNumber number) : std::runtime_error(describe(number)), number_(number) {}
 
-std::string Failure::report() const { return "Run-time error '" + std::to_string(number()) + "': " + description(); }
-
 }  // namespace skyanchor

@@ -22,8 +22,6 @@ public:
     [[nodiscard]] int number() const noexcept { return static_cast<int>(number_); }
     [[nodiscard]] FailureNumber kind() const noexcept { return number_; }
     [[nodiscard]] std::string description() const { return what(); }
-    // "Run-time error '6': Overflow", as the window's notes and the command line report it.
-    [[nodiscard]] std::string report() const;
 
 private:
     FailureNumber number_;
