@@ -334,11 +334,12 @@ void Form1Model::showDateReading(DateReading reading) {
     switch (reading) {
     case DateReading::Date: setNote(Control::txtDateandTime, std::nullopt); break;
     case DateReading::NoDate: {
-        if (was == DateReading::NoDate) break;  // the note stands already; typing on does not rewrite it
+        // The example is the present instant when the text stopped being a date; typing on quotes
+        // the text as it stands and keeps the example.
+        if (was != DateReading::NoDate) noDateExample = formatDateText(services.readClock(), codec);
         const Failure noDate(FailureNumber::TypeMismatch);
         setNote(Control::txtDateandTime,
-                Note{MarkCause::OwnFailure, noDate,
-                     noDateText(text(Control::txtDateandTime), formatDateText(services.readClock(), codec), noDate)});
+                Note{MarkCause::OwnFailure, noDate, noDateText(text(Control::txtDateandTime), noDateExample, noDate)});
         break;
     }
     case DateReading::NoDateForMjd:

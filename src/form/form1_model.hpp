@@ -119,6 +119,7 @@ private:
     bool linesCurrent = true;
     std::optional<Failure> computeFailure;
     DateReading dateReading_ = DateReading::Date;
+    std::string noDateExample;
     bool closed = false;
     std::array<std::optional<Note>, kControlCount> notes;
     FormChanges changes;

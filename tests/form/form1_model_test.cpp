@@ -214,9 +214,10 @@ TEST_F(Form1ModelTest, LinesOfADateTextThatIsNoDateCannotBeCopied) {
     EXPECT_EQ(noteAt(Control::txtDateandTime),
               q("12/8/2026 7") + " is not a date. Type a date and time such as \u206812/8/2026 7:23:41 AM\u2069, or either alone. "
                                  "(Error 13, Type mismatch)");
-    // Typing on through texts that are no date keeps the note as it is: no clock, no new note.
+    // Typing on through texts that are no date quotes the text as it stands, with the same example.
     form.edit(Control::txtDateandTime, "12/8/2026 7x");
     EXPECT_EQ(fakes.clockReadings, 2);
+    EXPECT_TRUE(noteAt(Control::txtDateandTime).starts_with(q("12/8/2026 7x") + " is not a date"));
     form.edit(Control::txtDateandTime, "12/8/2026 7:00");
     EXPECT_TRUE(form.linesUsable());
     EXPECT_FALSE(isMarked(Control::txtDateandTime));
