@@ -1,5 +1,7 @@
 #include "text/failure.hpp"
 
+#include <utility>
+
 namespace skyanchor {
 
 const char* describe(FailureNumber number) noexcept {
@@ -14,6 +16,9 @@ const char* describe(FailureNumber number) noexcept {
 }
 
 Failure::Failure(FailureNumber number) : std::runtime_error(describe(number)), number_(number) {}
+
+Failure::Failure(FailureNumber number, std::string reason)
+    : std::runtime_error(describe(number)), number_(number), reason_(std::move(reason)) {}
 
 std::string Failure::report() const { return "Run-time error '" + std::to_string(number()) + "': " + description(); }
 

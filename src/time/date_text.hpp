@@ -2,6 +2,7 @@
 
 #include "time/date_locale.hpp"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,14 @@ namespace skyanchor {
 // words of the locale's patterns, "h:mm" or "h:mm:ss" or the locale's own time separators with
 // an optional day-half marker. One or two year digits name 1930..2029. A date alone is midnight;
 // a time alone is on 30 December 1899. Throws Failure(TypeMismatch) for a text that is no date or time.
+// The reason of the failure (Failure::reason) says why and what to type instead.
 [[nodiscard]] double parseDateText(std::string_view text, const DateTextCodec& codec);
+
+// What parseDateText reads, or why a text is no date.
+struct DateTextReading {
+    std::optional<double> serial;
+    std::string reason;  // when there is no serial: why, and what to type instead
+};
+[[nodiscard]] DateTextReading readDateText(std::string_view text, const DateTextCodec& codec);
 
 }  // namespace skyanchor
