@@ -239,6 +239,7 @@ DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts
     writesDateWithEveryTime_ = std::any_of(timeSeparators_.begin(), timeSeparators_.end(),
                                            [this](const std::string& s) { return isDateSeparator(s); });
     addSeparators(compilePattern(locale.shortTimePattern).tokens, isClockField, timeSeparators_);
+    for (const auto& pattern : facts.timePatterns) addSeparators(compilePattern(pattern).tokens, isClockField, timeSeparators_);
     for (const auto& word : hourWords_) {
         if (!word.empty() && !isDateSeparator(word)) timeSeparators_.push_back(word);
     }

@@ -282,11 +282,12 @@ private:
         return text_.substr(pieces_[i].begin, pieces_[i].end - pieces_[i].begin);
     }
 
-    // A minus before a number is a sign, unless it stands alone between two numbers ("2026-12-08").
+    // A minus before a number is a sign, unless it joins the number to the one or the word
+    // before it ("2026-12-08", "07-Dec-2026").
     [[nodiscard]] bool isMinus(std::size_t i) const {
         const std::string_view gap = gapBefore(i);
         if (!gap.ends_with('-') && !gap.ends_with(kMinusSign)) return false;
-        return !(i > 0 && pieces_[i - 1].isNumber && gap == "-");
+        return !(i > 0 && gap == "-");
     }
 
     // Where a word can be several things, a month comes first, then text of the patterns, then
@@ -355,7 +356,8 @@ private:
         }
         if (i + 1 < pieces_.size() && pieces_[i + 1].marksTime() && trimmed(gap).empty()) {
             const WordMeaning& marker = pieces_[i + 1].meaning;
-            if (marker.anyDayHalf != 0 || (marker.dayHalf != 0 && !codec_.dayHalfBeforeHour())) return true;
+            if (marker.anyDayHalf != 0) return true;
+            if (marker.dayHalf != 0) return !codec_.dayHalfBeforeHour();
             if (marker.period == 0) return false;
             return codec_.period(marker.period).exactHour >= 0 ? pieces_[i].value == 12 : !codec_.periodBeforeHour();
         }
@@ -428,23 +430,27 @@ std::optional<year_month_day> dayOf(const Candidate& c, const Reading& r, const 
     return date;
 }
 
-// In a locale that counts years in another calendar, a year without an era that is near the
-// present there (or has two digits) may be meant in either calendar: neither is guessed.
+// In a locale that counts years in another calendar, a year without an era may be meant in
+// either: it is read as Gregorian only from 1900 to 2099, where the other calendar's years of
+// the present are not; a year near the present there, or one of two digits, names both readings.
 void checkCustomaryYear(const Candidate& c, year_month_day gregorian, const Reading& r, const DateTextCodec& codec) {
     const CustomaryCalendar& customary = codec.customaryCalendar();
     if (customary.calendar.empty() || r.era != 0) return;
+    const std::string eraAdvice = customary.eraName.empty() ? std::string(", or write its era")
+                                                            : ", or add " + customary.eraName + " to a year of the " + customary.displayName;
     int calendarYear = c.year.value;
     if (c.year.digits <= 2) {
         const int base = customary.twoDigitBase;
         calendarYear = base + ((c.year.value - base % 100) % 100 + 100) % 100;
     } else if (c.year.value < customary.firstYear || c.year.value > customary.lastYear) {
-        return;
+        if (c.year.value >= 1900 && c.year.value <= 2099) return;
+        refuse("The year " + std::to_string(c.year.value) + " may be meant in the " + customary.displayName +
+               " or in the Gregorian calendar: type the Gregorian year from 1900 to 2099" + eraAdvice);
     }
     const auto there = gregorianDateOf(customary.calendar, customary.era, calendarYear, c.month, c.day);
     std::string reason = "The year " + std::to_string(c.year.value) + " may be meant in the " + customary.displayName;
     if (there) reason += " (" + dayText(*there, codec) + ")";
-    reason += " or in the Gregorian calendar (" + dayText(gregorian, codec) + "): type the Gregorian year with four digits";
-    if (!customary.eraName.empty()) reason += ", or add " + customary.eraName + " to the year of the " + customary.displayName;
+    reason += " or in the Gregorian calendar (" + dayText(gregorian, codec) + "): type the Gregorian year with four digits" + eraAdvice;
     refuse(std::move(reason));
 }
 

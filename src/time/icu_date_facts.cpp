@@ -117,6 +117,11 @@ bool tooShort(const std::string& word) { return word.size() < 2 && (word.empty()
 void addPatternWords(const icu::Locale& locale, IcuDateFacts& facts) {
     using Style = icu::DateFormat::EStyle;
     constexpr std::array<Style, 5> kStyles{Style::kNone, Style::kShort, Style::kMedium, Style::kLong, Style::kFull};
+    for (const Style time : kStyles) {
+        if (time == Style::kNone) continue;
+        const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createTimeInstance(time, locale));
+        facts.timePatterns.push_back(datePatternOfIcu(patternOf(format.get())));
+    }
     for (const Style date : kStyles) {
         for (const Style time : kStyles) {
             if (date == Style::kNone && time == Style::kNone) continue;
@@ -247,18 +252,30 @@ std::unique_ptr<icu::Calendar> calendarOf(const std::string& type) {
 // Japanese eras before Meiji are of no use for the years of the field.
 constexpr int kMeijiEra = 232;
 
+// Each era's names as the locale writes them in dates of that calendar (its symbols alone may
+// hold another calendar's eras).
 void addEras(std::string_view id, IcuDateFacts& facts) {
-    for (const std::string& calendar : calendarsOf(id)) {
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::DateFormatSymbols symbols(localeOf(id, calendar), status);
-        if (U_FAILURE(status)) continue;
-        for (const bool wide : {false, true}) {
-            int32_t count = 0;
-            const UnicodeString* names = wide ? symbols.getEraNames(count) : symbols.getEras(count);
-            for (int32_t era = calendar == "japanese" ? kMeijiEra : 0; era < count; ++era) {
-                const std::string name = utf8(names[era]);
+    for (const std::string& type : calendarsOf(id)) {
+        const auto calendar = calendarOf(type);
+        if (!calendar) continue;
+        const icu::Locale locale = localeOf(id, type);
+        for (const char* pattern : {"G", "GGGG"}) {
+            const auto format = formatter(locale, pattern);
+            if (!format) continue;
+            format->adoptCalendar(calendar->clone());
+            for (int era = type == "japanese" ? kMeijiEra : calendar->getMinimum(UCAL_ERA);
+                 era <= calendar->getMaximum(UCAL_ERA); ++era) {
+                calendar->clear();
+                calendar->set(UCAL_ERA, era);
+                calendar->set(UCAL_YEAR, 1);
+                calendar->set(UCAL_MONTH, 6);
+                calendar->set(UCAL_DATE, 15);
+                UErrorCode status = U_ZERO_ERROR;
+                const UDate instant = calendar->getTime(status);
+                if (U_FAILURE(status)) continue;
+                const std::string name = formatted(*format, instant);
                 if (tooShort(name) || name.find_first_of("0123456789()") != std::string::npos) continue;
-                facts.eras.push_back(CalendarEra{calendar, era, name});
+                facts.eras.push_back(CalendarEra{type, era, name});
             }
         }
     }
@@ -300,11 +317,9 @@ icu::DateFormat* shortDateFormat(const icu::Locale& locale) {
 }
 
 
-template <std::size_t N>
-void fill(std::array<std::string, N>& names, const UnicodeString* source, int32_t count, int32_t offset) {
-    for (std::size_t i = 0; i < N; ++i) {
-        const auto at = static_cast<int32_t>(i) + offset;
-        if (at < count) names[i] = utf8(source[at]);
+void fill(std::array<std::string, 12>& names, const UnicodeString* source, int32_t count) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (static_cast<int32_t>(i) < count) names[i] = utf8(source[i]);
     }
 }
 
@@ -404,16 +419,22 @@ DateLocale dateLocaleFromIcu(std::string_view localeId) {
     const icu::DateFormatSymbols symbols(locale, status);
     if (U_FAILURE(status)) return description;
     using Symbols = icu::DateFormatSymbols;
+    const auto months = [&symbols](std::array<std::string, 12>& names, Symbols::DtContextType context,
+                                   Symbols::DtWidthType width) {
+        int32_t count = 0;
+        const UnicodeString* source = symbols.getMonths(count, context, width);
+        fill(names, source, count);
+    };
+    months(description.monthNames, Symbols::FORMAT, Symbols::WIDE);
+    months(description.monthAbbreviations, Symbols::FORMAT, Symbols::ABBREVIATED);
+    months(description.standaloneMonthNames, Symbols::STANDALONE, Symbols::WIDE);
+    months(description.standaloneMonthAbbreviations, Symbols::STANDALONE, Symbols::ABBREVIATED);
     int32_t count = 0;
-    fill(description.monthNames, symbols.getMonths(count, Symbols::FORMAT, Symbols::WIDE), count, 0);
-    fill(description.monthAbbreviations, symbols.getMonths(count, Symbols::FORMAT, Symbols::ABBREVIATED), count, 0);
-    fill(description.standaloneMonthNames, symbols.getMonths(count, Symbols::STANDALONE, Symbols::WIDE), count, 0);
-    fill(description.standaloneMonthAbbreviations, symbols.getMonths(count, Symbols::STANDALONE, Symbols::ABBREVIATED),
-         count, 0);
-    std::array<std::string, 2> halves;
-    fill(halves, symbols.getAmPmStrings(count), count, 0);
-    description.amText = halves[0];
-    description.pmText = halves[1];
+    const UnicodeString* halves = symbols.getAmPmStrings(count);
+    if (count >= 2) {
+        description.amText = utf8(halves[0]);
+        description.pmText = utf8(halves[1]);
+    }
     fillWeekdays(description.dayNames, symbols, Symbols::FORMAT, Symbols::WIDE);
     fillWeekdays(description.dayAbbreviations, symbols, Symbols::FORMAT, Symbols::ABBREVIATED);
     fillWeekdays(description.standaloneDayNames, symbols, Symbols::STANDALONE, Symbols::WIDE);

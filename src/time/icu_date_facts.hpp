@@ -15,6 +15,7 @@ namespace skyanchor {
 // What ICU knows of a locale's dates beyond the patterns and names the date field writes with.
 struct IcuDateFacts {
     std::vector<std::string> patternWords;    // the words of every date, time and date-time pattern
+    std::vector<std::string> timePatterns;    // ICU's time patterns, in the letters of DatePattern
     std::vector<std::string> hourWords;       // what stands after an hour alone ("Uhr", "h", "时")
     std::vector<std::pair<std::string, int>> dayHalves;  // the locale's AM/PM words: 1 before noon, 2 after
     // Flexible day periods ("in the evening", "凌晨"): the hours each covers, bit h for hour h.
