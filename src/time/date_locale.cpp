@@ -148,7 +148,7 @@ DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts
       amLowercase_(readingForm(locale.amText)),
       pmLowercase_(readingForm(locale.pmText)),
       words_(facts.turkicCase),
-      customary_(facts.customary) {
+      otherCalendars_(facts.otherCalendars) {
     std::vector<std::pair<std::string, WordMeaning>> names;
     for (std::size_t m = 0; m < 12; ++m) {
         const WordMeaning month{.month = static_cast<int>(m) + 1};
@@ -242,6 +242,10 @@ DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts
     for (const auto& pattern : facts.timePatterns) addSeparators(compilePattern(pattern).tokens, isClockField, timeSeparators_);
     for (const auto& word : hourWords_) {
         if (!word.empty() && !isDateSeparator(word)) timeSeparators_.push_back(word);
+    }
+    for (const auto& separator : facts.timeSeparators) {  // a time after a whole date only
+        timeSeparators_.push_back(separator);
+        dateSeparators_.push_back(separator);
     }
 }
 

@@ -18,10 +18,11 @@ struct CalendarEra {
     std::string name;
 };
 
-// A calendar other than the Gregorian one that the locale uses by default (ICU's choice): its
-// years near the present, written without an era, could be meant in either calendar.
+// A calendar other than the Gregorian one that the locale uses, by default (ICU's choice) or
+// commonly: its years near the present, written without an era, could be meant in either.
 struct CustomaryCalendar {
-    std::string calendar;        // empty: the Gregorian calendar is the customary one
+    std::string calendar;        // ICU calendar type
+    bool customary = false;      // the locale's default calendar
     std::string displayName;     // in English, for messages ("Buddhist Calendar")
     std::string eraName;         // the present era as the locale writes it ("พ.ศ.")
     int era = 0;
@@ -107,7 +108,7 @@ public:
 
     [[nodiscard]] const DayPeriod& period(int number) const { return periods_[static_cast<std::size_t>(number - 1)]; }
     [[nodiscard]] const CalendarEra& era(int number) const { return eras_[static_cast<std::size_t>(number - 1)]; }
-    [[nodiscard]] const CustomaryCalendar& customaryCalendar() const { return customary_; }
+    [[nodiscard]] const std::vector<CustomaryCalendar>& otherCalendars() const { return otherCalendars_; }
     // Whether the locale writes its day-half word, or its day period ("晚上"), before the hour.
     [[nodiscard]] bool dayHalfBeforeHour() const { return dayHalfBeforeHour_; }
     [[nodiscard]] bool periodBeforeHour() const { return periodBeforeHour_; }
@@ -131,7 +132,7 @@ private:
     std::vector<DateOrder> orders_;
     std::vector<DayPeriod> periods_;
     std::vector<CalendarEra> eras_;
-    CustomaryCalendar customary_;
+    std::vector<CustomaryCalendar> otherCalendars_;
     std::vector<std::string> hourWords_;
     bool dayHalfBeforeHour_ = false;
     bool periodBeforeHour_ = false;

@@ -253,14 +253,15 @@ public:
             const Piece& piece = pieces_[i];
             if (!piece.isNumber) {
                 readWord(i);
-            } else if (r_.timeCount == 0 && startsTime(i)) {
-                i = readTime(i);
             } else if (r_.timeCount != 0 && !r_.offsetMinutes && signOf(gapBefore(i)) != 0 &&
                        (i == r_.timeLast + 1 || pieces_[i - 1].meaning.zone)) {
                 i = readOffset(i);
+            } else if (isMinus(i)) {
+                refuse("A minus sign stands before " + quoted(text_.substr(piece.begin, piece.digits())) +
+                       ": dates run from the year 100 to 9999, without a sign", codec_);
+            } else if (r_.timeCount == 0 && startsTime(i)) {
+                i = readTime(i);
             } else {
-                if (isMinus(i)) refuse("A minus sign stands before " + quoted(text_.substr(piece.begin, piece.digits())) +
-                                       ": dates run from the year 100 to 9999, without a sign", codec_);
                 if (r_.dateCount == 3) refuse("There are more numbers than a date and a time have", codec_);
                 r_.dateNumbers[r_.dateCount++] = DateNumber{piece.value, piece.digits()};
             }
@@ -430,28 +431,31 @@ std::optional<year_month_day> dayOf(const Candidate& c, const Reading& r, const 
     return date;
 }
 
-// In a locale that counts years in another calendar, a year without an era may be meant in
-// either: it is read as Gregorian only from 1900 to 2099, where the other calendar's years of
-// the present are not; a year near the present there, or one of two digits, names both readings.
-void checkCustomaryYear(const Candidate& c, year_month_day gregorian, const Reading& r, const DateTextCodec& codec) {
-    const CustomaryCalendar& customary = codec.customaryCalendar();
-    if (customary.calendar.empty() || r.era != 0) return;
-    const std::string eraAdvice = customary.eraName.empty() ? std::string(", or write its era")
-                                                            : ", or add " + customary.eraName + " to a year of the " + customary.displayName;
-    int calendarYear = c.year.value;
-    if (c.year.digits <= 2) {
-        const int base = customary.twoDigitBase;
-        calendarYear = base + ((c.year.value - base % 100) % 100 + 100) % 100;
-    } else if (c.year.value < customary.firstYear || c.year.value > customary.lastYear) {
-        if (c.year.value >= 1900 && c.year.value <= 2099) return;
-        refuse("The year " + std::to_string(c.year.value) + " may be meant in the " + customary.displayName +
-               " or in the Gregorian calendar: type the Gregorian year from 1900 to 2099" + eraAdvice);
+// In a locale that counts years in another calendar too, a year without an era may be meant in
+// either. A year of the present there (or of two digits, where those are the present's years)
+// names both readings. Where that calendar is the customary one, a Gregorian year is read only
+// from 1900 to 2099, where the other calendar's years of the present are not.
+void checkOtherCalendars(const Candidate& c, year_month_day gregorian, const Reading& r, const DateTextCodec& codec) {
+    if (r.era != 0) return;
+    for (const CustomaryCalendar& other : codec.otherCalendars()) {
+        const std::string eraAdvice = other.eraName.empty() ? std::string(", or write its era")
+                                                            : ", or add " + other.eraName + " to a year of the " + other.displayName;
+        const bool twoDigits = c.year.digits <= 2;
+        const bool present = !twoDigits && c.year.value >= other.firstYear && c.year.value <= other.lastYear;
+        if (other.customary && !twoDigits && !present && (c.year.value < 1900 || c.year.value > 2099)) {
+            refuse("The year " + std::to_string(c.year.value) + " may be meant in the " + other.displayName +
+                   " or in the Gregorian calendar: type the Gregorian year from 1900 to 2099" + eraAdvice);
+        }
+        if (!present && !(twoDigits && (other.customary || other.firstYear < 100))) continue;
+        const int base = other.twoDigitBase;
+        const int calendarYear = twoDigits ? base + ((c.year.value - base % 100) % 100 + 100) % 100 : c.year.value;
+        const auto there = gregorianDateOf(other.calendar, other.era, calendarYear, c.month, c.day);
+        std::string reason = "The year " + std::to_string(c.year.value) + " may be meant in the " + other.displayName;
+        if (there) reason += " (" + dayText(*there, codec) + ")";
+        reason += " or in the Gregorian calendar (" + dayText(gregorian, codec) +
+                  "): type the Gregorian year with four digits" + eraAdvice;
+        refuse(std::move(reason));
     }
-    const auto there = gregorianDateOf(customary.calendar, customary.era, calendarYear, c.month, c.day);
-    std::string reason = "The year " + std::to_string(c.year.value) + " may be meant in the " + customary.displayName;
-    if (there) reason += " (" + dayText(*there, codec) + ")";
-    reason += " or in the Gregorian calendar (" + dayText(gregorian, codec) + "): type the Gregorian year with four digits" + eraAdvice;
-    refuse(std::move(reason));
 }
 
 const std::array<const char*, 7> kWeekdayNames{"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
@@ -495,7 +499,7 @@ std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& code
         refuse("No such day (the numbers are read in the order of " + dayText(year{2026} / 12 / 8, codec) +
                "; dates run from 1 January 100 to 31 December 9999)", codec);
     }
-    checkCustomaryYear(*chosen, *date, r, codec);
+    checkOtherCalendars(*chosen, *date, r, codec);
     if (r.weekday != 0) {
         const unsigned iso = weekday{sys_days{*date}}.iso_encoding();
         if ((r.weekday & (1u << (iso - 1))) == 0) {

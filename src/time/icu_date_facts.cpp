@@ -182,7 +182,12 @@ void addDayWords(const icu::Locale& locale, IcuDateFacts& facts) {
             }
         }
         for (auto& period : periods) {
-            if (!isDayHalf(period.first) && !tooShort(period.first)) facts.dayPeriods.push_back(std::move(period));
+            if (isDayHalf(period.first) || tooShort(period.first)) continue;
+            if (period.second == 1u || period.second == 1u << 12) {  // "noon": the hour that begins at 12:00
+                facts.exactHours.emplace_back(std::move(period.first), period.second == 1u ? 0 : 12);
+            } else {
+                facts.dayPeriods.push_back(std::move(period));
+            }
         }
     }
     std::erase_if(facts.exactHours, [](const auto& hour) { return tooShort(hour.first); });
@@ -249,6 +254,37 @@ std::unique_ptr<icu::Calendar> calendarOf(const std::string& type) {
     return calendar;
 }
 
+// What people of a language type that no ICU pattern holds: hour words ("7点23分", Thai
+// "19.23 น."), the point of a Thai time, the word for "year" after a Russian date.
+struct TypedWord {
+    enum Kind { Hour, Text, TimeSeparator };
+    std::string_view language;
+    std::string_view word;
+    Kind kind;
+};
+constexpr std::array<TypedWord, 10> kTypedWords{{
+    {"zh", "点", TypedWord::Hour},
+    {"zh", "點", TypedWord::Hour},
+    {"zh", "分", TypedWord::Text},
+    {"zh", "秒", TypedWord::Text},
+    {"th", "น.", TypedWord::Hour},
+    {"th", ".", TypedWord::TimeSeparator},
+    {"ru", "года", TypedWord::Text},
+    {"ru", "год", TypedWord::Text},
+    {"be", "года", TypedWord::Text},
+    {"uk", "року", TypedWord::Text},
+}};
+
+void addTypedWords(std::string_view language, IcuDateFacts& facts) {
+    for (const TypedWord& typed : kTypedWords) {
+        if (typed.language != language) continue;
+        auto& list = typed.kind == TypedWord::Hour ? facts.hourWords
+                     : typed.kind == TypedWord::Text ? facts.patternWords
+                                                     : facts.timeSeparators;
+        list.emplace_back(typed.word);
+    }
+}
+
 // Japanese eras before Meiji are of no use for the years of the field.
 constexpr int kMeijiEra = 232;
 
@@ -281,24 +317,20 @@ void addEras(std::string_view id, IcuDateFacts& facts) {
     }
 }
 
-void addCustomaryCalendar(std::string_view id, IcuDateFacts& facts) {
-    UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::Calendar> preferred(icu::Calendar::createInstance(localeOf(id, ""), status));
-    if (U_FAILURE(status)) return;
-    const std::string type = preferred->getType();
-    if (type == "gregorian" || !isReadableCalendar(type)) return;
+std::optional<CustomaryCalendar> otherCalendar(std::string_view id, const std::string& type) {
     const auto calendar = calendarOf(type);
-    if (!calendar) return;
+    if (!calendar) return std::nullopt;
     const auto yearOf = [&calendar](std::chrono::year_month_day date) {
         UErrorCode error = U_ZERO_ERROR;
         calendar->setTime(instantOf(date), error);
         return calendar->get(UCAL_YEAR, error);
     };
-    CustomaryCalendar& customary = facts.customary;
+    CustomaryCalendar customary;
     customary.calendar = type;
     customary.firstYear = yearOf(std::chrono::year{1900} / 1 / 1);
     customary.lastYear = yearOf(std::chrono::year{2099} / 12 / 31);
     customary.twoDigitBase = yearOf(std::chrono::year{1930} / 1 / 1);
+    UErrorCode status = U_ZERO_ERROR;
     customary.era = calendar->get(UCAL_ERA, status);
     std::array<UChar, 64> display{};
     const std::string name = "und@calendar=" + type;
@@ -310,6 +342,27 @@ void addCustomaryCalendar(std::string_view id, IcuDateFacts& facts) {
     int32_t count = 0;
     const UnicodeString* eras = symbols.getEras(count);
     if (U_SUCCESS(status) && customary.era < count) customary.eraName = utf8(eras[customary.era]);
+    return customary;
+}
+
+// The locale's default calendar where it is not the Gregorian one, and the others it commonly
+// uses whose years of the present could pass for Gregorian years (not the Japanese eras' few).
+void addOtherCalendars(std::string_view id, IcuDateFacts& facts) {
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::Calendar> preferred(icu::Calendar::createInstance(localeOf(id, ""), status));
+    if (U_FAILURE(status)) return;
+    const std::string customaryType = preferred->getType();
+    for (const std::string& type : calendarsOf(id)) {
+        if (type == "gregorian" || type == "japanese") continue;
+        auto other = otherCalendar(id, type);
+        // Where its years of the present are the Gregorian ones' too (Saka 1900 is 1978), a year
+        // is read as Gregorian: the Gregorian calendar is the one people mostly write.
+        const bool customary = type == customaryType;
+        if (other && (customary || other->lastYear < 1900 || other->firstYear > 2099)) {
+            other->customary = customary;
+            facts.otherCalendars.push_back(std::move(*other));
+        }
+    }
 }
 
 icu::DateFormat* shortDateFormat(const icu::Locale& locale) {
@@ -389,11 +442,12 @@ IcuDateFacts icuDateFactsOf(std::string_view localeId) {
     addOrdinalSuffixes(locale, facts);
     addEras(localeId, facts);
     if (!isPosixLocale(localeId)) {
-        addCustomaryCalendar(localeId, facts);
+        addOtherCalendars(localeId, facts);
         const std::unique_ptr<icu::DateFormat> shortDate(shortDateFormat(locale));
         facts.icuShortDatePattern = patternOf(shortDate.get());
     }
     const std::string_view language = locale.getLanguage();
+    addTypedWords(language, facts);
     facts.turkicCase = language == "tr" || language == "az";
     return facts;
 }

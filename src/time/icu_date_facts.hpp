@@ -17,6 +17,7 @@ struct IcuDateFacts {
     std::vector<std::string> patternWords;    // the words of every date, time and date-time pattern
     std::vector<std::string> timePatterns;    // ICU's time patterns, in the letters of DatePattern
     std::vector<std::string> hourWords;       // what stands after an hour alone ("Uhr", "h", "时")
+    std::vector<std::string> timeSeparators;  // typed between hours and minutes, and perhaps in dates
     std::vector<std::pair<std::string, int>> dayHalves;  // the locale's AM/PM words: 1 before noon, 2 after
     // Flexible day periods ("in the evening", "凌晨"): the hours each covers, bit h for hour h.
     std::vector<std::pair<std::string, std::uint32_t>> dayPeriods;
@@ -24,7 +25,7 @@ struct IcuDateFacts {
     std::vector<std::string> zoneWords;       // names of UT in the locale ("GMT", "Koordinierte Weltzeit")
     std::vector<std::string> ordinalSuffixes; // "st", "nd", "er" after a day's number
     std::vector<CalendarEra> eras;
-    CustomaryCalendar customary;
+    std::vector<CustomaryCalendar> otherCalendars;  // the customary one first
     std::string icuShortDatePattern;          // ICU's everyday short date, in ICU's letters
     bool turkicCase = false;                  // I and ı, İ and i are pairs (Turkish, Azerbaijani)
     bool dayHalfBeforeHour = false;           // "오후 7:23" rather than "7:23 PM"
