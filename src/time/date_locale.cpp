@@ -197,6 +197,7 @@ DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts
         words_.add(word, WordMeaning{.period = static_cast<int>(periods_.size())});
     }
     for (const auto& era : facts.eras) {
+        if (gregorianEra_.empty() && era.calendar == "gregorian" && era.era == 1) gregorianEra_ = era.name;
         eras_.push_back(era);
         words_.add(era.name, WordMeaning{.era = static_cast<int>(eras_.size())});
     }
@@ -264,6 +265,14 @@ bool DateTextCodec::isColon(std::string_view gap) { return equalIgnoringBlanks(g
 bool DateTextCodec::isDateSeparator(std::string_view gap) const {
     return std::any_of(dateSeparators_.begin(), dateSeparators_.end(),
                        [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
+}
+
+const std::string* DateTextCodec::gregorianEraFor(int year) const {
+    if (gregorianEra_.empty()) return nullptr;
+    const bool ambiguous = std::any_of(otherCalendars_.begin(), otherCalendars_.end(), [year](const CustomaryCalendar& other) {
+        return (year >= other.firstYear && year <= other.lastYear) || (other.customary && (year < 1900 || year > 2099));
+    });
+    return ambiguous ? &gregorianEra_ : nullptr;
 }
 
 bool DateTextCodec::isHourWord(std::string_view gap) const {

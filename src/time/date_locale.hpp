@@ -109,6 +109,9 @@ public:
     [[nodiscard]] const DayPeriod& period(int number) const { return periods_[static_cast<std::size_t>(number - 1)]; }
     [[nodiscard]] const CalendarEra& era(int number) const { return eras_[static_cast<std::size_t>(number - 1)]; }
     [[nodiscard]] const std::vector<CustomaryCalendar>& otherCalendars() const { return otherCalendars_; }
+    // The Gregorian era's name ("ค.ศ.") where a year written alone could be taken for a year of
+    // the locale's other calendars; null where the year says enough.
+    [[nodiscard]] const std::string* gregorianEraFor(int year) const;
     // Whether the locale writes its day-half word, or its day period ("晚上"), before the hour.
     [[nodiscard]] bool dayHalfBeforeHour() const { return dayHalfBeforeHour_; }
     [[nodiscard]] bool periodBeforeHour() const { return periodBeforeHour_; }
@@ -133,6 +136,7 @@ private:
     std::vector<DayPeriod> periods_;
     std::vector<CalendarEra> eras_;
     std::vector<CustomaryCalendar> otherCalendars_;
+    std::string gregorianEra_;
     std::vector<std::string> hourWords_;
     bool dayHalfBeforeHour_ = false;
     bool periodBeforeHour_ = false;

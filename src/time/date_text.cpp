@@ -326,14 +326,18 @@ private:
         const bool before = r_.timeCount != 0 && w + 1 == r_.timeFirst;
         const std::string_view gap = after ? trimmed(gapBefore(w)) : std::string_view{};
         const bool exactHour = meaning.period != 0 && codec_.period(meaning.period).exactHour >= 0;
-        if (r_.dayHalf != 0 || r_.period != 0) refuse(quoted(pieceText(w)) + " says the time of day a second time", codec_);
-        if (meaning.dayHalf != 0 && (codec_.dayHalfBeforeHour() ? before : after)) {
+        const bool timeSaid = r_.dayHalf != 0 || r_.period != 0;
+        if (timeSaid && (after || before)) {
+            refuse(quoted(pieceText(w)) + " says the time of day a second time", codec_);
+        } else if (meaning.dayHalf != 0 && (codec_.dayHalfBeforeHour() ? before : after)) {
             r_.dayHalf = meaning.dayHalf;
         } else if (meaning.anyDayHalf != 0 && after && gap.find_first_not_of('.') == std::string_view::npos) {
             r_.dayHalf = meaning.anyDayHalf;
         } else if (meaning.period != 0 && ((codec_.periodBeforeHour() ? before : after) || (after && exactHour) ||
                                            (r_.timeCount == 0 && exactHour))) {
             r_.period = meaning.period;
+        } else if (meaning.era != 0 && r_.era == 0) {  // Arabic "م" is after noon and the Christian era
+            r_.era = meaning.era;
         } else {
             refuse(quoted(pieceText(w)) + " stands away from a time: a day-half word goes next to the time, as in " +
                    example(codec_));
@@ -355,7 +359,7 @@ private:
             if (punctuationThenBlank(gap) && !r_.dateComplete()) return false;
             return codec_.isColon(gap) || !codec_.isDateSeparator(gap) || r_.dateComplete();
         }
-        if (i + 1 < pieces_.size() && pieces_[i + 1].marksTime() && trimmed(gap).empty()) {
+        if (i + 1 < pieces_.size() && pieces_[i + 1].marksTime() && trimmed(gap).empty() && pieces_[i].digits() <= 2) {
             const WordMeaning& marker = pieces_[i + 1].meaning;
             if (marker.anyDayHalf != 0) return true;
             if (marker.dayHalf != 0) return !codec_.dayHalfBeforeHour();
@@ -475,12 +479,18 @@ std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& code
     } else if (n[0].digits > 2) {
         candidates.push_back({n[0], n[1].value, n[2].value});
     } else {
+        // A four-digit year last is the field's own form when its order puts the year last:
+        // then that order reads it; a text in another form may be meant in more than one.
+        const bool fullYearLast = n[2].digits > 2;
         for (const DateOrder order : codec.orders()) {
+            if (fullYearLast && order == DateOrder::YearMonthDay) continue;
+            if (fullYearLast && order == codec.orders().front()) candidates.clear();
             switch (order) {
             case DateOrder::YearMonthDay: candidates.push_back({n[0], n[1].value, n[2].value}); break;
             case DateOrder::MonthDayYear: candidates.push_back({n[2], n[0].value, n[1].value}); break;
             case DateOrder::DayMonthYear: candidates.push_back({n[2], n[1].value, n[0].value}); break;
             }
+            if (fullYearLast && order == codec.orders().front()) break;
         }
     }
     std::optional<year_month_day> date;
@@ -568,6 +578,7 @@ std::string formatDateText(double serial, const DateTextCodec& codec) {
         appendFields(text, codec.timeTokens(), civil, codec);
     } else {
         appendFields(text, codec.dateTokens(), civil, codec);
+        if (const std::string* era = codec.gregorianEraFor(static_cast<int>(civil.date.year()))) text += ' ' + *era;
         if (civil.timeOfDay != seconds{0}) {
             text += ' ';
             appendFields(text, codec.timeTokens(), civil, codec);
