@@ -112,6 +112,7 @@ public:
     // The Gregorian era's name ("ค.ศ.") where a year written alone could be taken for a year of
     // the locale's other calendars; null where the year says enough.
     [[nodiscard]] const std::string* gregorianEraFor(int year) const;
+    [[nodiscard]] const std::string& gregorianEra() const { return gregorianEra_; }
     // Whether the locale writes its day-half word, or its day period ("晚上"), before the hour.
     [[nodiscard]] bool dayHalfBeforeHour() const { return dayHalfBeforeHour_; }
     [[nodiscard]] bool periodBeforeHour() const { return periodBeforeHour_; }

@@ -441,24 +441,25 @@ std::optional<year_month_day> dayOf(const Candidate& c, const Reading& r, const 
 // from 1900 to 2099, where the other calendar's years of the present are not.
 void checkOtherCalendars(const Candidate& c, year_month_day gregorian, const Reading& r, const DateTextCodec& codec) {
     if (r.era != 0) return;
+    const std::string gregorianEra = codec.gregorianEra().empty() ? "its era" : codec.gregorianEra();
     for (const CustomaryCalendar& other : codec.otherCalendars()) {
-        const std::string eraAdvice = other.eraName.empty() ? std::string(", or write its era")
-                                                            : ", or add " + other.eraName + " to a year of the " + other.displayName;
+        const std::string otherEra = other.eraName.empty() ? "its era" : other.eraName;
+        const std::string typed = "The year " + std::to_string(c.year.value) + " may be meant in the " + other.displayName;
         const bool twoDigits = c.year.digits <= 2;
         const bool present = !twoDigits && c.year.value >= other.firstYear && c.year.value <= other.lastYear;
         if (other.customary && !twoDigits && !present && (c.year.value < 1900 || c.year.value > 2099)) {
-            refuse("The year " + std::to_string(c.year.value) + " may be meant in the " + other.displayName +
-                   " or in the Gregorian calendar: type the Gregorian year from 1900 to 2099" + eraAdvice);
+            refuse(typed + " or in the Gregorian calendar: add " + otherEra + " for the first, " + gregorianEra +
+                   " for the second");
         }
         if (!present && !(twoDigits && (other.customary || other.firstYear < 100))) continue;
         const int base = other.twoDigitBase;
         const int calendarYear = twoDigits ? base + ((c.year.value - base % 100) % 100 + 100) % 100 : c.year.value;
         const auto there = gregorianDateOf(other.calendar, other.era, calendarYear, c.month, c.day);
-        std::string reason = "The year " + std::to_string(c.year.value) + " may be meant in the " + other.displayName;
+        std::string reason = typed;
         if (there) reason += " (" + dayText(*there, codec) + ")";
-        reason += " or in the Gregorian calendar (" + dayText(gregorian, codec) +
-                  "): type the Gregorian year with four digits" + eraAdvice;
-        refuse(std::move(reason));
+        reason += " or in the Gregorian calendar (" + dayText(gregorian, codec) + "): for the first ";
+        if (there) reason += "type " + std::to_string(static_cast<int>(there->year())) + " or ";
+        refuse(reason + "add " + otherEra + ", for the second write the year with four digits and " + gregorianEra);
     }
 }
 
@@ -500,7 +501,7 @@ std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& code
         if (!day || day == date) continue;
         if (date) {
             refuse("The order of day, month and year is not known here: it could be " + dayText(*date, codec) + " or " +
-                   dayText(*day, codec) + "; write the year with four digits or the month as a word");
+                   dayText(*day, codec) + "; write the month as a word, or the date in the form " + example(codec));
         }
         date = day;
         chosen = &c;

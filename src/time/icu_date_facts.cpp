@@ -338,10 +338,10 @@ std::optional<CustomaryCalendar> otherCalendar(std::string_view id, const std::s
                                                        static_cast<int32_t>(display.size()), &status);
     customary.displayName = U_SUCCESS(status) ? utf8(UnicodeString(display.data(), length)) : type;
     status = U_ZERO_ERROR;
-    const icu::DateFormatSymbols symbols(localeOf(id, type), status);
-    int32_t count = 0;
-    const UnicodeString* eras = symbols.getEras(count);
-    if (U_SUCCESS(status) && customary.era < count) customary.eraName = utf8(eras[customary.era]);
+    if (const auto format = formatter(localeOf(id, type), "G")) {
+        format->adoptCalendar(calendar->clone());
+        customary.eraName = formatted(*format, instantOf(std::chrono::year{2000} / 1 / 1));
+    }
     return customary;
 }
 
