@@ -168,7 +168,13 @@ private:
             add(wordPiece(pos, runEnd, WordMeaning{.zone = true}));
             return runEnd;
         }
-        const bool wholeWord = match && (pos + match->length >= runEnd || letterLength(text, pos + match->length) == 0);
+        // A word is whole when its letters end there or a word of the locale follows glued to it
+        // (Kurdish "یەکەمی": a month name and the suffix "ی").
+        const auto glued = [&] {
+            const auto next = codec_.words().longestAt(text, pos + match->length);
+            return next && pos + match->length + next->length == runEnd;
+        };
+        const bool wholeWord = match && (pos + match->length >= runEnd || letterLength(text, pos + match->length) == 0 || glued());
         if (!wholeWord) {
             if (const int month = codec_.monthOfBeginning(text.substr(pos, runEnd - pos))) {
                 add(wordPiece(pos, runEnd, WordMeaning::ofMonth(month)));
@@ -354,12 +360,13 @@ private:
     // follows it ("7 pm", "19 Uhr").
     [[nodiscard]] bool startsTime(std::size_t i) const {
         if (pieces_[i].afterT) return true;
+        if (pieces_[i].digits() > 2) return false;  // a year
         const std::string_view gap = gapAfter(i);
         if (timeSeparatorFollows(i)) {
             if (punctuationThenBlank(gap) && !r_.dateComplete()) return false;
             return codec_.isColon(gap) || !codec_.isDateSeparator(gap) || r_.dateComplete();
         }
-        if (i + 1 < pieces_.size() && pieces_[i + 1].marksTime() && trimmed(gap).empty() && pieces_[i].digits() <= 2) {
+        if (i + 1 < pieces_.size() && pieces_[i + 1].marksTime() && trimmed(gap).empty()) {
             const WordMeaning& marker = pieces_[i + 1].meaning;
             if (marker.anyDayHalf != 0) return true;
             if (marker.dayHalf != 0) return !codec_.dayHalfBeforeHour();

@@ -144,10 +144,25 @@ void addPatternWords(const icu::Locale& locale, IcuDateFacts& facts) {
     };
     facts.dayHalfBeforeHour = before("hm", 'a');
     facts.periodBeforeHour = before("Bhm", 'B');
-    for (const char* skeleton : {"Hm", "hm", "Hms", "hms", "Bhm", "yMMMd", "yMMMMd", "yMMMEd", "yMMMMEEEEd", "MMMd", "yMd"}) {
+    for (const char* skeleton : {"Hm", "hm", "Hms", "hms", "Bhm"}) {
         const UnicodeString best = generator->getBestPattern(UnicodeString(skeleton, -1, US_INV), status);
         addWordsOf(literalsOf(utf8(best)), facts.patternWords);
     }
+    // A word that also follows a day (Kurdish "ی") does not make the number before it an hour.
+    std::vector<std::string> dateWords;
+    for (const Style date : kStyles) {
+        if (date == Style::kNone) continue;
+        const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(date, locale));
+        addWordsOf(literalsOf(patternOf(format.get())), dateWords);
+    }
+    for (const char* skeleton : {"yMMMd", "yMMMMd", "yMMMEd", "yMMMMEEEEd", "MMMd", "yMd"}) {
+        const UnicodeString best = generator->getBestPattern(UnicodeString(skeleton, -1, US_INV), status);
+        addWordsOf(literalsOf(utf8(best)), dateWords);
+    }
+    std::erase_if(facts.hourWords, [&dateWords](const std::string& word) {
+        return std::find(dateWords.begin(), dateWords.end(), word) != dateWords.end();
+    });
+    facts.patternWords.insert(facts.patternWords.end(), dateWords.begin(), dateWords.end());
 }
 
 void addDayWords(const icu::Locale& locale, IcuDateFacts& facts) {
