@@ -196,7 +196,12 @@ DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts
         periods_.push_back(DayPeriod{.hours = 1u << hour, .exactHour = hour});
         words_.add(word, WordMeaning{.period = static_cast<int>(periods_.size())});
     }
-    for (const auto& era : facts.eras) {
+    std::vector<CalendarEra> eras = facts.eras;
+    if (std::none_of(eras.begin(), eras.end(), [](const CalendarEra& e) { return e.calendar == "gregorian" && e.era == 1; }) &&
+        !words_.contains("AD")) {
+        eras.push_back(CalendarEra{"gregorian", 1, "AD"});  // the field must be able to name its own calendar
+    }
+    for (const auto& era : eras) {
         if (gregorianEra_.empty() && era.calendar == "gregorian" && era.era == 1) gregorianEra_ = era.name;
         eras_.push_back(era);
         words_.add(era.name, WordMeaning{.era = static_cast<int>(eras_.size())});

@@ -458,8 +458,14 @@ IcuDateFacts icuDateFactsOf(std::string_view localeId) {
     addEras(localeId, facts);
     if (!isPosixLocale(localeId)) {
         addOtherCalendars(localeId, facts);
+        // ICU's order counts where it has the language's own data, not where it falls back to
+        // the root or the default locale.
         const std::unique_ptr<icu::DateFormat> shortDate(shortDateFormat(locale));
-        facts.icuShortDatePattern = patternOf(shortDate.get());
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Locale actual = shortDate ? shortDate->getLocale(ULOC_ACTUAL_LOCALE, status) : icu::Locale::getRoot();
+        if (U_SUCCESS(status) && std::string_view(actual.getLanguage()) == locale.getLanguage()) {
+            facts.icuShortDatePattern = patternOf(shortDate.get());
+        }
     }
     const std::string_view language = locale.getLanguage();
     addTypedWords(language, facts);
