@@ -79,7 +79,10 @@ bool monthNamed(const icu::UnicodeString& text, const DateLocale& locale, unsign
         if (name.length() > 3) name.truncate(name.moveIndex32(0, 3));
         if (name.length() > 0 && text.indexOf(name) >= 0) return true;
     }
-    return false;
+    // Mail dates name months in English in every locale.
+    constexpr std::array<const char*, 12> kEnglish{"jan", "feb", "mar", "apr", "may", "jun",
+                                                   "jul", "aug", "sep", "oct", "nov", "dec"};
+    return text.indexOf(icu::UnicodeString(kEnglish[month - 1], -1, US_INV)) >= 0;
 }
 
 // The date read is one that was typed: its day, month and year are among the typed numbers (a

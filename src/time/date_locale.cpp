@@ -102,12 +102,12 @@ void addWithoutAccents(DateWords& words, const std::vector<std::pair<std::string
         std::string stripped = withoutAccents(form);
         if (stripped != form) bare.emplace_back(std::move(stripped), meaning);
     }
-    for (const auto& [form, meaning] : bare) {
+    for (const auto& entry : bare) {
         const bool unique = std::all_of(names.begin(), names.end(), [&](const auto& other) {
-            return withoutAccents(readingForm(other.first, words.turkicCase())) != form || (other.second.month == meaning.month &&
-                                                                                         other.second.weekday == meaning.weekday);
+            return withoutAccents(readingForm(other.first, words.turkicCase())) != entry.first ||
+                   (other.second.month == entry.second.month && other.second.weekday == entry.second.weekday);
         });
-        if (unique && !words.contains(form)) words.add(form, meaning);
+        if (unique && !words.contains(entry.first)) words.add(entry.first, entry.second);
     }
 }
 
