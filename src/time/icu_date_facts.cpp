@@ -52,7 +52,7 @@ UDate instantOf(std::chrono::year_month_day date, int hour = 0, int minute = 0) 
     return static_cast<double>(days) * kMillisecondsPerDay + (hour * 60 + minute) * 60000.0;
 }
 
-// A formatter in UT with the Gregorian calendar counted proleptically.
+// A formatter of one pattern, in UT.
 std::unique_ptr<icu::SimpleDateFormat> formatter(const icu::Locale& locale, const char* pattern) {
     UErrorCode status = U_ZERO_ERROR;
     auto format = std::make_unique<icu::SimpleDateFormat>(UnicodeString(pattern, -1, US_INV), locale, status);
