@@ -206,6 +206,10 @@ DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts
         eras_.push_back(era);
         words_.add(era.name, WordMeaning{.era = static_cast<int>(eras_.size())});
     }
+    for (const auto& month : facts.calendarMonths) {
+        if (words_.contains(month.name)) continue;  // a Gregorian month's name, or a word of the patterns
+        words_.add(month.name, WordMeaning{.calendarMonth = month.month, .monthCalendar = month.calendar + 1});
+    }
     for (const auto& word : facts.zoneWords) words_.add(word, WordMeaning{.zone = true});
     for (const std::string_view word : {"ut", "utc", "gmt"}) words_.add(word, WordMeaning{.zone = true});
     // Mail dates ("Tue, 08 Dec 2026") are English in every locale, where the words are free.

@@ -188,7 +188,7 @@ private:
 
     void add(const Piece& piece) {
         const WordMeaning& m = piece.meaning;
-        if (!piece.isNumber && m.literal && m.month == 0 && m.weekday == 0) return;  // a pattern word only
+        if (!piece.isNumber && m.literal && m.month == 0 && m.weekday == 0 && m.calendarMonth == 0) return;  // a pattern word only
         if (count_ == kMaxPieces) refuse("The text is longer than any date and time", codec_);
         pieces_[count_++] = piece;
     }
@@ -208,6 +208,7 @@ struct Reading {
     std::array<DateNumber, 3> dateNumbers{};
     std::size_t dateCount = 0;
     int month = 0;
+    int monthCalendar = 0;  // the month named is of one of the codec's other calendars
     unsigned weekday = 0;
     int era = 0;
     std::array<int, 3> timeNumbers{};
@@ -309,6 +310,9 @@ private:
             r_.month = meaning.month;
             r_.weekday = monthAsWeekday_;
             monthAsWeekday_ = 0;
+        } else if (meaning.calendarMonth != 0 && r_.month == 0) {
+            r_.month = meaning.calendarMonth;
+            r_.monthCalendar = meaning.monthCalendar;
         } else if (meaning.literal) {
             return;
         } else if (pieces_[i].marksTime() && markers_.size() < 2) {
@@ -435,6 +439,17 @@ std::optional<year_month_day> gregorianDay(int y, int m, int d) {
 
 // The day a candidate names: in the calendar of a written era, else in the Gregorian calendar.
 std::optional<year_month_day> dayOf(const Candidate& c, const Reading& r, const DateTextCodec& codec) {
+    if (r.monthCalendar != 0) {  // the month's name says the calendar; an era must be of that one
+        const CustomaryCalendar& other = codec.otherCalendars()[static_cast<std::size_t>(r.monthCalendar - 1)];
+        if (r.era != 0 && codec.era(r.era).calendar != other.calendar) {
+            refuse("The month is one of the " + other.displayName + ", the era of another calendar", codec);
+        }
+        const int base = other.twoDigitBase;
+        const int y = c.year.digits <= 2 ? base + ((c.year.value - base % 100) % 100 + 100) % 100 : c.year.value;
+        const auto date = gregorianDateOf(other.calendar, r.era != 0 ? codec.era(r.era).era : other.era, y, c.month, c.day);
+        if (date && (date->year() < year{100} || date->year() > year{9999})) return std::nullopt;
+        return date;
+    }
     if (r.era == 0) return gregorianDay(fullYear(c.year), c.month, c.day);
     const CalendarEra& era = codec.era(r.era);
     const auto date = gregorianDateOf(era.calendar, era.era, c.year.value, c.month, c.day);
@@ -447,7 +462,7 @@ std::optional<year_month_day> dayOf(const Candidate& c, const Reading& r, const 
 // names both readings. Where that calendar is the customary one, a Gregorian year is read only
 // from 1900 to 2099, where the other calendar's years of the present are not.
 void checkOtherCalendars(const Candidate& c, year_month_day gregorian, const Reading& r, const DateTextCodec& codec) {
-    if (r.era != 0) return;
+    if (r.era != 0 || r.monthCalendar != 0) return;
     const std::string gregorianEra = codec.gregorianEra().empty() ? "its era" : codec.gregorianEra();
     for (const CustomaryCalendar& other : codec.otherCalendars()) {
         const std::string otherEra = other.eraName.empty() ? "its era" : other.eraName;

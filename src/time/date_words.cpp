@@ -29,6 +29,10 @@ void WordMeaning::merge(const WordMeaning& other) {
     if (period == 0) period = other.period;
     if (era == 0) era = other.era;
     zone = zone || other.zone;
+    if (calendarMonth == 0) {
+        calendarMonth = other.calendarMonth;
+        monthCalendar = other.monthCalendar;
+    }
 }
 
 void DateWords::add(std::string_view text, const WordMeaning& meaning) {

@@ -21,6 +21,8 @@ struct WordMeaning {
     int period = 0;         // 1 + the index of a day period of the codec ("noon", "晚上")
     int era = 0;            // 1 + the index of an era of the codec ("พ.ศ.", "AD")
     bool zone = false;      // a name of UT ("UTC", "GMT")
+    int calendarMonth = 0;  // 1..12, a month of another calendar of the locale ("آذر")
+    int monthCalendar = 0;  // 1 + the index of that calendar among the codec's other calendars
 
     void merge(const WordMeaning& other);
 

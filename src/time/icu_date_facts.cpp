@@ -360,6 +360,30 @@ std::optional<CustomaryCalendar> otherCalendar(std::string_view id, const std::s
     return customary;
 }
 
+// The names of the months of another calendar, as the locale writes them in its dates; those of
+// calendars with the Gregorian months (Buddhist, Minguo) are the Gregorian names.
+void addMonthNames(std::string_view id, std::size_t index, IcuDateFacts& facts) {
+    const CustomaryCalendar& other = facts.otherCalendars[index];
+    if (other.calendar == "buddhist" || other.calendar == "roc") return;
+    const auto calendar = calendarOf(other.calendar);
+    if (!calendar) return;
+    for (const char* pattern : {"MMMM", "MMM", "LLLL", "LLL"}) {
+        const auto format = formatter(localeOf(id, other.calendar), pattern);
+        if (!format) continue;
+        format->adoptCalendar(calendar->clone());
+        for (int month = 0; month < 12; ++month) {
+            calendar->clear();
+            calendar->set(UCAL_ERA, other.era);
+            calendar->set(UCAL_YEAR, other.firstYear + 50);
+            calendar->set(UCAL_MONTH, month);
+            calendar->set(UCAL_DATE, 15);
+            UErrorCode status = U_ZERO_ERROR;
+            const UDate instant = calendar->getTime(status);
+            if (U_SUCCESS(status)) facts.calendarMonths.push_back({static_cast<int>(index), month + 1, formatted(*format, instant)});
+        }
+    }
+}
+
 // The locale's default calendar where it is not the Gregorian one, and the others it commonly
 // uses whose years of the present could pass for Gregorian years (not the Japanese eras' few).
 void addOtherCalendars(std::string_view id, IcuDateFacts& facts) {
@@ -376,6 +400,7 @@ void addOtherCalendars(std::string_view id, IcuDateFacts& facts) {
         if (other && (customary || other->lastYear < 1900 || other->firstYear > 2099)) {
             other->customary = customary;
             facts.otherCalendars.push_back(std::move(*other));
+            addMonthNames(id, facts.otherCalendars.size() - 1, facts);
         }
     }
 }

@@ -26,6 +26,12 @@ struct IcuDateFacts {
     std::vector<std::string> ordinalSuffixes; // "st", "nd", "er" after a day's number
     std::vector<CalendarEra> eras;
     std::vector<CustomaryCalendar> otherCalendars;  // the customary one first
+    struct CalendarMonth {
+        int calendar;  // index in otherCalendars
+        int month;     // 1..12
+        std::string name;
+    };
+    std::vector<CalendarMonth> calendarMonths;  // "آذر", "جمادى الآخرة": months of the other calendars
     std::string icuShortDatePattern;          // ICU's everyday short date, in ICU's letters
     bool turkicCase = false;                  // I and ı, İ and i are pairs (Turkish, Azerbaijani)
     bool dayHalfBeforeHour = false;           // "오후 7:23" rather than "7:23 PM"

@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         FoundCase{"th_TH", "8 ธันวาคม พ.ศ. 2569", kDec8}, FoundCase{"ar_SA", "٢٨/٦/١٤٤٨ هـ", kDec8},
         FoundCase{"zh_TW", "民國115/12/08", kDec8}, FoundCase{"ja_JP", "令和8年12月8日", kDec8},
         FoundCase{"en_US", "12/8/2026 AD", kDec8}, FoundCase{"en_US", "12/8/2026 BC", kRefused},
+        // A month of another calendar says the calendar.
+        FoundCase{"fa_IR", "۱۷ آذر ۱۴۰۵", kDec8}, FoundCase{"ar_SA", "٢٨ جمادى الآخرة ١٤٤٨ هـ", kDec8},
         // Day-half words only beside a time, and never a word of the locale's patterns.
         FoundCase{"de_DE", "am 8.12.2026 12:30", kRefused},
         FoundCase{"cy_GB", "19 Chwefror 1962 am 12:22:10", serialOf(1962, 2, 19, 12, 22, 10)},
