@@ -102,14 +102,14 @@ bool dateWasTyped(std::string_view text, const DateLocale& locale, const year_mo
            typed(static_cast<int>(date.year()), true);
 }
 
-// Whether the text names an era or an offset from UT: then the day read may differ from the
-// numbers typed (พ.ศ. 2569 is 2026; 23:30-05:00 is the next day in UT).
-bool namesEraOrOffset(std::string_view text, const DateTextCodec& codec) {
+// Whether the text names an era, a month of another calendar or an offset from UT: then the day
+// read may differ from the numbers typed (พ.ศ. 2569 is 2026; 23:30-05:00 is the next day in UT).
+bool namesOtherReckoning(std::string_view text, const DateTextCodec& codec) {
     const std::string form = readingForm(text, codec.words().turkicCase());
     for (std::size_t pos = 0; pos < form.size(); ++pos) {
         if (form[pos] == '+' || form[pos] == '-' || form.compare(pos, 3, "\xE2\x88\x92") == 0) return true;
         const auto word = codec.words().longestAt(form, pos);
-        if (word && word->meaning.era != 0) return true;
+        if (word && (word->meaning.era != 0 || word->meaning.calendarMonth != 0)) return true;
     }
     return false;
 }
@@ -127,7 +127,7 @@ void checkReading(std::string_view text, const DateTextCodec& codec) {
     const bool timeAlone = serial >= 0 && serial < 1;
     // The serial's integer part is its day, whatever a fraction of a second rounds to.
     const year_month_day day{kSerialEpoch + days{static_cast<long long>(std::trunc(serial))}};
-    if (!timeAlone && !namesEraOrOffset(text, codec) && !dateWasTyped(text, codec.locale(), day)) std::abort();
+    if (!timeAlone && !namesOtherReckoning(text, codec) && !dateWasTyped(text, codec.locale(), day)) std::abort();
     if (civilFromSerial(parseDateText(formatDateText(serial, codec), codec)) != civil) std::abort();
 }
 
