@@ -2,6 +2,7 @@
 #include "base/failure.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
+#include "time/unicode_text.hpp"
 
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
@@ -78,7 +79,10 @@ bool monthNamed(const icu::UnicodeString& text, const DateLocale& locale, unsign
         if (name.length() > 3) name.truncate(name.moveIndex32(0, 3));
         if (name.length() > 0 && text.indexOf(name) >= 0) return true;
     }
-    return false;
+    // Mail dates name months in English in every locale.
+    constexpr std::array<const char*, 12> kEnglish{"jan", "feb", "mar", "apr", "may", "jun",
+                                                   "jul", "aug", "sep", "oct", "nov", "dec"};
+    return text.indexOf(icu::UnicodeString(kEnglish[month - 1], -1, US_INV)) >= 0;
 }
 
 // The date read is one that was typed: its day, month and year are among the typed numbers (a
@@ -98,18 +102,32 @@ bool dateWasTyped(std::string_view text, const DateLocale& locale, const year_mo
            typed(static_cast<int>(date.year()), true);
 }
 
+// Whether the text names an era, a month of another calendar or an offset from UT: then the day
+// read may differ from the numbers typed (พ.ศ. 2569 is 2026; 23:30-05:00 is the next day in UT).
+bool namesOtherReckoning(std::string_view text, const DateTextCodec& codec) {
+    const std::string form = readingForm(text, codec.words().turkicCase());
+    for (std::size_t pos = 0; pos < form.size(); ++pos) {
+        if (form[pos] == '+' || form[pos] == '-' || form.compare(pos, 3, "\xE2\x88\x92") == 0) return true;
+        const auto word = codec.words().longestAt(form, pos);
+        if (word && (word->meaning.era != 0 || word->meaning.calendarMonth != 0)) return true;
+    }
+    return false;
+}
+
 void checkReading(std::string_view text, const DateTextCodec& codec) {
     double serial = 0;
     try {
         serial = parseDateText(text, codec);
     } catch (const Failure& failure) {
-        if (failure.kind() != FailureNumber::TypeMismatch) std::abort();
+        if (failure.kind() != FailureNumber::TypeMismatch || failure.reason().empty()) std::abort();
         return;
     }
     if (!(serial > kSerialLowerBound && serial < kSerialUpperBound)) std::abort();
     const CivilDateTime civil = civilFromSerial(serial);
     const bool timeAlone = serial >= 0 && serial < 1;
-    if (!timeAlone && !dateWasTyped(text, codec.locale(), civil.date)) std::abort();
+    // The serial's integer part is its day, whatever a fraction of a second rounds to.
+    const year_month_day day{kSerialEpoch + days{static_cast<long long>(std::trunc(serial))}};
+    if (!timeAlone && !namesOtherReckoning(text, codec) && !dateWasTyped(text, codec.locale(), day)) std::abort();
     if (civilFromSerial(parseDateText(formatDateText(serial, codec), codec)) != civil) std::abort();
 }
 

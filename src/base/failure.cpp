@@ -1,5 +1,7 @@
 #include "base/failure.hpp"
 
+#include <utility>
+
 namespace skyanchor {
 
 const char* describe(FailureNumber number) noexcept {
@@ -14,5 +16,8 @@ const char* describe(FailureNumber number) noexcept {
 }
 
 Failure::Failure(FailureNumber number) : std::runtime_error(describe(number)), number_(number) {}
+
+Failure::Failure(FailureNumber number, std::string reason)
+    : std::runtime_error(describe(number)), number_(number), reason_(std::move(reason)) {}
 
 }  // namespace skyanchor

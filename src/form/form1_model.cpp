@@ -254,9 +254,10 @@ void Form1Model::Combo1_Click() {
 // field shows it is none; a failing Compute is skipped, its lines greyed.
 void Form1Model::txtDateandTime_Change() {
     if (!linkArmed) return;
-    double serial = 0.0;
-    const bool isDate = skippingFailure([&] { serial = parseDateText(text(Control::txtDateandTime), codec); });
-    showDateReading(isDate ? DateReading::Date : DateReading::NoDate);
+    const DateTextReading reading = readDateText(text(Control::txtDateandTime), codec);
+    const double serial = reading.serial.value_or(0.0);
+    noDateReason = reading.reason;
+    showDateReading(reading.serial ? DateReading::Date : DateReading::NoDate);
     linkArmed = false;
     if (skippingFailure([&] { write(Control::txtMJD, formatNumber(mjd(serial))); })) setNote(Control::txtMJD, std::nullopt);
     linkArmed = true;
@@ -325,8 +326,8 @@ void Form1Model::clearLinesFailures() {
     }
 }
 
-// The date field's note follows what it holds: a date, a text that is no date (with an example
-// of one: the present instant), or nothing, because the MJD names no date.
+// The date field's note follows what it holds: a date, a text that is no date (with the reader's
+// reason, which says what to type), or nothing, because the MJD names no date.
 void Form1Model::showDateReading(DateReading reading) {
     const DateReading was = std::exchange(dateReading_, reading);
     if (was != reading) changes.dateReading = true;
@@ -334,12 +335,8 @@ void Form1Model::showDateReading(DateReading reading) {
     switch (reading) {
     case DateReading::Date: setNote(Control::txtDateandTime, std::nullopt); break;
     case DateReading::NoDate: {
-        // The example is the present instant when the text stopped being a date; typing on quotes
-        // the text as it stands and keeps the example.
-        if (was != DateReading::NoDate) noDateExample = formatDateText(services.readClock(), codec);
-        const Failure noDate(FailureNumber::TypeMismatch);
-        setNote(Control::txtDateandTime,
-                Note{MarkCause::OwnFailure, noDate, noDateText(text(Control::txtDateandTime), noDateExample, noDate)});
+        const Failure noDate(FailureNumber::TypeMismatch, noDateReason);
+        setNote(Control::txtDateandTime, Note{MarkCause::OwnFailure, noDate, noDateText(noDate)});
         break;
     }
     case DateReading::NoDateForMjd:

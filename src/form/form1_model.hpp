@@ -119,7 +119,7 @@ private:
     bool linesCurrent = true;
     std::optional<Failure> computeFailure;
     DateReading dateReading_ = DateReading::Date;
-    std::string noDateExample;
+    std::string noDateReason;  // why the date text is no date, from the reader
     bool closed = false;
     std::array<std::optional<Note>, kControlCount> notes;
     FormChanges changes;

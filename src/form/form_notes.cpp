@@ -51,10 +51,8 @@ std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool lin
     return withFailureNumber(words, failure);
 }
 
-std::string noDateText(std::string_view text, std::string_view example, const Failure& failure) {
-    const std::string what = text.empty() ? std::string("The date field is empty") : quoted(text) + " is not a date";
-    return withFailureNumber(what + ". Type a date and time such as \u2068" + std::string(example) + "\u2069, or either alone.",
-                             failure);
+std::string noDateText(const Failure& failure) {
+    return withFailureNumber(failure.reason().empty() ? std::string("The text is not a date.") : failure.reason() + '.', failure);
 }
 
 std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts, NumberConventions typed) {

@@ -41,8 +41,8 @@ struct Note {
 [[nodiscard]] std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed,
                                         NumberConventions typed);
 
-// A date text that is no date, with an example of the user's form.
-[[nodiscard]] std::string noDateText(std::string_view text, std::string_view example, const Failure& failure);
+// A date text that is no date: the reader's reason, which says what to type.
+[[nodiscard]] std::string noDateText(const Failure& failure);
 
 // How a longitude or MJD text was read when not as written: "Longitude \"12abc\" is read as 12:
 // the rest (\"abc\") is not part of the number. ..." Empty for a text that is read whole, for an

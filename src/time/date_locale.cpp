@@ -1,5 +1,6 @@
 #include "time/date_locale.hpp"
 
+#include "time/icu_date_facts.hpp"
 #include "time/unicode_text.hpp"
 
 #include <algorithm>
@@ -73,11 +74,46 @@ void addName(DateWords& words, std::string_view name, const WordMeaning& meaning
 
 // A day-half marker as written, and without its points, its inner blanks or both ("a. m.",
 // "a.m.", "a m", "am").
-void addDayHalf(DateWords& words, std::string_view marker, int half) {
-    const WordMeaning meaning{.dayHalf = half};
-    const std::string form = readingForm(marker);
+void addDayHalf(DateWords& words, std::string_view marker, const WordMeaning& meaning) {
+    const std::string form = readingForm(marker, words.turkicCase());
     for (const std::string_view dropped : {"", ".", " ", ". "}) words.add(without(form, dropped), meaning);
+    const auto isAsciiLetter = [](char c) { return c >= 'a' && c <= 'z'; };
+    if (form.size() == 2 && isAsciiLetter(form[0]) && isAsciiLetter(form[1])) {  // "am" also as "a.m."
+        words.add(form.substr(0, 1) + "." + form.substr(1) + ".", meaning);
+        words.add(form.substr(0, 1) + ". " + form.substr(1) + ".", meaning);
+    }
 }
+
+// The order of day, month and year in a pattern's tokens.
+DateOrder orderOf(const std::vector<DateToken>& tokens) {
+    const auto year = indexOf(tokens, {Field::Year});
+    const auto month = indexOf(tokens, {Field::Month, Field::MonthAbbreviation, Field::MonthName});
+    const auto day = indexOf(tokens, {Field::Day});
+    if (year < month && year < day) return DateOrder::YearMonthDay;
+    return month < day ? DateOrder::MonthDayYear : DateOrder::DayMonthYear;
+}
+
+// Month and weekday names also without their accents, where no other name shares that form
+// ("decembre", but not Spanish "sabado" if two names met there).
+void addWithoutAccents(DateWords& words, const std::vector<std::pair<std::string, WordMeaning>>& names) {
+    std::vector<std::pair<std::string, WordMeaning>> bare;
+    for (const auto& [name, meaning] : names) {
+        const std::string form = readingForm(name, words.turkicCase());
+        std::string stripped = withoutAccents(form);
+        if (stripped != form) bare.emplace_back(std::move(stripped), meaning);
+    }
+    for (const auto& entry : bare) {
+        const bool unique = std::all_of(names.begin(), names.end(), [&](const auto& other) {
+            return withoutAccents(readingForm(other.first, words.turkicCase())) != entry.first ||
+                   (other.second.month == entry.second.month && other.second.weekday == entry.second.weekday);
+        });
+        if (unique && !words.contains(entry.first)) words.add(entry.first, entry.second);
+    }
+}
+
+constexpr std::array<std::string_view, 12> kEnglishMonths{"jan", "feb", "mar", "apr", "may", "jun",
+                                                          "jul", "aug", "sep", "oct", "nov", "dec"};
+constexpr std::array<std::string_view, 7> kEnglishWeekdays{"mon", "tue", "wed", "thu", "fri", "sat", "sun"};
 
 // Whether a gap between numbers is a separator (kept without blanks), blanks in the gap aside.
 bool equalIgnoringBlanks(std::string_view gap, std::string_view separator) {
@@ -103,51 +139,124 @@ std::size_t letterCount(std::string_view text) {
 
 }  // namespace
 
-DateTextCodec::DateTextCodec(const DateLocale& locale)
+DateTextCodec::DateTextCodec(const DateLocale& locale) : DateTextCodec(locale, icuDateFactsOf(locale.icuLocale)) {}
+
+DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts)
     : locale_(locale),
       dateTokens_(tokensOrFallback(locale.shortDatePattern, kFallbackDatePattern, Field::Year)),
       timeTokens_(tokensOrFallback(locale.longTimePattern, kFallbackTimePattern, Field::Minute)),
       amLowercase_(readingForm(locale.amText)),
-      pmLowercase_(readingForm(locale.pmText)) {
+      pmLowercase_(readingForm(locale.pmText)),
+      words_(facts.turkicCase),
+      otherCalendars_(facts.otherCalendars) {
+    std::vector<std::pair<std::string, WordMeaning>> names;
     for (std::size_t m = 0; m < 12; ++m) {
         const WordMeaning month{.month = static_cast<int>(m) + 1};
-        for (const auto* names : {&locale.monthNames, &locale.monthAbbreviations, &locale.standaloneMonthNames,
-                                  &locale.standaloneMonthAbbreviations}) {
-            addName(words_, (*names)[m], month);
+        for (const auto* list : {&locale.monthNames, &locale.monthAbbreviations, &locale.standaloneMonthNames,
+                                 &locale.standaloneMonthAbbreviations}) {
+            addName(words_, (*list)[m], month);
+            names.emplace_back(withoutTrailingPoint((*list)[m]), month);
         }
-        for (const auto* names : {&locale.monthNames, &locale.standaloneMonthNames}) {
-            monthNamesForBeginnings_.push_back(readingForm((*names)[m]));
+        for (const auto* list : {&locale.monthNames, &locale.standaloneMonthNames}) {
+            monthNamesForBeginnings_.push_back(readingForm((*list)[m], facts.turkicCase));
         }
     }
     for (std::size_t d = 0; d < 7; ++d) {
-        addName(words_, locale.dayNames[d], WordMeaning::ofWeekday());
-        addName(words_, locale.dayAbbreviations[d], WordMeaning::ofWeekday());
+        const WordMeaning weekday = WordMeaning::ofWeekday(static_cast<int>(d) + 1);
+        for (const auto* list : {&locale.dayNames, &locale.dayAbbreviations, &locale.standaloneDayNames}) {
+            addName(words_, (*list)[d], weekday);
+            names.emplace_back(withoutTrailingPoint((*list)[d]), weekday);
+        }
     }
-    addDayHalf(words_, locale.amText, 1);
-    addDayHalf(words_, locale.pmText, 2);
-    words_.add("am", WordMeaning::ofDayHalf(1));
-    words_.add("pm", WordMeaning::ofDayHalf(2));
+    addWithoutAccents(words_, names);
+    addDayHalf(words_, locale.amText, WordMeaning::ofDayHalf(1));
+    addDayHalf(words_, locale.pmText, WordMeaning::ofDayHalf(2));
+    for (const auto& [word, half] : facts.dayHalves) addDayHalf(words_, word, WordMeaning::ofDayHalf(half));
+    addDayHalf(words_, "am", WordMeaning{.anyDayHalf = 1});
+    addDayHalf(words_, "pm", WordMeaning{.anyDayHalf = 2});
 
-    const DatePattern longDate = compilePattern(locale.longDatePattern);
     for (const auto pattern : {std::string_view(locale.shortDatePattern), std::string_view(locale.longDatePattern),
                                std::string_view(locale.shortTimePattern), std::string_view(locale.longTimePattern)}) {
         for (const auto& word : compilePattern(pattern).words) words_.add(word, WordMeaning::ofLiteral());
     }
+    for (const auto* list : {&facts.patternWords, &facts.hourWords, &facts.ordinalSuffixes}) {
+        for (const auto& word : *list) words_.add(word, WordMeaning::ofLiteral());
+    }
+    for (const auto& word : facts.hourWords) hourWords_.push_back(compactForm(word));
+    for (const auto& [word, hours] : facts.dayPeriods) {
+        periods_.push_back(DayPeriod{.hours = hours});
+        words_.add(word, WordMeaning{.period = static_cast<int>(periods_.size())});
+    }
+    for (const auto& [word, hour] : facts.exactHours) {
+        periods_.push_back(DayPeriod{.hours = 1u << hour, .exactHour = hour});
+        words_.add(word, WordMeaning{.period = static_cast<int>(periods_.size())});
+    }
+    for (const auto& [word, hour] : {std::pair{"noon", 12}, std::pair{"midnight", 0}}) {
+        if (words_.contains(word)) continue;
+        periods_.push_back(DayPeriod{.hours = 1u << hour, .exactHour = hour});
+        words_.add(word, WordMeaning{.period = static_cast<int>(periods_.size())});
+    }
+    std::vector<CalendarEra> eras = facts.eras;
+    if (std::none_of(eras.begin(), eras.end(), [](const CalendarEra& e) { return e.calendar == "gregorian" && e.era == 1; }) &&
+        !words_.contains("AD")) {
+        eras.push_back(CalendarEra{"gregorian", 1, "AD"});  // the field must be able to name its own calendar
+    }
+    for (const auto& era : eras) {
+        if (gregorianEra_.empty() && era.calendar == "gregorian" && era.era == 1) gregorianEra_ = era.name;
+        eras_.push_back(era);
+        words_.add(era.name, WordMeaning{.era = static_cast<int>(eras_.size())});
+    }
+    for (const auto& month : facts.calendarMonths) {
+        if (words_.contains(month.name)) continue;  // a Gregorian month's name, or a word of the patterns
+        words_.add(month.name, WordMeaning{.calendarMonth = month.month, .monthCalendar = month.calendar + 1});
+    }
+    for (const auto& word : facts.zoneWords) words_.add(word, WordMeaning{.zone = true});
+    for (const std::string_view word : {"ut", "utc", "gmt"}) words_.add(word, WordMeaning{.zone = true});
+    // Mail dates ("Tue, 08 Dec 2026") are English in every locale, where the words are free.
+    for (std::size_t m = 0; m < kEnglishMonths.size(); ++m) {
+        if (!words_.contains(kEnglishMonths[m])) words_.add(kEnglishMonths[m], WordMeaning::ofMonth(static_cast<int>(m) + 1));
+    }
+    for (std::size_t d = 0; d < kEnglishWeekdays.size(); ++d) {
+        if (!words_.contains(kEnglishWeekdays[d])) {
+            words_.add(kEnglishWeekdays[d], WordMeaning::ofWeekday(static_cast<int>(d) + 1));
+        }
+    }
 
-    const auto year = indexOf(dateTokens_, {Field::Year});
-    const auto month = indexOf(dateTokens_, {Field::Month, Field::MonthAbbreviation, Field::MonthName});
-    const auto day = indexOf(dateTokens_, {Field::Day});
-    yearFirst_ = year < month && year < day;
-    monthBeforeDay_ = month < day;
+    const DatePattern longDate = compilePattern(locale.longDatePattern);
+    const DateOrder order = orderOf(dateTokens_);
+    yearFirst_ = order == DateOrder::YearMonthDay;
+    monthBeforeDay_ = order == DateOrder::MonthDayYear;
+    orders_.push_back(order);
+    if (isPosixLocale(locale.icuLocale)) {
+        orders_ = {DateOrder::YearMonthDay, DateOrder::DayMonthYear, DateOrder::MonthDayYear};
+    } else if (!facts.icuShortDatePattern.empty()) {
+        const DateOrder everyday = orderOf(compilePattern(datePatternOfIcu(facts.icuShortDatePattern)).tokens);
+        if (everyday != order) orders_.push_back(everyday);
+    }
     const bool shortHasMonthWord = hasField(dateTokens_, {Field::MonthAbbreviation, Field::MonthName});
     const auto& wordTokens = shortHasMonthWord ? dateTokens_ : longDate.tokens;
     yearBeforeDayAroundMonthWord_ = indexOf(wordTokens, {Field::Year}) < indexOf(wordTokens, {Field::Day});
+
+    const auto dayHalfIn = [](const std::vector<DateToken>& tokens) { return hasField(tokens, {Field::DayHalf}); };
+    const auto& halfTokens = dayHalfIn(timeTokens_) ? timeTokens_ : compilePattern(locale.shortTimePattern).tokens;
+    dayHalfBeforeHour_ = dayHalfIn(halfTokens)
+                             ? indexOf(halfTokens, {Field::DayHalf}) < indexOf(halfTokens, {Field::Hour12, Field::Hour24})
+                             : facts.dayHalfBeforeHour;
+    periodBeforeHour_ = facts.periodBeforeHour;
 
     addSeparators(dateTokens_, isDateField, dateSeparators_);
     addSeparators(timeTokens_, isClockField, timeSeparators_);
     writesDateWithEveryTime_ = std::any_of(timeSeparators_.begin(), timeSeparators_.end(),
                                            [this](const std::string& s) { return isDateSeparator(s); });
     addSeparators(compilePattern(locale.shortTimePattern).tokens, isClockField, timeSeparators_);
+    for (const auto& pattern : facts.timePatterns) addSeparators(compilePattern(pattern).tokens, isClockField, timeSeparators_);
+    for (const auto& word : hourWords_) {
+        if (!word.empty() && !isDateSeparator(word)) timeSeparators_.push_back(word);
+    }
+    for (const auto& separator : facts.timeSeparators) {  // a time after a whole date only
+        timeSeparators_.push_back(separator);
+        dateSeparators_.push_back(separator);
+    }
 }
 
 const std::string& DateTextCodec::dayHalfText(bool afterNoon, bool lowercase) const {
@@ -165,6 +274,19 @@ bool DateTextCodec::isColon(std::string_view gap) { return equalIgnoringBlanks(g
 bool DateTextCodec::isDateSeparator(std::string_view gap) const {
     return std::any_of(dateSeparators_.begin(), dateSeparators_.end(),
                        [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
+}
+
+const std::string* DateTextCodec::gregorianEraFor(int year) const {
+    if (gregorianEra_.empty()) return nullptr;
+    const bool ambiguous = std::any_of(otherCalendars_.begin(), otherCalendars_.end(), [year](const CustomaryCalendar& other) {
+        return (year >= other.firstYear && year <= other.lastYear) || (other.customary && (year < 1900 || year > 2099));
+    });
+    return ambiguous ? &gregorianEra_ : nullptr;
+}
+
+bool DateTextCodec::isHourWord(std::string_view gap) const {
+    return std::any_of(hourWords_.begin(), hourWords_.end(),
+                       [gap](const std::string& word) { return !word.empty() && equalIgnoringBlanks(gap, word); });
 }
 
 int DateTextCodec::monthOfBeginning(std::string_view letters) const {

@@ -4,11 +4,32 @@
 #include "time/date_words.hpp"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace skyanchor {
+
+// An era as a locale names it ("พ.ศ.", "民國", "AD"), with the calendar that counts its years.
+struct CalendarEra {
+    std::string calendar;  // ICU calendar type: "gregorian", "buddhist", "roc", "japanese", "persian"...
+    int era = 0;           // ICU's number of the era in that calendar
+    std::string name;
+};
+
+// A calendar other than the Gregorian one that the locale uses, by default (ICU's choice) or
+// commonly: its years near the present, written without an era, could be meant in either.
+struct CustomaryCalendar {
+    std::string calendar;        // ICU calendar type
+    bool customary = false;      // the locale's default calendar
+    std::string displayName;     // in English, for messages ("Buddhist Calendar")
+    std::string eraName;         // the present era as the locale writes it ("พ.ศ.")
+    int era = 0;
+    int firstYear = 0;           // the calendar's years of 1 January 1900 .. 31 December 2099
+    int lastYear = 0;
+    int twoDigitBase = 0;        // the calendar's year of 1930: two-digit years read from there
+};
 
 // What the date text needs to know of the user's locale, as plain values (patterns as described
 // at DatePattern, texts in UTF-8). A date text is written with the short date and long time
@@ -26,14 +47,31 @@ struct DateLocale {
     std::array<std::string, 12> standaloneMonthAbbreviations;
     std::array<std::string, 7> dayNames;  // Monday first
     std::array<std::string, 7> dayAbbreviations;
+    std::array<std::string, 7> standaloneDayNames{};  // Finnish "perjantai" beside "perjantaina"
+    // The ICU locale id ("de_DE"): ICU adds what the locale writes beyond these patterns (the
+    // words joining date and time, day periods, eras, its calendar). Empty: these values only.
+    std::string icuLocale{};
 };
 
 // A locale compiled once for fast writing and reading of date texts. The year is always written
 // with four digits (a two-digit year cannot be read back to its century), the time zone and
 // weekday are left out (a serial carries neither).
+// The orders in which three numbers can name a day.
+enum class DateOrder { YearMonthDay, MonthDayYear, DayMonthYear };
+
+// The hours a day-period word covers (bit h for hour h), or one exact hour ("noon").
+struct DayPeriod {
+    std::uint32_t hours = 0;
+    int exactHour = -1;
+};
+
+struct IcuDateFacts;
+
 class DateTextCodec {
 public:
+    // Asks ICU for what it knows of locale.icuLocale.
     explicit DateTextCodec(const DateLocale& locale);
+    DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts);
 
     [[nodiscard]] const std::vector<DateToken>& dateTokens() const { return dateTokens_; }
     [[nodiscard]] const std::vector<DateToken>& timeTokens() const { return timeTokens_; }
@@ -63,6 +101,23 @@ public:
     [[nodiscard]] bool monthBeforeDay() const { return monthBeforeDay_; }
     // Where the month is a word: whether the year comes before the day.
     [[nodiscard]] bool yearBeforeDayAroundMonthWord() const { return yearBeforeDayAroundMonthWord_; }
+    // The orders a text of three numbers may be meant in: the short pattern's first, then ICU's
+    // everyday order where it differs (Canadian "M/d/yy" beside Qt's "yyyy-MM-dd"), or all three
+    // in the C/POSIX locale, whose people write no one order but ISO 8601.
+    [[nodiscard]] const std::vector<DateOrder>& orders() const { return orders_; }
+
+    [[nodiscard]] const DayPeriod& period(int number) const { return periods_[static_cast<std::size_t>(number - 1)]; }
+    [[nodiscard]] const CalendarEra& era(int number) const { return eras_[static_cast<std::size_t>(number - 1)]; }
+    [[nodiscard]] const std::vector<CustomaryCalendar>& otherCalendars() const { return otherCalendars_; }
+    // The Gregorian era's name ("ค.ศ.") where a year written alone could be taken for a year of
+    // the locale's other calendars; null where the year says enough.
+    [[nodiscard]] const std::string* gregorianEraFor(int year) const;
+    [[nodiscard]] const std::string& gregorianEra() const { return gregorianEra_; }
+    // Whether the locale writes its day-half word, or its day period ("晚上"), before the hour.
+    [[nodiscard]] bool dayHalfBeforeHour() const { return dayHalfBeforeHour_; }
+    [[nodiscard]] bool periodBeforeHour() const { return periodBeforeHour_; }
+    // Whether what stands after an hour makes it a time ("Uhr", "h", "时").
+    [[nodiscard]] bool isHourWord(std::string_view gap) const;
 
 private:
     DateLocale locale_;
@@ -78,6 +133,14 @@ private:
     bool yearFirst_ = false;
     bool monthBeforeDay_ = false;
     bool yearBeforeDayAroundMonthWord_ = false;
+    std::vector<DateOrder> orders_;
+    std::vector<DayPeriod> periods_;
+    std::vector<CalendarEra> eras_;
+    std::vector<CustomaryCalendar> otherCalendars_;
+    std::string gregorianEra_;
+    std::vector<std::string> hourWords_;
+    bool dayHalfBeforeHour_ = false;
+    bool periodBeforeHour_ = false;
 };
 
 }  // namespace skyanchor

@@ -2,10 +2,14 @@
 
 #include "base/failure.hpp"
 #include "time/date_serial.hpp"
+#include "time/icu_date_facts.hpp"
 #include "time/unicode_text.hpp"
 
 #include <array>
 #include <chrono>
+#include <cmath>
+#include <utility>
+#include <vector>
 #include <optional>
 
 namespace skyanchor {
@@ -51,9 +55,27 @@ void appendFields(std::string& text, const std::vector<DateToken>& tokens, const
     }
 }
 
-[[noreturn]] void mismatch() { throw Failure(FailureNumber::TypeMismatch); }
+std::string quoted(std::string_view text) { return "\u201C" + std::string(text) + "\u201D"; }
+
+// A text to show as the form to type: 8 December 2026, 19:23:40, as the field writes it.
+std::string example(const DateTextCodec& codec) {
+    return formatDateText(serialFromCivil({year{2026} / 12 / 8, hours{19} + minutes{23} + seconds{40}}), codec);
+}
+
+std::string dayText(year_month_day date, const DateTextCodec& codec) {
+    return formatDateText(serialFromCivil({date, seconds{0}}), codec);
+}
+
+[[noreturn]] void refuse(std::string reason) { throw Failure(FailureNumber::TypeMismatch, std::move(reason)); }
+
+[[noreturn]] void refuse(std::string_view what, const DateTextCodec& codec) {
+    refuse(std::string(what) + ": type a date and time such as " + example(codec));
+}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' '; }
+
+constexpr std::string_view kMinusSign = "\xE2\x88\x92";
 
 // A number or a meaningful word of a typed text (in reading form); the locale's pattern words
 // and all punctuation between them are left in the gaps.
@@ -61,8 +83,15 @@ struct Piece {
     std::size_t begin = 0;
     std::size_t end = 0;
     bool isNumber = false;
+    bool afterT = false;  // ISO 8601's "T" joins it to a date
     int value = 0;
     WordMeaning meaning;
+
+    [[nodiscard]] std::size_t digits() const { return end - begin; }
+    [[nodiscard]] bool marksTime() const {
+        return !isNumber && !meaning.literal && meaning.month == 0 &&
+               (meaning.dayHalf != 0 || meaning.anyDayHalf != 0 || meaning.period != 0);
+    }
 };
 
 Piece wordPiece(std::size_t begin, std::size_t end, const WordMeaning& meaning) {
@@ -78,19 +107,19 @@ constexpr std::size_t kMaxDigits = 9;
 
 class Pieces {
 public:
-    Pieces(std::string_view text, const DateTextCodec& codec) {
+    Pieces(std::string_view text, const DateTextCodec& codec) : codec_(codec) {
         std::size_t pos = 0;
         while (pos < text.size()) {
-            const char c = text[pos];
-            if (c >= 0 && c < '0') {  // blanks and ASCII punctuation begin no word
+            const auto c = static_cast<unsigned char>(text[pos]);
+            if (c < '0') {  // blanks and ASCII punctuation begin no word
                 ++pos;
                 continue;
             }
             const auto match = codec.words().longestAt(text, pos);
-            if (isDigit(c) && !match) {
+            if (isDigit(text[pos]) && !match) {
                 pos = addNumber(text, pos);
             } else if (const std::size_t letter = letterLength(text, pos)) {
-                pos = addWord(text, pos, letter, match, codec);
+                pos = addWord(text, pos, letter, match);
             } else if (match) {
                 add(wordPiece(pos, pos + match->length, match->meaning));
                 pos += match->length;
@@ -108,8 +137,10 @@ private:
         Piece piece;
         piece.begin = pos;
         piece.isNumber = true;
+        piece.afterT = afterT_;
+        afterT_ = false;
         while (pos < text.size() && isDigit(text[pos])) {
-            if (pos - piece.begin == kMaxDigits) mismatch();
+            if (pos - piece.begin == kMaxDigits) refuse(quoted(text.substr(piece.begin, kMaxDigits + 1)) + "… is too long a number", codec_);
             piece.value = piece.value * 10 + (text[pos] - '0');
             ++pos;
         }
@@ -118,36 +149,54 @@ private:
         return pos;
     }
 
-    // A word of the locale (the longest that starts here), or a beginning of a month name.
+    // A word of the locale (the longest that starts here), a beginning of a month name, or ISO
+    // 8601's "T" between date and time and "Z" after a time.
     std::size_t addWord(std::string_view text, std::size_t pos, std::size_t letter,
-                        const std::optional<DateWords::Match>& match, const DateTextCodec& codec) {
+                        const std::optional<DateWords::Match>& match) {
         std::size_t runEnd = pos + letter;
         while (runEnd < text.size()) {
             const std::size_t next = letterLength(text, runEnd);
             if (next == 0) break;
             runEnd += next;
         }
-        const bool wholeWord = match && (pos + match->length >= runEnd || letterLength(text, pos + match->length) == 0);
+        const bool afterDigit = pos > 0 && isDigit(text[pos - 1]);
+        if (afterDigit && runEnd == pos + 1 && text[pos] == 't' && runEnd < text.size() && isDigit(text[runEnd])) {
+            afterT_ = true;
+            return runEnd;
+        }
+        if (afterDigit && runEnd == pos + 1 && text[pos] == 'z') {
+            add(wordPiece(pos, runEnd, WordMeaning{.zone = true}));
+            return runEnd;
+        }
+        // A word is whole when its letters end there or a word of the locale follows glued to it
+        // (Kurdish "یەکەمی": a month name and the suffix "ی").
+        const auto glued = [&] {
+            const auto next = codec_.words().longestAt(text, pos + match->length);
+            return next && pos + match->length + next->length == runEnd;
+        };
+        const bool wholeWord = match && (pos + match->length >= runEnd || letterLength(text, pos + match->length) == 0 || glued());
         if (!wholeWord) {
-            if (const int month = codec.monthOfBeginning(text.substr(pos, runEnd - pos))) {
+            if (const int month = codec_.monthOfBeginning(text.substr(pos, runEnd - pos))) {
                 add(wordPiece(pos, runEnd, WordMeaning::ofMonth(month)));
                 return runEnd;
             }
         }
-        if (!match) mismatch();  // a word that is no date word of the locale
+        if (!match) refuse(quoted(text.substr(pos, runEnd - pos)) + " is no month, weekday or other date word here", codec_);
         add(wordPiece(pos, pos + match->length, match->meaning));
         return pos + match->length;
     }
 
     void add(const Piece& piece) {
         const WordMeaning& m = piece.meaning;
-        if (!piece.isNumber && m.month == 0 && m.dayHalf == 0 && !m.weekday) return;  // a pattern word only
-        if (count_ == kMaxPieces) mismatch();
+        if (!piece.isNumber && m.literal && m.month == 0 && m.weekday == 0 && m.calendarMonth == 0) return;  // a pattern word only
+        if (count_ == kMaxPieces) refuse("The text is longer than any date and time", codec_);
         pieces_[count_++] = piece;
     }
 
+    const DateTextCodec& codec_;
     std::array<Piece, kMaxPieces> pieces_{};
     std::size_t count_ = 0;
+    bool afterT_ = false;
 };
 
 struct DateNumber {
@@ -159,13 +208,47 @@ struct Reading {
     std::array<DateNumber, 3> dateNumbers{};
     std::size_t dateCount = 0;
     int month = 0;
-    bool weekday = false;
+    int monthCalendar = 0;  // the month named is of one of the codec's other calendars
+    unsigned weekday = 0;
+    int era = 0;
     std::array<int, 3> timeNumbers{};
     std::size_t timeCount = 0;
+    double fraction = 0;  // of a second
+    std::size_t timeFirst = 0;
+    std::size_t timeLast = 0;
     int dayHalf = 0;
+    int period = 0;
+    bool zone = false;
+    std::optional<int> offsetMinutes;
 
     [[nodiscard]] bool dateComplete() const { return dateCount == 3 || (month != 0 && dateCount == 2); }
 };
+
+// Whether a gap is punctuation followed by a blank ("8: 7:23" in Nepali): what follows is no
+// continuation of the number before it.
+bool punctuationThenBlank(std::string_view gap) {
+    if (gap.empty() || !isBlank(gap.back())) return false;
+    bool punctuation = false;
+    for (const char c : gap) {
+        if (static_cast<unsigned char>(c) >= 0x80 || (c >= 'a' && c <= 'z')) return false;
+        punctuation = punctuation || !isBlank(c);
+    }
+    return punctuation;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// +1 or -1 for a gap that is a sign alone (blanks before it allowed, none after), else 0.
+int signOf(std::string_view gap) {
+    if (gap.empty() || isBlank(gap.back())) return 0;
+    const std::string_view sign = trimmed(gap);
+    if (sign == "+") return 1;
+    return sign == "-" || sign == kMinusSign ? -1 : 0;
+}
 
 class Reader {
 public:
@@ -175,66 +258,165 @@ public:
     Reading read() {
         for (std::size_t i = 0; i < pieces_.size(); ++i) {
             const Piece& piece = pieces_[i];
-            if (piece.isNumber && r_.timeCount == 0 && startsTime(i)) {
-                r_.timeNumbers[r_.timeCount++] = piece.value;
-                while (r_.timeCount < 3 && timeSeparatorFollows(i)) r_.timeNumbers[r_.timeCount++] = pieces_[++i].value;
-            } else if (piece.isNumber) {
-                if (r_.dateCount == 3) mismatch();
-                r_.dateNumbers[r_.dateCount++] = DateNumber{piece.value, piece.end - piece.begin};
+            if (!piece.isNumber) {
+                readWord(i);
+            } else if (r_.timeCount != 0 && !r_.offsetMinutes && signOf(gapBefore(i)) != 0 &&
+                       (i == r_.timeLast + 1 || pieces_[i - 1].meaning.zone)) {
+                i = readOffset(i);
+            } else if (isMinus(i)) {
+                refuse("A minus sign stands before " + quoted(text_.substr(piece.begin, piece.digits())) +
+                       ": dates run from the year 100 to 9999, without a sign", codec_);
+            } else if (r_.timeCount == 0 && startsTime(i)) {
+                i = readTime(i);
             } else {
-                readWord(piece.meaning);
+                if (r_.dateCount == 3) refuse("There are more numbers than a date and a time have", codec_);
+                r_.dateNumbers[r_.dateCount++] = DateNumber{piece.value, piece.digits()};
             }
         }
+        for (const std::size_t marker : markers_) readMarker(marker);
         return r_;
     }
 
 private:
-    // Where a word can be several things, a month comes first, then a day-half marker, then text
-    // of the patterns, then a weekday; a month name that turns out to be followed by another
-    // month name was a weekday (Breton "Meurzh" is March and Tuesday).
-    void readWord(const WordMeaning& meaning) {
+    [[nodiscard]] std::string_view gapBefore(std::size_t i) const {
+        const std::size_t from = i == 0 ? 0 : pieces_[i - 1].end;
+        return text_.substr(from, pieces_[i].begin - from);
+    }
+    [[nodiscard]] std::string_view gapAfter(std::size_t i) const {
+        const std::size_t to = i + 1 < pieces_.size() ? pieces_[i + 1].begin : text_.size();
+        return text_.substr(pieces_[i].end, to - pieces_[i].end);
+    }
+    [[nodiscard]] std::string_view pieceText(std::size_t i) const {
+        return text_.substr(pieces_[i].begin, pieces_[i].end - pieces_[i].begin);
+    }
+
+    // A minus before a number is a sign, unless it joins the number to the one or the word
+    // before it ("2026-12-08", "07-Dec-2026").
+    [[nodiscard]] bool isMinus(std::size_t i) const {
+        const std::string_view gap = gapBefore(i);
+        if (!gap.ends_with('-') && !gap.ends_with(kMinusSign)) return false;
+        return !(i > 0 && gap == "-");
+    }
+
+    // Where a word can be several things, a month comes first, then text of the patterns, then
+    // a marker of the time of day, a weekday, an era, a name of UT; a month name that turns out
+    // to be followed by another month name was a weekday (Breton "Meurzh" is March and Tuesday).
+    void readWord(std::size_t i) {
+        const WordMeaning& meaning = pieces_[i].meaning;
         if (meaning.month != 0 && r_.month == 0) {
             r_.month = meaning.month;
-            monthCouldBeWeekday_ = meaning.weekday;
-        } else if (meaning.month != 0 && monthCouldBeWeekday_ && !r_.weekday) {
+            monthAsWeekday_ = meaning.weekday;
+        } else if (meaning.month != 0 && monthAsWeekday_ != 0 && r_.weekday == 0) {
             r_.month = meaning.month;
-            r_.weekday = true;
-            monthCouldBeWeekday_ = false;
-        } else if (meaning.dayHalf != 0 && r_.dayHalf == 0) {
-            r_.dayHalf = meaning.dayHalf;
+            r_.weekday = monthAsWeekday_;
+            monthAsWeekday_ = 0;
+        } else if (meaning.calendarMonth != 0 && r_.month == 0) {
+            r_.month = meaning.calendarMonth;
+            r_.monthCalendar = meaning.monthCalendar;
         } else if (meaning.literal) {
             return;
-        } else if (meaning.weekday && !r_.weekday) {
-            r_.weekday = true;
+        } else if (pieces_[i].marksTime() && markers_.size() < 2) {
+            markers_.push_back(i);
+        } else if (meaning.weekday != 0 && r_.weekday == 0) {
+            r_.weekday = meaning.weekday;
+        } else if (meaning.era != 0 && r_.era == 0) {
+            r_.era = meaning.era;
+        } else if (meaning.zone && !r_.zone) {
+            r_.zone = true;
         } else {
-            mismatch();
+            refuse(quoted(pieceText(i)) + " is out of place or said twice", codec_);
         }
     }
 
-    // What stands between piece i and the next, when the next is a number.
-    [[nodiscard]] std::optional<std::string_view> gapBeforeNumber(std::size_t i) const {
-        if (i + 1 >= pieces_.size() || !pieces_[i + 1].isNumber) return std::nullopt;
-        return text_.substr(pieces_[i].end, pieces_[i + 1].begin - pieces_[i].end);
+    // A day-half marker or day period counts next to the time: the locale's own before or after
+    // it, "AM"/"PM" of any locale only right after it. "noon" and "midnight" may stand alone.
+    void readMarker(std::size_t w) {
+        const WordMeaning& meaning = pieces_[w].meaning;
+        const bool after = r_.timeCount != 0 && w == r_.timeLast + 1;
+        const bool before = r_.timeCount != 0 && w + 1 == r_.timeFirst;
+        const std::string_view gap = after ? trimmed(gapBefore(w)) : std::string_view{};
+        const bool exactHour = meaning.period != 0 && codec_.period(meaning.period).exactHour >= 0;
+        const bool timeSaid = r_.dayHalf != 0 || r_.period != 0;
+        if (timeSaid && (after || before)) {
+            refuse(quoted(pieceText(w)) + " says the time of day a second time", codec_);
+        } else if (meaning.dayHalf != 0 && (codec_.dayHalfBeforeHour() ? before : after)) {
+            r_.dayHalf = meaning.dayHalf;
+        } else if (meaning.anyDayHalf != 0 && after && gap.find_first_not_of('.') == std::string_view::npos) {
+            r_.dayHalf = meaning.anyDayHalf;
+        } else if (meaning.period != 0 && ((codec_.periodBeforeHour() ? before : after) || (after && exactHour) ||
+                                           (r_.timeCount == 0 && exactHour))) {
+            r_.period = meaning.period;
+        } else if (meaning.era != 0 && r_.era == 0) {  // Arabic "م" is after noon and the Christian era
+            r_.era = meaning.era;
+        } else {
+            refuse(quoted(pieceText(w)) + " stands away from a time: a day-half word goes next to the time, as in " +
+                   example(codec_));
+        }
     }
 
     [[nodiscard]] bool timeSeparatorFollows(std::size_t i) const {
-        const auto gap = gapBeforeNumber(i);
-        return gap && codec_.isTimeSeparator(*gap);
+        return i + 1 < pieces_.size() && pieces_[i + 1].isNumber && codec_.isTimeSeparator(gapAfter(i));
     }
 
-    // A separator that also parts the numbers of a date ("." in Finnish) begins a time only
-    // after a whole date.
+    // A number begins a time when a time separator follows it (one that also parts the numbers
+    // of a date, as "." in Finnish, only after a whole date; punctuation and a blank, as in
+    // Nepali "8: 7:23", not before one), after ISO's "T", or when a day-half word or an hour word
+    // follows it ("7 pm", "19 Uhr").
     [[nodiscard]] bool startsTime(std::size_t i) const {
-        const auto gap = gapBeforeNumber(i);
-        if (!gap || !codec_.isTimeSeparator(*gap)) return false;
-        return codec_.isColon(*gap) || !codec_.isDateSeparator(*gap) || r_.dateComplete();
+        if (pieces_[i].afterT) return true;
+        if (pieces_[i].digits() > 2) return false;  // a year
+        const std::string_view gap = gapAfter(i);
+        if (timeSeparatorFollows(i)) {
+            if (punctuationThenBlank(gap) && !r_.dateComplete()) return false;
+            return codec_.isColon(gap) || !codec_.isDateSeparator(gap) || r_.dateComplete();
+        }
+        if (i + 1 < pieces_.size() && pieces_[i + 1].marksTime() && trimmed(gap).empty()) {
+            const WordMeaning& marker = pieces_[i + 1].meaning;
+            if (marker.anyDayHalf != 0) return true;
+            if (marker.dayHalf != 0) return !codec_.dayHalfBeforeHour();
+            if (marker.period == 0) return false;
+            return codec_.period(marker.period).exactHour >= 0 ? pieces_[i].value == 12 : !codec_.periodBeforeHour();
+        }
+        return !trimmed(gap).empty() && codec_.isHourWord(gap);
+    }
+
+    std::size_t readTime(std::size_t i) {
+        r_.timeFirst = i;
+        r_.timeNumbers[r_.timeCount++] = pieces_[i].value;
+        while (r_.timeCount < 3 && timeSeparatorFollows(i)) r_.timeNumbers[r_.timeCount++] = pieces_[++i].value;
+        const std::string_view gap = i + 1 < pieces_.size() ? gapAfter(i) : std::string_view{};
+        if (r_.timeCount == 3 && (gap == "." || gap == ",") && pieces_[i + 1].isNumber) {
+            ++i;
+            r_.fraction = pieces_[i].value / std::pow(10.0, static_cast<double>(pieces_[i].digits()));
+        }
+        r_.timeLast = i;
+        return i;
+    }
+
+    // "+01:00", "+0100", "-05" after a time or a name of UT.
+    std::size_t readOffset(std::size_t i) {
+        const int sign = signOf(gapBefore(i));
+        int hour = pieces_[i].value;
+        int minute = 0;
+        if (pieces_[i].digits() == 4) {
+            minute = hour % 100;
+            hour /= 100;
+        } else if (pieces_[i].digits() > 2) {
+            refuse(quoted(pieceText(i)) + " is no offset from UT: write it as +01:00 or +0100", codec_);
+        } else if (i + 1 < pieces_.size() && pieces_[i + 1].isNumber && gapAfter(i) == ":") {
+            minute = pieces_[++i].value;
+        }
+        if (hour > 14 || minute > 59) refuse("That offset from UT is beyond the Earth's time zones", codec_);
+        r_.offsetMinutes = sign * (hour * 60 + minute);
+        return i;
     }
 
     std::string_view text_;
     const Pieces& pieces_;
     const DateTextCodec& codec_;
     Reading r_;
-    bool monthCouldBeWeekday_ = false;
+    unsigned monthAsWeekday_ = 0;
+    std::vector<std::size_t> markers_;
 };
 
 // One or two digits name a year of 1930 to 2029; more digits name the year as written.
@@ -243,48 +425,170 @@ int fullYear(const DateNumber& year) {
     return year.value < 30 ? 2000 + year.value : 1900 + year.value;
 }
 
-std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& codec) {
-    if (r.month == 0 && r.dateCount == 0) {
-        if (r.weekday) mismatch();
-        return std::nullopt;
-    }
-    if (r.dateCount != (r.month != 0 ? 2u : 3u)) mismatch();
-    const auto& n = r.dateNumbers;
-    int y = 0;
-    int m = r.month;
-    int d = 0;
-    if (r.month != 0) {
-        const bool yearFirst = n[0].digits > 2 || (n[1].digits <= 2 && codec.yearBeforeDayAroundMonthWord());
-        y = fullYear(yearFirst ? n[0] : n[1]);
-        d = (yearFirst ? n[1] : n[0]).value;
-    } else if (n[0].digits > 2 || codec.yearFirst()) {
-        y = fullYear(n[0]), m = n[1].value, d = n[2].value;
-    } else if (codec.monthBeforeDay()) {
-        m = n[0].value, d = n[1].value, y = fullYear(n[2]);
-    } else {
-        d = n[0].value, m = n[1].value, y = fullYear(n[2]);
-    }
-    // Range first: chrono keeps a month or day in eight bits, so 257 would wrap round to 1.
-    if (y < 100 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) mismatch();
+struct Candidate {
+    DateNumber year;
+    int month;
+    int day;
+};
+
+std::optional<year_month_day> gregorianDay(int y, int m, int d) {
+    if (y < 100 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
     const year_month_day date{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
-    if (!date.ok()) mismatch();
+    return date.ok() ? std::optional(date) : std::nullopt;
+}
+
+// The day a candidate names: in the calendar of a written era, else in the Gregorian calendar.
+std::optional<year_month_day> dayOf(const Candidate& c, const Reading& r, const DateTextCodec& codec) {
+    if (r.monthCalendar != 0) {  // the month's name says the calendar; an era must be of that one
+        const CustomaryCalendar& other = codec.otherCalendars()[static_cast<std::size_t>(r.monthCalendar - 1)];
+        if (r.era != 0 && codec.era(r.era).calendar != other.calendar) {
+            refuse("The month is one of the " + other.displayName + ", the era of another calendar", codec);
+        }
+        const int base = other.twoDigitBase;
+        const int y = c.year.digits <= 2 ? base + ((c.year.value - base % 100) % 100 + 100) % 100 : c.year.value;
+        const auto date = gregorianDateOf(other.calendar, r.era != 0 ? codec.era(r.era).era : other.era, y, c.month, c.day);
+        if (date && (date->year() < year{100} || date->year() > year{9999})) return std::nullopt;
+        return date;
+    }
+    if (r.era == 0) return gregorianDay(fullYear(c.year), c.month, c.day);
+    const CalendarEra& era = codec.era(r.era);
+    const auto date = gregorianDateOf(era.calendar, era.era, c.year.value, c.month, c.day);
+    if (date && (date->year() < year{100} || date->year() > year{9999})) return std::nullopt;
     return date;
 }
 
-std::optional<seconds> timeOf(const Reading& r) {
+// In a locale that counts years in another calendar too, a year without an era may be meant in
+// either. A year of the present there (or of two digits, where those are the present's years)
+// names both readings. Where that calendar is the customary one, a Gregorian year is read only
+// from 1900 to 2099, where the other calendar's years of the present are not.
+void checkOtherCalendars(const Candidate& c, year_month_day gregorian, const Reading& r, const DateTextCodec& codec) {
+    if (r.era != 0 || r.monthCalendar != 0) return;
+    const std::string gregorianEra = codec.gregorianEra().empty() ? "its era" : codec.gregorianEra();
+    for (const CustomaryCalendar& other : codec.otherCalendars()) {
+        const std::string otherEra = other.eraName.empty() ? "its era" : other.eraName;
+        const std::string typed = "The year " + std::to_string(c.year.value) + " may be meant in the " + other.displayName;
+        const bool twoDigits = c.year.digits <= 2;
+        const bool present = !twoDigits && c.year.value >= other.firstYear && c.year.value <= other.lastYear;
+        if (other.customary && !twoDigits && !present && (c.year.value < 1900 || c.year.value > 2099)) {
+            refuse(typed + " or in the Gregorian calendar: add " + otherEra + " for the first, " + gregorianEra +
+                   " for the second");
+        }
+        if (!present && !(twoDigits && (other.customary || other.firstYear < 100))) continue;
+        const int base = other.twoDigitBase;
+        const int calendarYear = twoDigits ? base + ((c.year.value - base % 100) % 100 + 100) % 100 : c.year.value;
+        const auto there = gregorianDateOf(other.calendar, other.era, calendarYear, c.month, c.day);
+        std::string reason = typed;
+        if (there) reason += " (" + dayText(*there, codec) + ")";
+        reason += " or in the Gregorian calendar (" + dayText(gregorian, codec) + "): for the first ";
+        if (there) reason += "type " + std::to_string(static_cast<int>(there->year())) + " or ";
+        refuse(reason + "add " + otherEra + ", for the second write the year with four digits and " + gregorianEra);
+    }
+}
+
+const std::array<const char*, 7> kWeekdayNames{"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+
+std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& codec) {
+    if (r.month == 0 && r.dateCount == 0) {
+        if (r.weekday != 0) refuse("A weekday alone names no day", codec);
+        if (r.era != 0) refuse("An era alone names no day", codec);
+        return std::nullopt;
+    }
+    if (r.dateCount != (r.month != 0 ? 2u : 3u)) refuse("A date needs a day, a month and a year", codec);
+    const auto& n = r.dateNumbers;
+    std::vector<Candidate> candidates;
+    if (r.month != 0) {
+        const bool yearFirst = n[0].digits > 2 || (n[1].digits <= 2 && codec.yearBeforeDayAroundMonthWord());
+        candidates.push_back({yearFirst ? n[0] : n[1], r.month, (yearFirst ? n[1] : n[0]).value});
+    } else if (n[0].digits > 2) {
+        candidates.push_back({n[0], n[1].value, n[2].value});
+    } else {
+        // A four-digit year last is the field's own form when its order puts the year last:
+        // then that order reads it; a text in another form may be meant in more than one.
+        const bool fullYearLast = n[2].digits > 2;
+        for (const DateOrder order : codec.orders()) {
+            if (fullYearLast && order == DateOrder::YearMonthDay) continue;
+            if (fullYearLast && order == codec.orders().front()) candidates.clear();
+            switch (order) {
+            case DateOrder::YearMonthDay: candidates.push_back({n[0], n[1].value, n[2].value}); break;
+            case DateOrder::MonthDayYear: candidates.push_back({n[2], n[0].value, n[1].value}); break;
+            case DateOrder::DayMonthYear: candidates.push_back({n[2], n[1].value, n[0].value}); break;
+            }
+            if (fullYearLast && order == codec.orders().front()) break;
+        }
+    }
+    std::optional<year_month_day> date;
+    const Candidate* chosen = nullptr;
+    for (const Candidate& c : candidates) {
+        const auto day = dayOf(c, r, codec);
+        if (!day || day == date) continue;
+        if (date) {
+            refuse("The order of day, month and year is not known here: it could be " + dayText(*date, codec) + " or " +
+                   dayText(*day, codec) + "; write the month as a word, or the date in the form " + example(codec));
+        }
+        date = day;
+        chosen = &c;
+    }
+    if (!date) {
+        refuse("No such day (the numbers are read in the order of " + dayText(year{2026} / 12 / 8, codec) +
+               "; dates run from 1 January 100 to 31 December 9999)", codec);
+    }
+    checkOtherCalendars(*chosen, *date, r, codec);
+    if (r.weekday != 0) {
+        const unsigned iso = weekday{sys_days{*date}}.iso_encoding();
+        if ((r.weekday & (1u << (iso - 1))) == 0) {
+            refuse(dayText(*date, codec) + " is a " + kWeekdayNames[iso - 1] + ": correct the weekday or leave it out");
+        }
+    }
+    return date;
+}
+
+std::optional<seconds> timeOf(const Reading& r, const DateTextCodec& codec) {
+    const DayPeriod* period = r.period != 0 ? &codec.period(r.period) : nullptr;
     if (r.timeCount == 0) {
-        if (r.dayHalf != 0) mismatch();
+        if (period != nullptr && period->exactHour >= 0) return hours{period->exactHour};
         return std::nullopt;
     }
     int hour = r.timeNumbers[0];
-    const int minute = r.timeNumbers[1];
+    const int minute = r.timeCount >= 2 ? r.timeNumbers[1] : 0;
     const int second = r.timeCount == 3 ? r.timeNumbers[2] : 0;
+    const auto noTime = [&codec] {
+        refuse("No such time of day: hours 0 to 23, or 1 to 12 with a day-half word; minutes and seconds 0 to 59", codec);
+    };
     if (r.dayHalf != 0) {
-        if (hour > 12) mismatch();
+        if (hour > 12) noTime();
         hour = hour % 12 + (r.dayHalf == 2 ? 12 : 0);
+    } else if (period != nullptr && period->exactHour >= 0) {
+        if (hour != 12 && hour != period->exactHour) noTime();
+        hour = period->exactHour;
+    } else if (period != nullptr) {
+        const bool early = hour < 24 && (period->hours >> (hour % 12) & 1u) != 0;
+        const bool late = hour < 24 && (period->hours >> (hour % 12 + 12) & 1u) != 0;
+        if (hour > 12 ? (period->hours >> std::min(hour, 31) & 1u) == 0 : early == late) {
+            refuse("That hour is not in the part of the day the text names", codec);
+        }
+        if (hour <= 12) hour = early ? hour % 12 : hour % 12 + 12;
     }
-    if (hour > 23 || minute > 59 || second > 59) mismatch();
+    if (hour > 23 || minute > 59 || second > 59) noTime();
     return hours{hour} + minutes{minute} + seconds{second};
+}
+
+double readText(std::string_view text, const DateTextCodec& codec) {
+    const std::string form = readingForm(text, codec.words().turkicCase());
+    const Pieces pieces(form, codec);
+    const Reading reading = Reader(form, pieces, codec).read();
+    const std::optional<year_month_day> date = dateOf(reading, codec);
+    const std::optional<seconds> time = timeOf(reading, codec);
+    if (!date && !time) refuse(text.empty() ? "The text is empty" : "The text names no date and no time", codec);
+    sys_seconds instant = sys_days{date.value_or(kSerialZeroDate)} + time.value_or(seconds{0});
+    instant -= minutes{reading.offsetMinutes.value_or(0)};  // the field is in UT
+    const sys_days day = floor<days>(instant);
+    const year_month_day civilDay{day};
+    if (civilDay.year() < year{100} || civilDay.year() > year{9999}) {
+        refuse("Dates run from 1 January 100 to 31 December 9999", codec);
+    }
+    const double serial = serialFromCivil(CivilDateTime{.date = civilDay, .timeOfDay = instant - day});
+    const double fraction = reading.fraction / 86400.0;
+    return day < kSerialEpoch ? serial - fraction : serial + fraction;
 }
 
 }  // namespace
@@ -297,6 +601,7 @@ std::string formatDateText(double serial, const DateTextCodec& codec) {
         appendFields(text, codec.timeTokens(), civil, codec);
     } else {
         appendFields(text, codec.dateTokens(), civil, codec);
+        if (const std::string* era = codec.gregorianEraFor(static_cast<int>(civil.date.year()))) text += ' ' + *era;
         if (civil.timeOfDay != seconds{0}) {
             text += ' ';
             appendFields(text, codec.timeTokens(), civil, codec);
@@ -305,14 +610,15 @@ std::string formatDateText(double serial, const DateTextCodec& codec) {
     return text;
 }
 
-double parseDateText(std::string_view text, const DateTextCodec& codec) {
-    const std::string form = readingForm(text);
-    const Pieces pieces(form, codec);
-    const Reading reading = Reader(form, pieces, codec).read();
-    const std::optional<year_month_day> date = dateOf(reading, codec);
-    const std::optional<seconds> time = timeOf(reading);
-    if (!date && !time) mismatch();
-    return serialFromCivil(CivilDateTime{.date = date.value_or(kSerialZeroDate), .timeOfDay = time.value_or(seconds{0})});
+
+DateTextReading readDateText(std::string_view text, const DateTextCodec& codec) {
+    try {
+        return DateTextReading{readText(text, codec), {}};
+    } catch (const Failure& failure) {
+        return DateTextReading{std::nullopt, failure.reason()};
+    }
 }
+
+double parseDateText(std::string_view text, const DateTextCodec& codec) { return readText(text, codec); }
 
 }  // namespace skyanchor

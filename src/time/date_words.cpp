@@ -23,12 +23,20 @@ std::uint32_t firstCharacterKey(std::string_view text) {
 void WordMeaning::merge(const WordMeaning& other) {
     if (month == 0) month = other.month;
     if (dayHalf == 0) dayHalf = other.dayHalf;
-    weekday = weekday || other.weekday;
+    weekday |= other.weekday;
     literal = literal || other.literal;
+    if (anyDayHalf == 0) anyDayHalf = other.anyDayHalf;
+    if (period == 0) period = other.period;
+    if (era == 0) era = other.era;
+    zone = zone || other.zone;
+    if (calendarMonth == 0) {
+        calendarMonth = other.calendarMonth;
+        monthCalendar = other.monthCalendar;
+    }
 }
 
 void DateWords::add(std::string_view text, const WordMeaning& meaning) {
-    std::string form = readingForm(text);
+    std::string form = readingForm(text, turkicCase_);
     while (!form.empty() && form.back() == ' ') form.pop_back();
     form.erase(0, form.find_first_not_of(' '));
     // A name without letters (Dzongkha writes months as "༩") would take numbers for words.
@@ -43,6 +51,14 @@ void DateWords::add(std::string_view text, const WordMeaning& meaning) {
     }
     const auto place = std::find_if(bucket.begin(), bucket.end(), [&](const Entry& e) { return e.text.size() < form.size(); });
     bucket.insert(place, Entry{std::move(form), meaning});
+}
+
+bool DateWords::contains(std::string_view text) const {
+    const std::string form = readingForm(text, turkicCase_);
+    if (form.empty()) return false;
+    const auto bucket = entries_.find(firstCharacterKey(form));
+    return bucket != entries_.end() &&
+           std::any_of(bucket->second.begin(), bucket->second.end(), [&](const Entry& e) { return e.text == form; });
 }
 
 std::optional<DateWords::Match> DateWords::longestAt(std::string_view text, std::size_t pos) const {

@@ -13,22 +13,32 @@ namespace skyanchor {
 // What a word of a date text can say. One spelling may say several things (Spanish "mar" is
 // March and Tuesday); the reader picks the meaning that fits.
 struct WordMeaning {
-    int month = 0;        // 1..12
-    int dayHalf = 0;      // 1 before noon, 2 after
-    bool weekday = false;
-    bool literal = false; // text of the locale's patterns ("de", "г.", "年")
+    int month = 0;          // 1..12
+    int dayHalf = 0;        // the locale's marker: 1 before noon, 2 after
+    unsigned weekday = 0;   // bit 0 Monday .. bit 6 Sunday
+    bool literal = false;   // text of the locale's patterns ("de", "г.", "年", "at")
+    int anyDayHalf = 0;     // "AM"/"PM" of any locale: 1 or 2, only right after a time
+    int period = 0;         // 1 + the index of a day period of the codec ("noon", "晚上")
+    int era = 0;            // 1 + the index of an era of the codec ("พ.ศ.", "AD")
+    bool zone = false;      // a name of UT ("UTC", "GMT")
+    int calendarMonth = 0;  // 1..12, a month of another calendar of the locale ("آذر")
+    int monthCalendar = 0;  // 1 + the index of that calendar among the codec's other calendars
 
     void merge(const WordMeaning& other);
 
-    [[nodiscard]] static WordMeaning ofMonth(int month) { return {month, 0, false, false}; }
-    [[nodiscard]] static WordMeaning ofDayHalf(int half) { return {0, half, false, false}; }
-    [[nodiscard]] static WordMeaning ofWeekday() { return {0, 0, true, false}; }
-    [[nodiscard]] static WordMeaning ofLiteral() { return {0, 0, false, true}; }
+    [[nodiscard]] static WordMeaning ofMonth(int month) { return {.month = month}; }
+    [[nodiscard]] static WordMeaning ofDayHalf(int half) { return {.dayHalf = half}; }
+    // Monday is 1, Sunday 7.
+    [[nodiscard]] static WordMeaning ofWeekday(int day) { return {.weekday = 1u << (day - 1)}; }
+    [[nodiscard]] static WordMeaning ofLiteral() { return {.literal = true}; }
 };
 
 // The locale's words and phrases in reading form (see readingForm), found by longest match.
 class DateWords {
 public:
+    // Turkish and Azerbaijani pair I with ı and İ with i.
+    explicit DateWords(bool turkicCase = false) : turkicCase_(turkicCase) {}
+
     // Adds text (any case, any digits, as the locale writes it) with its meaning; texts without a
     // letter are skipped.
     void add(std::string_view text, const WordMeaning& meaning);
@@ -39,6 +49,9 @@ public:
     };
     // The longest word that starts at pos of a text in reading form.
     [[nodiscard]] std::optional<Match> longestAt(std::string_view text, std::size_t pos) const;
+    // Whether a text (any case) is a word already.
+    [[nodiscard]] bool contains(std::string_view text) const;
+    [[nodiscard]] bool turkicCase() const { return turkicCase_; }
 
 private:
     struct Entry {
@@ -47,6 +60,7 @@ private:
     };
     // By their first character (its UTF-8 bytes as a number), longest first.
     std::unordered_map<std::uint32_t, std::vector<Entry>> entries_;
+    bool turkicCase_ = false;
 };
 
 }  // namespace skyanchor

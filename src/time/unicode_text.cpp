@@ -1,5 +1,6 @@
 #include "time/unicode_text.hpp"
 
+#include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
@@ -32,14 +33,15 @@ void appendUtf8(std::string& text, UChar32 value) {
 
 }  // namespace
 
-std::string readingForm(std::string_view text) {
+std::string readingForm(std::string_view text, bool turkicCase) {
+    const std::uint32_t foldOptions = turkicCase ? U_FOLD_CASE_EXCLUDE_SPECIAL_I : U_FOLD_CASE_DEFAULT;
     std::string form;
     form.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const char byte = text[pos];
-        if (byte >= 0 && byte < 0x7F && byte != '\t') {  // ASCII, most of every date text
-            form += byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if (byte < 0x7F && byte != '\t' && !(turkicCase && byte == 'I')) {  // ASCII, most of every date text
+            form += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
             ++pos;
             continue;
         }
@@ -54,10 +56,27 @@ std::string readingForm(std::string_view text) {
         } else if (type == U_OTHER_LETTER || type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK) {
             form.append(text.substr(pos - c.length, c.length));  // no case to fold (CJK, Thai, Tibetan...)
         } else {
-            appendUtf8(form, u_foldCase(c.value, U_FOLD_CASE_DEFAULT));
+            appendUtf8(form, u_foldCase(c.value, foldOptions));
         }
     }
     return form;
+}
+
+std::string withoutAccents(std::string_view text) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* decompose = icu::Normalizer2::getNFDInstance(status);
+    const icu::Normalizer2* compose = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status)) return std::string(text);
+    const icu::UnicodeString decomposed =
+        decompose->normalize(icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size()))), status);
+    icu::UnicodeString bare;
+    for (std::int32_t i = 0; i < decomposed.length(); ++i) {
+        const char16_t unit = decomposed.charAt(i);
+        if (unit < 0x0300 || unit > 0x036F) bare.append(unit);  // the combining diacritical marks
+    }
+    std::string out;
+    compose->normalize(bare, status).toUTF8String(out);
+    return U_FAILURE(status) ? std::string(text) : out;
 }
 
 std::size_t letterLength(std::string_view text, std::size_t pos) {

@@ -8,8 +8,12 @@ namespace skyanchor {
 
 // The form in which date texts and the locale's words are compared (UTF-8): letters case-folded,
 // every Unicode decimal digit as its ASCII digit, every blank as ' ', invisible format marks
-// (direction marks, joiners) left out. Bytes that are no valid UTF-8 become U+FFFD.
-[[nodiscard]] std::string readingForm(std::string_view text);
+// (direction marks, joiners) left out. Bytes that are no valid UTF-8 become U+FFFD. With
+// turkicCase, I folds to ı and İ to i.
+[[nodiscard]] std::string readingForm(std::string_view text, bool turkicCase = false);
+
+// A text without the accents of the Latin, Greek and Cyrillic letters ("décembre" as "decembre").
+[[nodiscard]] std::string withoutAccents(std::string_view text);
 
 // The number of bytes of the letter (or combining mark) that starts text at pos, or 0 when
 // something else starts there.

@@ -29,7 +29,8 @@ void Form1::describeControls(const QString& dateExample) {
     describe(optWest, QStringLiteral("West"), QStringLiteral("The longitude counts west of the prime meridian"));
     describe(Frame16, QStringLiteral("Date and Time (UT)"), QStringLiteral("The instant as a date and time in Universal Time"));
     describe(txtDateandTime, QStringLiteral("Date and time in UT"),
-             QStringLiteral("The instant as a date and time in Universal Time, written in your form, for example %1")
+             QStringLiteral("The instant as a date and time in Universal Time, in the Gregorian calendar, written in your "
+                               "form, for example %1")
                  .arg(dateExample));
     describe(Frame15, QStringLiteral("MJD"), QStringLiteral("The instant as a Modified Julian Date"));
     describe(txtMJD, QStringLiteral("Modified Julian Date"),

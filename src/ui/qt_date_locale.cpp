@@ -3,9 +3,11 @@
 namespace skyanchor {
 
 DateLocale dateLocaleOf(const QLocale& locale) {
+    // In the C/POSIX locale (cron jobs, containers) nobody can tell 12/8 from 8/12: ISO 8601.
+    const bool posix = locale.language() == QLocale::C;
     DateLocale description{
-        .shortDatePattern = locale.dateFormat(QLocale::ShortFormat).toStdString(),
-        .longTimePattern = locale.timeFormat(QLocale::LongFormat).toStdString(),
+        .shortDatePattern = posix ? "yyyy-MM-dd" : locale.dateFormat(QLocale::ShortFormat).toStdString(),
+        .longTimePattern = posix ? "HH:mm:ss" : locale.timeFormat(QLocale::LongFormat).toStdString(),
         .monthNames = {},
         .monthAbbreviations = {},
         .amText = locale.amText().toStdString(),
@@ -16,6 +18,8 @@ DateLocale dateLocaleOf(const QLocale& locale) {
         .standaloneMonthAbbreviations = {},
         .dayNames = {},
         .dayAbbreviations = {},
+        .standaloneDayNames = {},
+        .icuLocale = posix ? "en_US_POSIX" : locale.bcp47Name().toStdString(),
     };
     for (std::size_t index = 0; index < 12; ++index) {
         const int month = static_cast<int>(index) + 1;
@@ -29,6 +33,7 @@ DateLocale dateLocaleOf(const QLocale& locale) {
         const int day = static_cast<int>(index) + 1;
         description.dayNames[index] = locale.dayName(day, QLocale::LongFormat).toStdString();
         description.dayAbbreviations[index] = locale.dayName(day, QLocale::ShortFormat).toStdString();
+        description.standaloneDayNames[index] = locale.standaloneDayName(day, QLocale::LongFormat).toStdString();
     }
     return description;
 }

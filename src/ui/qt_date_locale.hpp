@@ -8,7 +8,8 @@
 namespace skyanchor {
 
 // The user's date conventions as the date text needs them: date and time patterns, month and
-// weekday names (as used in dates and standalone), and the day-half markers.
+// weekday names (as used in dates and standalone), the day-half markers, and the locale's name
+// for ICU, which knows the rest (calendars, eras, day periods, the words joining date and time).
 [[nodiscard]] DateLocale dateLocaleOf(const QLocale& locale);
 
 // The locale's way of writing numbers that the longitude and MJD texts are read with.

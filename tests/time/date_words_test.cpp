@@ -33,7 +33,7 @@ TEST(DateWords, FindsTheLongestWordThatEndsItsNumber) {
 TEST(DateWords, MergesMeaningsAndSkipsNamesWithoutLetters) {
     DateWords words;
     words.add("mar", WordMeaning::ofMonth(3));
-    words.add("MAR", WordMeaning::ofWeekday());
+    words.add("MAR", WordMeaning::ofWeekday(2));
     words.add("\u0F29", WordMeaning::ofMonth(9));
     const auto mar = words.longestAt("mar", 0);
     ASSERT_TRUE(mar.has_value());

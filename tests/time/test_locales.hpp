@@ -20,6 +20,7 @@ inline const DateLocale kUnitedStates{
     .standaloneMonthAbbreviations = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
     .dayNames = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"},
     .dayAbbreviations = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"},
+    .icuLocale = "en_US",
 };
 // de_DE
 inline const DateLocale kGermany{
@@ -35,6 +36,7 @@ inline const DateLocale kGermany{
     .standaloneMonthAbbreviations = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"},
     .dayNames = {"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"},
     .dayAbbreviations = {"Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa.", "So."},
+    .icuLocale = "de_DE",
 };
 // ja_JP
 inline const DateLocale kJapan{
@@ -50,11 +52,12 @@ inline const DateLocale kJapan{
     .standaloneMonthAbbreviations = {"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"},
     .dayNames = {"月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日", "日曜日"},
     .dayAbbreviations = {"月", "火", "水", "木", "金", "土", "日"},
+    .icuLocale = "ja_JP",
 };
-// C
+// C (ISO 8601: people there write no one order of day and month)
 inline const DateLocale kPlainC{
-    .shortDatePattern = "d MMM yyyy",
-    .longTimePattern = "HH:mm:ss t",
+    .shortDatePattern = "yyyy-MM-dd",
+    .longTimePattern = "HH:mm:ss",
     .monthNames = {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October", "November", "December"},
     .monthAbbreviations = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
     .amText = "AM",
@@ -65,6 +68,7 @@ inline const DateLocale kPlainC{
     .standaloneMonthAbbreviations = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
     .dayNames = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"},
     .dayAbbreviations = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"},
+    .icuLocale = "C",
 };
 // ru_RU
 inline const DateLocale kRussia{
@@ -80,6 +84,7 @@ inline const DateLocale kRussia{
     .standaloneMonthAbbreviations = {"янв.", "февр.", "март", "апр.", "май", "июнь", "июль", "авг.", "сент.", "окт.", "нояб.", "дек."},
     .dayNames = {"понедельник", "вторник", "среда", "четверг", "пятница", "суббота", "воскресенье"},
     .dayAbbreviations = {"пн", "вт", "ср", "чт", "пт", "сб", "вс"},
+    .icuLocale = "ru_RU",
 };
 // el_GR
 inline const DateLocale kGreece{
@@ -95,6 +100,7 @@ inline const DateLocale kGreece{
     .standaloneMonthAbbreviations = {"Ιαν", "Φεβ", "Μάρ", "Απρ", "Μάι", "Ιούν", "Ιούλ", "Αύγ", "Σεπ", "Οκτ", "Νοέ", "Δεκ"},
     .dayNames = {"Δευτέρα", "Τρίτη", "Τετάρτη", "Πέμπτη", "Παρασκευή", "Σάββατο", "Κυριακή"},
     .dayAbbreviations = {"Δευ", "Τρί", "Τετ", "Πέμ", "Παρ", "Σάβ", "Κυρ"},
+    .icuLocale = "el_GR",
 };
 // ar_EG
 inline const DateLocale kEgypt{
@@ -110,6 +116,7 @@ inline const DateLocale kEgypt{
     .standaloneMonthAbbreviations = {"يناير", "فبراير", "مارس", "أبريل", "مايو", "يونيو", "يوليو", "أغسطس", "سبتمبر", "أكتوبر", "نوفمبر", "ديسمبر"},
     .dayNames = {"الاثنين", "الثلاثاء", "الأربعاء", "الخميس", "الجمعة", "السبت", "الأحد"},
     .dayAbbreviations = {"الاثنين", "الثلاثاء", "الأربعاء", "الخميس", "الجمعة", "السبت", "الأحد"},
+    .icuLocale = "ar_EG",
 };
 // he_IL
 inline const DateLocale kIsrael{
@@ -125,6 +132,7 @@ inline const DateLocale kIsrael{
     .standaloneMonthAbbreviations = {"ינו׳", "פבר׳", "מרץ", "אפר׳", "מאי", "יוני", "יולי", "אוג׳", "ספט׳", "אוק׳", "נוב׳", "דצמ׳"},
     .dayNames = {"יום שני", "יום שלישי", "יום רביעי", "יום חמישי", "יום שישי", "יום שבת", "יום ראשון"},
     .dayAbbreviations = {"יום ב׳", "יום ג׳", "יום ד׳", "יום ה׳", "יום ו׳", "שבת", "יום א׳"},
+    .icuLocale = "he_IL",
 };
 // hi_IN
 inline const DateLocale kIndia{
@@ -140,6 +148,7 @@ inline const DateLocale kIndia{
     .standaloneMonthAbbreviations = {"जन॰", "फ़र॰", "मार्च", "अप्रैल", "मई", "जून", "जुल॰", "अग॰", "सित॰", "अक्तू॰", "नव॰", "दिस॰"},
     .dayNames = {"सोमवार", "मंगलवार", "बुधवार", "गुरुवार", "शुक्रवार", "शनिवार", "रविवार"},
     .dayAbbreviations = {"सोम", "मंगल", "बुध", "गुरु", "शुक्र", "शनि", "रवि"},
+    .icuLocale = "hi_IN",
 };
 // bn_BD
 inline const DateLocale kBangladesh{
@@ -155,6 +164,7 @@ inline const DateLocale kBangladesh{
     .standaloneMonthAbbreviations = {"জানুয়ারী", "ফেব্রুয়ারী", "মার্চ", "এপ্রিল", "মে", "জুন", "জুলাই", "আগস্ট", "সেপ্টেম্বর", "অক্টোবর", "নভেম্বর", "ডিসেম্বর"},
     .dayNames = {"সোমবার", "মঙ্গলবার", "বুধবার", "বৃহস্পতিবার", "শুক্রবার", "শনিবার", "রবিবার"},
     .dayAbbreviations = {"সোম", "মঙ্গল", "বুধ", "বৃহস্পতি", "শুক্র", "শনি", "রবি"},
+    .icuLocale = "bn_BD",
 };
 // ko_KR
 inline const DateLocale kKorea{
@@ -170,6 +180,7 @@ inline const DateLocale kKorea{
     .standaloneMonthAbbreviations = {"1월", "2월", "3월", "4월", "5월", "6월", "7월", "8월", "9월", "10월", "11월", "12월"},
     .dayNames = {"월요일", "화요일", "수요일", "목요일", "금요일", "토요일", "일요일"},
     .dayAbbreviations = {"월", "화", "수", "목", "금", "토", "일"},
+    .icuLocale = "ko_KR",
 };
 // th_TH
 inline const DateLocale kThailand{
@@ -185,6 +196,7 @@ inline const DateLocale kThailand{
     .standaloneMonthAbbreviations = {"ม.ค.", "ก.พ.", "มี.ค.", "เม.ย.", "พ.ค.", "มิ.ย.", "ก.ค.", "ส.ค.", "ก.ย.", "ต.ค.", "พ.ย.", "ธ.ค."},
     .dayNames = {"วันจันทร์", "วันอังคาร", "วันพุธ", "วันพฤหัสบดี", "วันศุกร์", "วันเสาร์", "วันอาทิตย์"},
     .dayAbbreviations = {"จ.", "อ.", "พ.", "พฤ.", "ศ.", "ส.", "อา."},
+    .icuLocale = "th_TH",
 };
 // my_MM
 inline const DateLocale kMyanmar{
@@ -200,6 +212,7 @@ inline const DateLocale kMyanmar{
     .standaloneMonthAbbreviations = {"ဇန်", "ဖေ", "မတ်", "ဧ", "မေ", "ဇွန်", "ဇူ", "ဩ", "စက်", "အောက်", "နို", "ဒီ"},
     .dayNames = {"တနင်္လာ", "အင်္ဂါ", "ဗုဒ္ဓဟူး", "ကြာသပတေး", "သောကြာ", "စနေ", "တနင်္ဂနွေ"},
     .dayAbbreviations = {"တနင်္လာ", "အင်္ဂါ", "ဗုဒ္ဓဟူး", "ကြာသပတေး", "သောကြာ", "စနေ", "တနင်္ဂနွေ"},
+    .icuLocale = "my_MM",
 };
 // fi_FI
 inline const DateLocale kFinland{
@@ -215,6 +228,7 @@ inline const DateLocale kFinland{
     .standaloneMonthAbbreviations = {"tammi", "helmi", "maalis", "huhti", "touko", "kesä", "heinä", "elo", "syys", "loka", "marras", "joulu"},
     .dayNames = {"maanantaina", "tiistaina", "keskiviikkona", "torstaina", "perjantaina", "lauantaina", "sunnuntaina"},
     .dayAbbreviations = {"ma", "ti", "ke", "to", "pe", "la", "su"},
+    .icuLocale = "fi_FI",
 };
 // fr_CA
 inline const DateLocale kCanadaFrench{
@@ -230,6 +244,7 @@ inline const DateLocale kCanadaFrench{
     .standaloneMonthAbbreviations = {"janv.", "févr.", "mars", "avr.", "mai", "juin", "juill.", "août", "sept.", "oct.", "nov.", "déc."},
     .dayNames = {"lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi", "dimanche"},
     .dayAbbreviations = {"lun.", "mar.", "mer.", "jeu.", "ven.", "sam.", "dim."},
+    .icuLocale = "fr_CA",
 };
 // es_US
 inline const DateLocale kUnitedStatesSpanish{
@@ -245,6 +260,7 @@ inline const DateLocale kUnitedStatesSpanish{
     .standaloneMonthAbbreviations = {"ene", "feb", "mar", "abr", "may", "jun", "jul", "ago", "sept", "oct", "nov", "dic"},
     .dayNames = {"lunes", "martes", "miércoles", "jueves", "viernes", "sábado", "domingo"},
     .dayAbbreviations = {"lun", "mar", "mié", "jue", "vie", "sáb", "dom"},
+    .icuLocale = "es_US",
 };
 // zh_TW
 inline const DateLocale kTaiwan{
@@ -260,6 +276,7 @@ inline const DateLocale kTaiwan{
     .standaloneMonthAbbreviations = {"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"},
     .dayNames = {"星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日"},
     .dayAbbreviations = {"週一", "週二", "週三", "週四", "週五", "週六", "週日"},
+    .icuLocale = "zh_TW",
 };
 // fa_IR
 inline const DateLocale kIran{
@@ -275,6 +292,7 @@ inline const DateLocale kIran{
     .standaloneMonthAbbreviations = {"ژانویه", "فوریه", "مارس", "آوریل", "مه", "ژوئن", "ژوئیه", "اوت", "سپتامبر", "اکتبر", "نوامبر", "دسامبر"},
     .dayNames = {"دوشنبه", "سه\u200Cشنبه", "چهارشنبه", "پنجشنبه", "جمعه", "شنبه", "یکشنبه"},
     .dayAbbreviations = {"دوشنبه", "سه\u200Cشنبه", "چهارشنبه", "پنجشنبه", "جمعه", "شنبه", "یکشنبه"},
+    .icuLocale = "fa_IR",
 };
 
 }  // namespace skyanchor::test

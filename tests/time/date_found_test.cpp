@@ -1,0 +1,119 @@
+#include "time/date_serial.hpp"
+#include "time/date_text.hpp"
+#include "time/icu_date_facts.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace skyanchor {
+namespace {
+
+using namespace std::chrono;
+
+// Locales as ICU describes them; "en_CA/Qt" has Qt's short pattern beside ICU's everyday one.
+const DateTextCodec& codecOf(const std::string& name) {
+    static std::map<std::string, std::unique_ptr<DateTextCodec>> codecs;
+    auto& codec = codecs[name];
+    if (!codec) {
+        DateLocale locale = dateLocaleFromIcu(name.substr(0, name.find('/')));
+        if (name == "en_CA/Qt") locale.shortDatePattern = "yyyy-MM-dd";
+        codec = std::make_unique<DateTextCodec>(locale);
+    }
+    return *codec;
+}
+
+constexpr double kRefused = -1e9;
+
+double serialOf(int y, unsigned m, unsigned d, int h = 0, int min = 0, int s = 0) {
+    return serialFromCivil({year{y} / month{m} / day{d}, hours{h} + minutes{min} + seconds{s}});
+}
+
+struct FoundCase {
+    const char* locale;
+    const char* text;
+    double serial;  // kRefused: no date, with a reason
+};
+
+void PrintTo(const FoundCase& c, std::ostream* out) { *out << c.locale << " \"" << c.text << '"'; }
+
+class DateTextAsFound : public testing::TestWithParam<FoundCase> {};
+
+// Each text read as the instant a person of the locale means, or refused with a reason.
+TEST_P(DateTextAsFound, ReadsRightOrRefuses) {
+    const DateTextReading reading = readDateText(GetParam().text, codecOf(GetParam().locale));
+    if (GetParam().serial == kRefused) {
+        EXPECT_FALSE(reading.serial.has_value()) << "read as serial " << reading.serial.value_or(0);
+        EXPECT_FALSE(reading.reason.empty());
+    } else {
+        ASSERT_TRUE(reading.serial.has_value()) << reading.reason;
+        EXPECT_NEAR(*reading.serial, GetParam().serial, 1e-9);
+    }
+}
+
+const double kDec8 = serialOf(2026, 12, 8);
+const double kDec8Evening = serialOf(2026, 12, 8, 19, 23);
+const double kDec8Morning = serialOf(2026, 12, 8, 7, 23, 40);
+
+INSTANTIATE_TEST_SUITE_P(
+    Found, DateTextAsFound,
+    testing::Values(
+        // Years of the locale's calendars, without an era: both readings, never a guess.
+        FoundCase{"th_TH", "8/12/2569", kRefused}, FoundCase{"fa_IR", "۱۴۰۵/۹/۱۷", kRefused},
+        FoundCase{"ar_SA", "٢٨/٦/١٤٤٨", kRefused}, FoundCase{"zh_TW", "115/12/08", kRefused},
+        FoundCase{"th_TH", "8/12/69", kRefused}, FoundCase{"th_TH", "8/12/2026", kDec8},
+        // With the era, in its calendar.
+        FoundCase{"th_TH", "8 ธันวาคม พ.ศ. 2569", kDec8}, FoundCase{"ar_SA", "٢٨/٦/١٤٤٨ هـ", kDec8},
+        FoundCase{"zh_TW", "民國115/12/08", kDec8}, FoundCase{"ja_JP", "令和8年12月8日", kDec8},
+        FoundCase{"en_US", "12/8/2026 AD", kDec8}, FoundCase{"en_US", "12/8/2026 BC", kRefused},
+        // A month of another calendar says the calendar.
+        FoundCase{"fa_IR", "۱۷ آذر ۱۴۰۵", kDec8}, FoundCase{"ar_SA", "٢٨ جمادى الآخرة ١٤٤٨ هـ", kDec8},
+        // Day-half words only beside a time, and never a word of the locale's patterns.
+        FoundCase{"de_DE", "am 8.12.2026 12:30", kRefused},
+        FoundCase{"cy_GB", "19 Chwefror 1962 am 12:22:10", serialOf(1962, 2, 19, 12, 22, 10)},
+        FoundCase{"en_US", "pm 12/8/2026 7:23", kRefused},
+        // A colon or comma after a date part; signs.
+        FoundCase{"ne_NP", "2026 डिसेम्बर 8: 7:23:10", serialOf(2026, 12, 8, 7, 23, 10)},
+        FoundCase{"en_US", "-0500-01-01", kRefused}, FoundCase{"en_US", "1/1/-100", kRefused},
+        FoundCase{"en_US", "12/8/2026 \u22127:23", kRefused},
+        // Qt's order against the everyday one; weekdays; the C/POSIX locale.
+        FoundCase{"en_CA/Qt", "12/8/26", kRefused}, FoundCase{"en_CA/Qt", "12/8/2026", kDec8},
+        FoundCase{"en_CA/Qt", "2026-12-08", kDec8}, FoundCase{"en_US", "Monday 12/8/2026", kRefused},
+        FoundCase{"en_US", "Tuesday 12/8/2026", kDec8}, FoundCase{"C", "12/8/2026", kRefused},
+        FoundCase{"C", "13/8/2026", serialOf(2026, 8, 13)}, FoundCase{"C", "2026-12-08 07:23:40", kDec8Morning},
+        // Joining words of the long styles.
+        FoundCase{"en_US", "December 8, 2026 at 7:23 PM", kDec8Evening},
+        FoundCase{"fr_FR", "8 décembre 2026 à 19:23", kDec8Evening},
+        FoundCase{"de_DE", "8. Dezember 2026 um 19:23", kDec8Evening},
+        FoundCase{"ru_RU", "8 декабря 2026 г. в 19:23", kDec8Evening},
+        FoundCase{"fi_FI", "8.12.2026 klo 19.23", kDec8Evening},
+        FoundCase{"nl_NL", "8 december 2026 om 19:23", kDec8Evening},
+        FoundCase{"pt_BR", "8 de dezembro de 2026 às 19:23", kDec8Evening},
+        // ISO 8601, UT and mail dates.
+        FoundCase{"en_US", "2026-12-08T07:23:40Z", kDec8Morning},
+        FoundCase{"de_DE", "2026-12-08 07:23:40 UTC", kDec8Morning},
+        FoundCase{"en_US", "2026-12-08 07:23:40 UT", kDec8Morning},
+        FoundCase{"fr_FR", "2026-12-08T08:23:40+01:00", kDec8Morning},
+        FoundCase{"en_US", "2026-12-08T02:23:40-0500", kDec8Morning},
+        FoundCase{"de_DE", "Tue, 08 Dec 2026 07:23:40 GMT", kDec8Morning},
+        FoundCase{"en_US", "12/8/2026 07:23:40.5", kDec8Morning + 0.5 / 86400.0},
+        // Times in words and the locales' own forms.
+        FoundCase{"en_US", "12/8/2026 7pm", serialOf(2026, 12, 8, 19)},
+        FoundCase{"en_US", "12/8/2026 7 pm", serialOf(2026, 12, 8, 19)},
+        FoundCase{"en_US", "12/8/2026 noon", serialOf(2026, 12, 8, 12)},
+        FoundCase{"en_US", "12/8/2026 midnight", kDec8}, FoundCase{"en_US", "12/8/2026 7:23 a.m.", serialOf(2026, 12, 8, 7, 23)},
+        FoundCase{"fr_FR", "8/12/2026 19h23", kDec8Evening}, FoundCase{"fr_FR", "8/12/2026 19 h 23", kDec8Evening},
+        FoundCase{"de_DE", "8.12.2026 19:23 Uhr", kDec8Evening}, FoundCase{"de_DE", "8.12.2026 19 Uhr", serialOf(2026, 12, 8, 19)},
+        FoundCase{"zh_CN", "2026年12月8日 下午7点23分", kDec8Evening}, FoundCase{"zh_TW", "2026/12/8 晚上7:23", kDec8Evening},
+        FoundCase{"th_TH", "8/12/2026 19.23 น.", kDec8Evening}, FoundCase{"ru_RU", "8 декабря 2026 года", kDec8},
+        FoundCase{"fi_FI", "8.12.2026 klo 19.23", kDec8Evening},
+        // Letter case, accents, standalone weekdays, English ordinals.
+        FoundCase{"tr_TR", "8 ARALIK 2026", kDec8}, FoundCase{"tr_TR", "8 EKİM 2026", serialOf(2026, 10, 8)},
+        FoundCase{"fr_FR", "8 decembre 2026", kDec8},
+        FoundCase{"fi_FI", "perjantai 31. lokakuuta 2008", serialOf(2008, 10, 31)},
+        FoundCase{"en_US", "8th December 2026", kDec8}, FoundCase{"en_US", "December 8th, 2026", kDec8}));
+
+}  // namespace
+}  // namespace skyanchor
