@@ -22,7 +22,9 @@ int openWindow(int argc, char** argv) {
         std::fprintf(stderr, "skyanchor-satellite: %s\n", problem->c_str());
         return 1;
     }
+    skyanchor::PlatformStartGuard platformStart;
     QApplication application(argc, argv);
+    platformStart.release();
     QGuiApplication::setDesktopFileName(QStringLiteral(SKYANCHOR_APP_ID));
     skyanchor::Form1 window;
     window.show();

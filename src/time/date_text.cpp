@@ -82,7 +82,7 @@ public:
         std::size_t pos = 0;
         while (pos < text.size()) {
             const char c = text[pos];
-            if (c >= 0 && c < '0') {  // blanks and ASCII punctuation begin no word
+            if (static_cast<unsigned char>(c) < '0') {  // blanks and ASCII punctuation begin no word
                 ++pos;
                 continue;
             }

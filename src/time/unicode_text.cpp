@@ -38,7 +38,7 @@ std::string readingForm(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const char byte = text[pos];
-        if (byte >= 0 && byte < 0x7F && byte != '\t') {  // ASCII, most of every date text
+        if (static_cast<unsigned char>(byte) < 0x7F && byte != '\t') {  // ASCII, most of every date text
             form += byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
             ++pos;
             continue;
