@@ -1,5 +1,6 @@
 #include "app/display_check.hpp"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <X11/Xlib.h>

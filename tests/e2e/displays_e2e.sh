@@ -39,7 +39,7 @@ stop_app
 # shellcheck disable=SC2317  # called through wait_until
 shown_lines() { lines=$(controls lines "$app_pid" 2>>"$workdir/controls.log") && [[ $lines == RPOS*$'\n'RVEL* ]]; }
 
-weston --backend=headless-backend.so --shell=kiosk-shell.so --socket=wayland-e2e --idle-time=0 --no-config \
+XDG_RUNTIME_DIR="$workdir" weston --backend=headless-backend.so --shell=kiosk-shell.so --socket=wayland-e2e --idle-time=0 --no-config \
   >"$workdir/weston.log" 2>&1 &
 weston_pid=$!
 wait_until "$step_timeout" "Weston opens its socket" test -S "$workdir/wayland-e2e"

@@ -149,7 +149,7 @@ wait_app_end() {
   app_pid=
 }
 
-click() { x xdotool mousemove --sync "$1" "$2" click 1; sleep 0.3; }  # click X Y: a point on the screen
+click() { x xdotool mousemove "$1" "$2" click 1; sleep 0.3; }  # click X Y: a point on the screen
 
 type_into() {  # type_into X Y TEXT: replaces a field's text by typing, as a user does
   click "$1" "$2"

@@ -8,16 +8,19 @@ app=$1
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-# note_window: the shown top-level window that is not the program's main window and lies to the
-# right of it; its id and geometry in note_id, note_x, note_y, note_width.
+# note_window: a shown top-level window of the program's that is not its main window and covers
+# none of it (beside it, or below it where the screen has no room beside); its id and geometry in
+# note_id, note_x, note_y, note_width.
 # shellcheck disable=SC2317  # called through wait_until
 note_window() {
   local line
-  line=$(x xwininfo -root -children | awk -v right="$((X + WIDTH))" '
-    /"skyanchor-satellite"/ { split($NF, at, "+"); if (at[2] + 0 >= right) { print $1, $(NF-1), at[2], at[3]; exit } }')
+  line=$(x xwininfo -root -children | awk -v main="$(printf "0x%x" "$window")" -v left="$X" -v top="$Y" -v right="$((X + WIDTH))" -v bottom="$((Y + HEIGHT))" '
+    /\("skyanchor-satellite"/ && $1 != main {
+      split($(NF-1), size, "x"); split($NF, at, "+")
+      if (at[2] >= right || at[2] + size[1] <= left || at[3] >= bottom || at[3] + size[2] <= top) { print $1, size[1], at[2], at[3]; exit }
+    }')
   [[ -n $line ]] || return 1
-  read -r note_id size note_x note_y <<<"$line"
-  note_width=${size%%x*}
+  read -r note_id note_width note_x note_y <<<"$line"
 }
 
 start_display
@@ -25,7 +28,7 @@ start_app LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
 eval "$(x xdotool getwindowgeometry --shell "$window")"
 type_into "${mjd_field[@]}" "3000000"
 wait_until "$step_timeout" "a note stands beside the window" note_window
-pass "the note stands to the right of the window, over none of it"
+pass "the note stands beside the window, over none of it"
 
 x xdotool mousemove "$((note_x + note_width / 2))" "$((note_y + 10))"
 sleep 0.3
