@@ -9,6 +9,7 @@ app=$1
 source "$(dirname "$0")/lib.sh"
 
 weston_pid=
+# shellcheck disable=SC2317  # called at exit
 stop_weston() { if [[ -n $weston_pid ]]; then kill "$weston_pid" 2>/dev/null || true; fi; }
 at_exit stop_weston
 

@@ -18,6 +18,9 @@ window=
 exit_steps=()
 summarized=
 
+# Screen points (X Y) of the controls, set by find_controls once the program has started.
+longitude_field=(); east=(); west=(); date_field=(); mjd_field=(); copy_mjd=(); copy_vectors=(); close_button=()
+
 here_e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # Debian's Python, which has the accessibility bindings, whatever python3 comes first on the PATH.
 controls() { x /usr/bin/python3 "$here_e2e/controls.py" "$@"; }
@@ -120,8 +123,7 @@ find_window() {
   window=$(x xdotool search --onlyvisible --name '^Skyanchor Satellite$' | head -n 1) && [[ -n $window ]]
 }
 
-# The screen points of the controls, in longitude_field, east, west, date_field, mjd_field,
-# copy_mjd, copy_vectors and close_button (each X Y).
+# Where the accessibility tree places the controls, from their real geometry.
 find_controls() {
   local places
   places=$(controls places "$app_pid" 2>"$workdir/controls.log") || return 1
