@@ -49,7 +49,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${SKYANCHOR_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SKYANCHOR_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see them: the X platform plugin, the SVG icon
-# loader and the fonts the window is laid out for.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-dejavu-core, ${SKYANCHOR_FIXED_PITCH_FONT_PACKAGE}")
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the X and Wayland platform plugins, the
+# SVG icon loader and the fonts the window is laid out for.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, libqt6svg6, fonts-dejavu-core, ${SKYANCHOR_FIXED_PITCH_FONT_PACKAGE}")
 include(CPack)

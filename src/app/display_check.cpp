@@ -1,9 +1,15 @@
 #include "app/display_check.hpp"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <X11/Xlib.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string_view>
+#include <vector>
 
 namespace skyanchor {
 namespace {
@@ -25,7 +31,52 @@ bool xServerAnswers(const std::string& display) {
     return true;
 }
 
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+
+std::mutex heldLock;
+std::vector<HeldMessage> held;
+QtMessageHandler previousHandler = nullptr;
+
+// The toolkit's reasons, one after another on one line: its messages may span several.
+std::string oneLine(const QString& text) { return text.simplified().toStdString(); }
+
+void holdOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const std::lock_guard lock(heldLock);
+    if (type != QtFatalMsg) {
+        held.push_back({type, context.category == nullptr ? std::string() : context.category, text});
+        return;
+    }
+    std::string reasons;
+    for (const HeldMessage& message : held) {
+        if (message.type == QtDebugMsg || message.type == QtInfoMsg) continue;
+        reasons += (reasons.empty() ? "" : "; ") + oneLine(message.text);
+    }
+    if (reasons.empty()) reasons = oneLine(text.section(QLatin1Char('\n'), 0, 0));
+    std::fprintf(stderr, "skyanchor-satellite: cannot open the window: %s\n", reasons.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 }  // namespace
+
+PlatformStartGuard::PlatformStartGuard() { previousHandler = qInstallMessageHandler(holdOrExit); }
+
+PlatformStartGuard::~PlatformStartGuard() { release(); }
+
+void PlatformStartGuard::release() {
+    if (!holding_) return;
+    holding_ = false;
+    qInstallMessageHandler(previousHandler);
+    const std::lock_guard lock(heldLock);
+    for (const HeldMessage& message : held) {
+        qt_message_output(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.c_str()), message.text);
+    }
+    held.clear();
+}
 
 std::optional<std::string> displayProblem(std::string_view platformOption, std::string_view displayOption) {
     const std::string_view platform = platformOption.empty() ? environment("QT_QPA_PLATFORM") : platformOption;

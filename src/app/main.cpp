@@ -57,7 +57,9 @@ int openWindow(int argc, char** argv, const skyanchor::WindowOptions& options) {
         std::fprintf(stderr, "skyanchor-satellite: %s\n", problem->c_str());
         return kFailureStatus;
     }
+    skyanchor::PlatformStartGuard platformStart;
     QApplication application(argc, argv);
+    platformStart.release();
     QGuiApplication::setDesktopFileName(QStringLiteral(SKYANCHOR_APP_ID));
     skyanchor::Form1 window;
     window.show();

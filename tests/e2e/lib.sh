@@ -1,6 +1,7 @@
 # Shared by the scripts that drive the real program on a virtual X display: counted checks,
 # waits that end after a few seconds or at once when the program or Xvfb dies, and a cleanup
 # that shows the program's output and keeps the working folder whenever something failed.
+# Controls are pressed where the accessibility tree says they are, whatever fonts the machine has.
 # Source it after `set -euo pipefail`; the script names the program in `app`.
 # The positions, the window and the statuses set here are read by the scripts that source this:
 # shellcheck shell=bash disable=SC2034
@@ -12,13 +13,17 @@ start_timeout=10   # seconds for the window to appear: a sanitized build starts 
 workdir=$(mktemp -d)
 app_pid=
 xvfb_pid=
+bus_pid=
 window=
 exit_steps=()
 summarized=
 
-# Positions in the window's client area, in pixels.
-longitude_field=(88 60); east=(190 60); west=(250 60); date_field=(204 116); mjd_field=(204 172)
-copy_mjd=(56 280); copy_vectors=(144 280); close_button=(232 280)
+# Screen points (X Y) of the controls, set by find_controls once the program has started.
+longitude_field=(); east=(); west=(); date_field=(); mjd_field=(); copy_mjd=(); copy_vectors=(); close_button=()
+
+here_e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# Debian's Python, which has the accessibility bindings, whatever python3 comes first on the PATH.
+controls() { x /usr/bin/python3 "$here_e2e/controls.py" "$@"; }
 
 pass() { echo "ok: $1"; passes=$((passes + 1)); }
 
@@ -47,6 +52,7 @@ cleanup() {
   local status=$? step
   if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
   if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if [[ -n $bus_pid ]]; then kill "$bus_pid" 2>/dev/null || true; fi
   for step in "${exit_steps[@]}"; do "$step"; done
   if ((status || failures)); then
     [[ -n $summarized ]] || echo "stopped early with status $status"
@@ -97,18 +103,40 @@ start_display() {
   DISPLAY=":$(cat "$workdir/display")"
   export DISPLAY
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  start_session_bus
+}
+
+# A session bus of its own, with accessibility turned on as a screen reader turns it on: the
+# program then shows its controls to AT-SPI, and the bus launcher ends with this bus.
+start_session_bus() {
+  [[ -z $bus_pid ]] || return 0
+  XDG_RUNTIME_DIR="$workdir" dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$workdir/bus" >"$workdir/bus.log" 2>&1 &
+  bus_pid=$!
+  wait_until "$step_timeout" "the session bus names its address" test -s "$workdir/bus"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$workdir/bus")
+  export DBUS_SESSION_BUS_ADDRESS
+  x dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
 }
 
 find_window() {
   window=$(x xdotool search --onlyvisible --name '^Skyanchor Satellite$' | head -n 1) && [[ -n $window ]]
 }
 
+# Where the accessibility tree places the controls, from their real geometry.
+find_controls() {
+  local places
+  places=$(controls places "$app_pid" 2>"$workdir/controls.log") || return 1
+  eval "$places"
+}
+
 # start_app [NAME=VALUE...]: starts the program with that environment, its output in app.log,
-# and waits for its window.
+# and waits for its window and its controls.
 start_app() {
   env XDG_RUNTIME_DIR="$workdir" "$@" "${app:?the script names the program in app}" >>"$workdir/app.log" 2>&1 &
   app_pid=$!
   wait_until "$start_timeout" "the window appears${*:+ with $*}" find_window
+  wait_until "$start_timeout" "the controls are in the accessibility tree (see $workdir/controls.log)" find_controls
 }
 
 stop_app() { kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=; }
@@ -123,7 +151,7 @@ wait_app_end() {
   app_pid=
 }
 
-click() { x xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+click() { x xdotool mousemove "$1" "$2" click 1; sleep 0.3; }  # click X Y: a point on the screen
 
 type_into() {  # type_into X Y TEXT: replaces a field's text by typing, as a user does
   click "$1" "$2"

@@ -51,6 +51,7 @@ check "lintian finds no error or warning" 0 \
   "$(status_of runuser -u nobody -- lintian --fail-on error,warning "$workdir/$(basename "$deb")")"
 
 check "installed window passes the clipboard test" 0 "$(status_of bash "$here/../e2e/clipboard_e2e.sh" "$app")"
+check "installed window opens on X and Wayland, or says why not" 0 "$(status_of bash "$here/../e2e/displays_e2e.sh" "$app")"
 
 start_display
 start_app  # stops the check with "FAILED: the window appears: ..." when it does not

@@ -1,3 +1,4 @@
+#include "qt_printers.hpp"
 #include "ui/twips.hpp"
 
 #include <QFont>
