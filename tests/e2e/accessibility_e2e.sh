@@ -7,11 +7,9 @@ app=$1
 here=$(dirname "$0")
 # shellcheck source=tests/e2e/lib.sh
 source "$here/lib.sh"
-# shellcheck source=tests/e2e/atspi_session.sh
-source "$here/atspi_session.sh"
 
 start_display
-start_accessibility
+start_window_manager
 start_app LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # Debian's own Python: pyatspi is a Debian package, which another Python on the PATH would not see.
 if /usr/bin/python3 "$here/accessibility_e2e.py"; then

@@ -1,7 +1,7 @@
 """Reads the running program over AT-SPI as a screen reader does, and drives it with real keys.
 
 A library for the end-to-end scripts, which start the program on a display with its own D-Bus
-session and accessibility bus (see atspi_session.sh). Run alone it prints the accessibility tree:
+session and accessibility on (see lib.sh). Run alone it prints the accessibility tree:
 
     python3 atspi.py dump [APPLICATION]
 

@@ -14,6 +14,7 @@ workdir=$(mktemp -d)
 app_pid=
 xvfb_pid=
 bus_pid=
+wm_pid=
 window=
 exit_steps=()
 summarized=
@@ -52,6 +53,7 @@ cleanup() {
   local status=$? step
   if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
   if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if [[ -n $wm_pid ]]; then kill "$wm_pid" 2>/dev/null || true; fi
   if [[ -n $bus_pid ]]; then kill "$bus_pid" 2>/dev/null || true; fi
   for step in "${exit_steps[@]}"; do "$step"; done
   if ((status || failures)); then
@@ -118,6 +120,15 @@ start_session_bus() {
   x dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
     string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
 }
+
+# A window manager (openbox), for tests where the window's placement or keyboard focus matters.
+start_window_manager() {
+  openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+  wm_pid=$!
+  wait_until "$step_timeout" "the window manager runs" window_manager_up
+}
+
+window_manager_up() { x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 find_window() {
   window=$(x xdotool search --onlyvisible --name '^Skyanchor Satellite$' | head -n 1) && [[ -n $window ]]

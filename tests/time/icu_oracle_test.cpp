@@ -105,10 +105,11 @@ TEST_P(IcuOracle, EveryLocaleReadsRightOrRefuses) {
             std::unique_ptr<icu::DateFormat> format(
                 icu::DateFormat::createDateTimeInstance(style, withTime ? style : Style::kNone, locale));
             format->setTimeZone(*icu::TimeZone::getGMT());
-            if (auto* gregorian = dynamic_cast<icu::GregorianCalendar*>(format->getCalendar()->clone())) {
+            std::unique_ptr<icu::Calendar> calendar(format->getCalendar()->clone());
+            if (auto* gregorian = dynamic_cast<icu::GregorianCalendar*>(calendar.get())) {
                 UErrorCode status = U_ZERO_ERROR;
                 gregorian->setGregorianChange(U_DATE_MIN, status);
-                format->adoptCalendar(gregorian);
+                format->adoptCalendar(calendar.release());
             }
             const std::string pattern = patternOf(*format);
             const bool twoDigitYear = pattern.find("yy") != std::string::npos && pattern.find("yyy") == std::string::npos;
