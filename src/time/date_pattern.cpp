@@ -169,31 +169,13 @@ void dropLeftOutFields(std::vector<RawToken>& raw) {
     }
 }
 
-void collectWords(std::string_view literal, std::vector<std::string>& words) {
-    std::size_t pos = 0;
-    while (pos < literal.size()) {
-        std::size_t end = pos;
-        while (end < literal.size()) {
-            const std::size_t letter = letterLength(literal, end);
-            if (letter == 0) break;
-            end += letter;
-        }
-        if (end > pos) {
-            words.emplace_back(literal.substr(pos, end - pos));
-            pos = end;
-        } else {
-            ++pos;
-        }
-    }
-}
-
 }  // namespace
 
 DatePattern compilePattern(std::string_view text) {
     DatePattern pattern;
     std::vector<RawToken> raw = splitPattern(text, pattern.words);
     for (const RawToken& piece : raw) {
-        if (!piece.leftOut && piece.token.field == Field::Literal) collectWords(piece.token.literal, pattern.words);
+        if (!piece.leftOut && piece.token.field == Field::Literal) appendWords(piece.token.literal, pattern.words);
     }
     dropLeftOutFields(raw);
     for (RawToken& piece : raw) {

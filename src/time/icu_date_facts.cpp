@@ -93,24 +93,6 @@ std::string literalsOf(std::string_view pattern) {
     return literal;
 }
 
-void addWordsOf(std::string_view literal, std::vector<std::string>& words) {
-    std::size_t pos = 0;
-    while (pos < literal.size()) {
-        std::size_t end = pos;
-        while (end < literal.size()) {
-            const std::size_t letter = letterLength(literal, end);
-            if (letter == 0) break;
-            end += letter;
-        }
-        if (end > pos) {
-            words.emplace_back(literal.substr(pos, end - pos));
-            pos = end;
-        } else {
-            ++pos;
-        }
-    }
-}
-
 // A word of one ASCII letter ("a", "p") says too little to be read as a marker.
 bool tooShort(const std::string& word) { return word.size() < 2 && (word.empty() || isAsciiLetter(word[0])); }
 
@@ -126,7 +108,7 @@ void addPatternWords(const icu::Locale& locale, IcuDateFacts& facts) {
         for (const Style time : kStyles) {
             if (date == Style::kNone && time == Style::kNone) continue;
             const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateTimeInstance(date, time, locale));
-            addWordsOf(literalsOf(patternOf(format.get())), facts.patternWords);
+            appendWords(literalsOf(patternOf(format.get())), facts.patternWords);
         }
     }
     UErrorCode status = U_ZERO_ERROR;
@@ -135,7 +117,7 @@ void addPatternWords(const icu::Locale& locale, IcuDateFacts& facts) {
     if (U_FAILURE(status)) return;
     for (const char* skeleton : {"H", "h", "Bh"}) {
         const UnicodeString best = generator->getBestPattern(UnicodeString(skeleton, -1, US_INV), status);
-        addWordsOf(literalsOf(utf8(best)), facts.hourWords);
+        appendWords(literalsOf(utf8(best)), facts.hourWords);
     }
     const auto before = [&](const char* skeleton, char marker) {
         const std::string best = utf8(generator->getBestPattern(UnicodeString(skeleton, -1, US_INV), status));
@@ -146,18 +128,18 @@ void addPatternWords(const icu::Locale& locale, IcuDateFacts& facts) {
     facts.periodBeforeHour = before("Bhm", 'B');
     for (const char* skeleton : {"Hm", "hm", "Hms", "hms", "Bhm"}) {
         const UnicodeString best = generator->getBestPattern(UnicodeString(skeleton, -1, US_INV), status);
-        addWordsOf(literalsOf(utf8(best)), facts.patternWords);
+        appendWords(literalsOf(utf8(best)), facts.patternWords);
     }
     // A word that also follows a day (Kurdish "ی") does not make the number before it an hour.
     std::vector<std::string> dateWords;
     for (const Style date : kStyles) {
         if (date == Style::kNone) continue;
         const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(date, locale));
-        addWordsOf(literalsOf(patternOf(format.get())), dateWords);
+        appendWords(literalsOf(patternOf(format.get())), dateWords);
     }
     for (const char* skeleton : {"yMMMd", "yMMMMd", "yMMMEd", "yMMMMEEEEd", "MMMd", "yMd"}) {
         const UnicodeString best = generator->getBestPattern(UnicodeString(skeleton, -1, US_INV), status);
-        addWordsOf(literalsOf(utf8(best)), dateWords);
+        appendWords(literalsOf(utf8(best)), dateWords);
     }
     std::erase_if(facts.hourWords, [&dateWords](const std::string& word) {
         return std::find(dateWords.begin(), dateWords.end(), word) != dateWords.end();
@@ -230,7 +212,7 @@ void addOrdinalSuffixes(const icu::Locale& locale, IcuDateFacts& facts) {
         const std::size_t lastDigit = written.find_last_of("0123456789");
         if (lastDigit == std::string::npos) continue;
         std::vector<std::string> words;
-        addWordsOf(std::string_view(written).substr(lastDigit + 1), words);
+        appendWords(std::string_view(written).substr(lastDigit + 1), words);
         for (auto& word : words) {
             if (std::find(facts.ordinalSuffixes.begin(), facts.ordinalSuffixes.end(), word) == facts.ordinalSuffixes.end()) {
                 facts.ordinalSuffixes.push_back(std::move(word));
@@ -408,7 +390,6 @@ void addOtherCalendars(std::string_view id, IcuDateFacts& facts) {
 icu::DateFormat* shortDateFormat(const icu::Locale& locale) {
     return icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale);
 }
-
 
 void fill(std::array<std::string, 12>& names, const UnicodeString* source, int32_t count) {
     for (std::size_t i = 0; i < names.size(); ++i) {

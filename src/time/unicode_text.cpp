@@ -90,4 +90,22 @@ std::size_t blankLength(std::string_view text, std::size_t pos) {
     return u_isUWhiteSpace(c.value) && u_charType(c.value) == U_SPACE_SEPARATOR ? c.length : 0;
 }
 
+void appendWords(std::string_view text, std::vector<std::string>& words) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = pos;
+        while (end < text.size()) {
+            const std::size_t letter = letterLength(text, end);
+            if (letter == 0) break;
+            end += letter;
+        }
+        if (end > pos) {
+            words.emplace_back(text.substr(pos, end - pos));
+            pos = end;
+        } else {
+            ++pos;
+        }
+    }
+}
+
 }  // namespace skyanchor

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace skyanchor {
 
@@ -18,6 +19,9 @@ namespace skyanchor {
 // The number of bytes of the letter (or combining mark) that starts text at pos, or 0 when
 // something else starts there.
 [[nodiscard]] std::size_t letterLength(std::string_view text, std::size_t pos);
+
+// Appends each run of letters in the text (a pattern's literal, say) to words.
+void appendWords(std::string_view text, std::vector<std::string>& words);
 
 // The number of bytes of the blank (plain, no-break, thin, ideographic) that starts text at pos, or 0.
 [[nodiscard]] std::size_t blankLength(std::string_view text, std::size_t pos);
