@@ -48,7 +48,10 @@ Form1::Form1(FormServices services, std::chrono::milliseconds scoldPause) : form
     buildControls();
     describeControls(txtDateandTime->text());
     for (const auto& [field, control] : textFields()) {
-        const auto show = [this, control = control] { showNote(control); };
+        const auto show = [this, control = control] {
+            showNote(control);
+            showMessage();
+        };
         scoldDelays[control] = new ScoldDelay(field, show, show, scoldPause);
     }
     connectHandlers();
@@ -106,7 +109,8 @@ void Form1::confirmCopy(Control copy, const QString& confirmation) {
 }
 
 // Writes back what the last event changed, with the widgets' own notifications blocked, so that
-// nothing the form wrote comes back to it as an edit. The field being typed into keeps a problem
+// nothing the form wrote comes back to it as an edit. The band is told once, at the end, so a
+// screen reader hears one message per event. The field being typed into keeps a problem
 // to itself until the typing pauses; the problem goes at once when its text reads.
 void Form1::showChanges(std::optional<Control> edited) {
     const FormChanges changes = form.takeChanges();
@@ -155,7 +159,6 @@ void Form1::showNote(Control control) {
     } else {
         marks.clear(shown);
     }
-    showMessage();
 }
 
 // The band shows the message of the control with the focus, else the latest; a confirmation
