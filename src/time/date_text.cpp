@@ -57,9 +57,11 @@ void appendFields(std::string& text, const std::vector<DateToken>& tokens, const
 
 std::string quoted(std::string_view text) { return "\u201C" + std::string(text) + "\u201D"; }
 
-// A text to show as the form to type: 8 December 2026, 19:23:40, as the field writes it.
+// A text to show as the form to type: 8 December 2026, 19:23:40, as the field writes it, isolated
+// so that a right-to-left example keeps its order inside a left-to-right message.
 std::string example(const DateTextCodec& codec) {
-    return formatDateText(serialFromCivil({year{2026} / 12 / 8, hours{19} + minutes{23} + seconds{40}}), codec);
+    return "\u2068" + formatDateText(serialFromCivil({year{2026} / 12 / 8, hours{19} + minutes{23} + seconds{40}}), codec) +
+           "\u2069";
 }
 
 std::string dayText(year_month_day date, const DateTextCodec& codec) {

@@ -186,7 +186,11 @@ void MessageBar::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -kBorder, -kBorder));
     style()->standardIcon(iconOf(kind_), nullptr, this).paint(&painter, iconRect(size()));
     painter.setPen(colors.text);
-    painter.drawText(textRect(size()), kTextFlags | static_cast<int>(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft).toInt()),
+    // The text runs in its own direction, whatever the window's: an English message stays
+    // left-to-right in a right-to-left window.
+    const Qt::LayoutDirection textDirection = text_.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    painter.setLayoutDirection(textDirection);
+    painter.drawText(textRect(size()), kTextFlags | static_cast<int>(QStyle::visualAlignment(textDirection, Qt::AlignLeft).toInt()),
                      text_);
 }
 
