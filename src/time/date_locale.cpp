@@ -4,7 +4,10 @@
 #include "time/unicode_text.hpp"
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <initializer_list>
+#include <mutex>
 
 namespace skyanchor {
 namespace {
@@ -126,6 +129,11 @@ bool equalIgnoringBlanks(std::string_view gap, std::string_view separator) {
     return matched == separator.size();
 }
 
+bool isSeparatorIn(const std::vector<std::string>& separators, std::string_view gap) {
+    return std::any_of(separators.begin(), separators.end(),
+                       [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
+}
+
 std::size_t letterCount(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size();) {
@@ -139,161 +147,222 @@ std::size_t letterCount(std::string_view text) {
 
 }  // namespace
 
-DateTextCodec::DateTextCodec(const DateLocale& locale) : DateTextCodec(locale, icuDateFactsOf(locale.icuLocale)) {}
+// What reading a date text needs: the words it may hold and what they mean, the separators,
+// the orders of numbers, the day periods and eras.
+struct DateTextCodec::Reading {
+    Reading(const DateTextCodec& codec, const IcuDateFacts& facts);
 
-DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts)
-    : locale_(locale),
-      dateTokens_(tokensOrFallback(locale.shortDatePattern, kFallbackDatePattern, Field::Year)),
-      timeTokens_(tokensOrFallback(locale.longTimePattern, kFallbackTimePattern, Field::Minute)),
-      amLowercase_(readingForm(locale.amText)),
-      pmLowercase_(readingForm(locale.pmText)),
-      words_(facts.turkicCase),
-      otherCalendars_(facts.otherCalendars) {
+    DateWords words;
+    std::vector<std::string> monthNamesForBeginnings;  // reading form: each month's name, then its standalone name
+    std::vector<std::string> timeSeparators{":"};
+    std::vector<std::string> dateSeparators;
+    bool yearBeforeDayAroundMonthWord = false;
+    std::vector<DateOrder> orders;
+    std::vector<DayPeriod> periods;
+    std::vector<CalendarEra> eras;
+    std::string gregorianEra;
+    std::vector<std::string> hourWords;
+    bool dayHalfBeforeHour = false;
+    bool periodBeforeHour = false;
+};
+
+// Built once, by the first reader; its flag keeps two threads that read at once from building
+// twice, and every later read finds the tables by one atomic load.
+struct DateTextCodec::LazyReading {
+    std::once_flag built;
+    std::unique_ptr<const Reading> tables;
+    std::atomic<const Reading*> ready{nullptr};
+
+    void build(const std::function<std::unique_ptr<const Reading>()>& make) {
+        std::call_once(built, [&] {
+            tables = make();
+            ready.store(tables.get(), std::memory_order_release);
+        });
+    }
+};
+
+DateTextCodec::Reading::Reading(const DateTextCodec& codec, const IcuDateFacts& facts) : words(facts.turkicCase) {
+    const DateLocale& locale = codec.locale_;
     std::vector<std::pair<std::string, WordMeaning>> names;
     for (std::size_t m = 0; m < 12; ++m) {
         const WordMeaning month{.month = static_cast<int>(m) + 1};
         for (const auto* list : {&locale.monthNames, &locale.monthAbbreviations, &locale.standaloneMonthNames,
                                  &locale.standaloneMonthAbbreviations}) {
-            addName(words_, (*list)[m], month);
+            addName(words, (*list)[m], month);
             names.emplace_back(withoutTrailingPoint((*list)[m]), month);
         }
         for (const auto* list : {&locale.monthNames, &locale.standaloneMonthNames}) {
-            monthNamesForBeginnings_.push_back(readingForm((*list)[m], facts.turkicCase));
+            monthNamesForBeginnings.push_back(readingForm((*list)[m], facts.turkicCase));
         }
     }
     for (std::size_t d = 0; d < 7; ++d) {
         const WordMeaning weekday = WordMeaning::ofWeekday(static_cast<int>(d) + 1);
         for (const auto* list : {&locale.dayNames, &locale.dayAbbreviations, &locale.standaloneDayNames}) {
-            addName(words_, (*list)[d], weekday);
+            addName(words, (*list)[d], weekday);
             names.emplace_back(withoutTrailingPoint((*list)[d]), weekday);
         }
     }
-    addWithoutAccents(words_, names);
-    addDayHalf(words_, locale.amText, WordMeaning::ofDayHalf(1));
-    addDayHalf(words_, locale.pmText, WordMeaning::ofDayHalf(2));
-    for (const auto& [word, half] : facts.dayHalves) addDayHalf(words_, word, WordMeaning::ofDayHalf(half));
-    addDayHalf(words_, "am", WordMeaning{.anyDayHalf = 1});
-    addDayHalf(words_, "pm", WordMeaning{.anyDayHalf = 2});
+    addWithoutAccents(words, names);
+    addDayHalf(words, locale.amText, WordMeaning::ofDayHalf(1));
+    addDayHalf(words, locale.pmText, WordMeaning::ofDayHalf(2));
+    for (const auto& [word, half] : facts.dayHalves) addDayHalf(words, word, WordMeaning::ofDayHalf(half));
+    addDayHalf(words, "am", WordMeaning{.anyDayHalf = 1});
+    addDayHalf(words, "pm", WordMeaning{.anyDayHalf = 2});
 
     for (const auto pattern : {std::string_view(locale.shortDatePattern), std::string_view(locale.longDatePattern),
                                std::string_view(locale.shortTimePattern), std::string_view(locale.longTimePattern)}) {
-        for (const auto& word : compilePattern(pattern).words) words_.add(word, WordMeaning::ofLiteral());
+        for (const auto& word : compilePattern(pattern).words) words.add(word, WordMeaning::ofLiteral());
     }
     for (const auto* list : {&facts.patternWords, &facts.hourWords, &facts.ordinalSuffixes}) {
-        for (const auto& word : *list) words_.add(word, WordMeaning::ofLiteral());
+        for (const auto& word : *list) words.add(word, WordMeaning::ofLiteral());
     }
-    for (const auto& word : facts.hourWords) hourWords_.push_back(compactForm(word));
+    for (const auto& word : facts.hourWords) hourWords.push_back(compactForm(word));
     for (const auto& [word, hours] : facts.dayPeriods) {
-        periods_.push_back(DayPeriod{.hours = hours});
-        words_.add(word, WordMeaning{.period = static_cast<int>(periods_.size())});
+        periods.push_back(DayPeriod{.hours = hours});
+        words.add(word, WordMeaning{.period = static_cast<int>(periods.size())});
     }
     for (const auto& [word, hour] : facts.exactHours) {
-        periods_.push_back(DayPeriod{.hours = 1u << hour, .exactHour = hour});
-        words_.add(word, WordMeaning{.period = static_cast<int>(periods_.size())});
+        periods.push_back(DayPeriod{.hours = 1u << hour, .exactHour = hour});
+        words.add(word, WordMeaning{.period = static_cast<int>(periods.size())});
     }
     for (const auto& [word, hour] : {std::pair{"noon", 12}, std::pair{"midnight", 0}}) {
-        if (words_.contains(word)) continue;
-        periods_.push_back(DayPeriod{.hours = 1u << hour, .exactHour = hour});
-        words_.add(word, WordMeaning{.period = static_cast<int>(periods_.size())});
+        if (words.contains(word)) continue;
+        periods.push_back(DayPeriod{.hours = 1u << hour, .exactHour = hour});
+        words.add(word, WordMeaning{.period = static_cast<int>(periods.size())});
     }
-    std::vector<CalendarEra> eras = facts.eras;
-    if (std::none_of(eras.begin(), eras.end(), [](const CalendarEra& e) { return e.calendar == "gregorian" && e.era == 1; }) &&
-        !words_.contains("AD")) {
-        eras.push_back(CalendarEra{"gregorian", 1, "AD"});  // the field must be able to name its own calendar
+    std::vector<CalendarEra> known = facts.eras;
+    if (std::none_of(known.begin(), known.end(), [](const CalendarEra& e) { return e.calendar == "gregorian" && e.era == 1; }) &&
+        !words.contains("AD")) {
+        known.push_back(CalendarEra{"gregorian", 1, "AD"});  // the field must be able to name its own calendar
     }
-    for (const auto& era : eras) {
-        if (gregorianEra_.empty() && era.calendar == "gregorian" && era.era == 1) gregorianEra_ = era.name;
-        eras_.push_back(era);
-        words_.add(era.name, WordMeaning{.era = static_cast<int>(eras_.size())});
+    for (const auto& era : known) {
+        if (gregorianEra.empty() && era.calendar == "gregorian" && era.era == 1) gregorianEra = era.name;
+        eras.push_back(era);
+        words.add(era.name, WordMeaning{.era = static_cast<int>(eras.size())});
     }
     for (const auto& month : facts.calendarMonths) {
-        if (words_.contains(month.name)) continue;  // a Gregorian month's name, or a word of the patterns
-        words_.add(month.name, WordMeaning{.calendarMonth = month.month, .monthCalendar = month.calendar + 1});
+        if (words.contains(month.name)) continue;  // a Gregorian month's name, or a word of the patterns
+        words.add(month.name, WordMeaning{.calendarMonth = month.month, .monthCalendar = month.calendar + 1});
     }
-    for (const auto& word : facts.zoneWords) words_.add(word, WordMeaning{.zone = true});
-    for (const std::string_view word : {"ut", "utc", "gmt"}) words_.add(word, WordMeaning{.zone = true});
+    for (const auto& word : facts.zoneWords) words.add(word, WordMeaning{.zone = true});
+    for (const std::string_view word : {"ut", "utc", "gmt"}) words.add(word, WordMeaning{.zone = true});
     // Mail dates ("Tue, 08 Dec 2026") are English in every locale, where the words are free.
     for (std::size_t m = 0; m < kEnglishMonths.size(); ++m) {
-        if (!words_.contains(kEnglishMonths[m])) words_.add(kEnglishMonths[m], WordMeaning::ofMonth(static_cast<int>(m) + 1));
+        if (!words.contains(kEnglishMonths[m])) words.add(kEnglishMonths[m], WordMeaning::ofMonth(static_cast<int>(m) + 1));
     }
     for (std::size_t d = 0; d < kEnglishWeekdays.size(); ++d) {
-        if (!words_.contains(kEnglishWeekdays[d])) {
-            words_.add(kEnglishWeekdays[d], WordMeaning::ofWeekday(static_cast<int>(d) + 1));
-        }
+        if (!words.contains(kEnglishWeekdays[d])) words.add(kEnglishWeekdays[d], WordMeaning::ofWeekday(static_cast<int>(d) + 1));
     }
 
+    const DateOrder order = orderOf(codec.dateTokens_);
+    orders.push_back(order);
+    if (isPosixLocale(locale.icuLocale)) {
+        orders = {DateOrder::YearMonthDay, DateOrder::DayMonthYear, DateOrder::MonthDayYear};
+    } else if (!facts.icuShortDatePattern.empty()) {
+        const DateOrder everyday = orderOf(compilePattern(datePatternOfIcu(facts.icuShortDatePattern)).tokens);
+        if (everyday != order) orders.push_back(everyday);
+    }
+    const bool shortHasMonthWord = hasField(codec.dateTokens_, {Field::MonthAbbreviation, Field::MonthName});
     const DatePattern longDate = compilePattern(locale.longDatePattern);
+    const auto& wordTokens = shortHasMonthWord ? codec.dateTokens_ : longDate.tokens;
+    yearBeforeDayAroundMonthWord = indexOf(wordTokens, {Field::Year}) < indexOf(wordTokens, {Field::Day});
+
+    const auto dayHalfIn = [](const std::vector<DateToken>& tokens) { return hasField(tokens, {Field::DayHalf}); };
+    const auto& halfTokens = dayHalfIn(codec.timeTokens_) ? codec.timeTokens_ : compilePattern(locale.shortTimePattern).tokens;
+    dayHalfBeforeHour = dayHalfIn(halfTokens)
+                            ? indexOf(halfTokens, {Field::DayHalf}) < indexOf(halfTokens, {Field::Hour12, Field::Hour24})
+                            : facts.dayHalfBeforeHour;
+    periodBeforeHour = facts.periodBeforeHour;
+
+    addSeparators(codec.dateTokens_, isDateField, dateSeparators);
+    addSeparators(codec.timeTokens_, isClockField, timeSeparators);
+    addSeparators(compilePattern(locale.shortTimePattern).tokens, isClockField, timeSeparators);
+    for (const auto& pattern : facts.timePatterns) addSeparators(compilePattern(pattern).tokens, isClockField, timeSeparators);
+    for (const auto& word : hourWords) {
+        if (!word.empty() && !isSeparatorIn(dateSeparators, word)) timeSeparators.push_back(word);
+    }
+    for (const auto& separator : facts.timeSeparators) {  // a time after a whole date only
+        timeSeparators.push_back(separator);
+        dateSeparators.push_back(separator);
+    }
+}
+
+DateTextCodec::DateTextCodec(const DateLocale& locale)
+    : locale_(locale),
+      dateTokens_(tokensOrFallback(locale.shortDatePattern, kFallbackDatePattern, Field::Year)),
+      timeTokens_(tokensOrFallback(locale.longTimePattern, kFallbackTimePattern, Field::Minute)),
+      amLowercase_(readingForm(locale.amText)),
+      pmLowercase_(readingForm(locale.pmText)),
+      otherCalendars_(icuOtherCalendarsOf(locale.icuLocale)),
+      reading_(std::make_unique<LazyReading>()) {
     const DateOrder order = orderOf(dateTokens_);
     yearFirst_ = order == DateOrder::YearMonthDay;
     monthBeforeDay_ = order == DateOrder::MonthDayYear;
-    orders_.push_back(order);
-    if (isPosixLocale(locale.icuLocale)) {
-        orders_ = {DateOrder::YearMonthDay, DateOrder::DayMonthYear, DateOrder::MonthDayYear};
-    } else if (!facts.icuShortDatePattern.empty()) {
-        const DateOrder everyday = orderOf(compilePattern(datePatternOfIcu(facts.icuShortDatePattern)).tokens);
-        if (everyday != order) orders_.push_back(everyday);
-    }
-    const bool shortHasMonthWord = hasField(dateTokens_, {Field::MonthAbbreviation, Field::MonthName});
-    const auto& wordTokens = shortHasMonthWord ? dateTokens_ : longDate.tokens;
-    yearBeforeDayAroundMonthWord_ = indexOf(wordTokens, {Field::Year}) < indexOf(wordTokens, {Field::Day});
-
-    const auto dayHalfIn = [](const std::vector<DateToken>& tokens) { return hasField(tokens, {Field::DayHalf}); };
-    const auto& halfTokens = dayHalfIn(timeTokens_) ? timeTokens_ : compilePattern(locale.shortTimePattern).tokens;
-    dayHalfBeforeHour_ = dayHalfIn(halfTokens)
-                             ? indexOf(halfTokens, {Field::DayHalf}) < indexOf(halfTokens, {Field::Hour12, Field::Hour24})
-                             : facts.dayHalfBeforeHour;
-    periodBeforeHour_ = facts.periodBeforeHour;
-
-    addSeparators(dateTokens_, isDateField, dateSeparators_);
-    addSeparators(timeTokens_, isClockField, timeSeparators_);
-    writesDateWithEveryTime_ = std::any_of(timeSeparators_.begin(), timeSeparators_.end(),
-                                           [this](const std::string& s) { return isDateSeparator(s); });
-    addSeparators(compilePattern(locale.shortTimePattern).tokens, isClockField, timeSeparators_);
-    for (const auto& pattern : facts.timePatterns) addSeparators(compilePattern(pattern).tokens, isClockField, timeSeparators_);
-    for (const auto& word : hourWords_) {
-        if (!word.empty() && !isDateSeparator(word)) timeSeparators_.push_back(word);
-    }
-    for (const auto& separator : facts.timeSeparators) {  // a time after a whole date only
-        timeSeparators_.push_back(separator);
-        dateSeparators_.push_back(separator);
-    }
+    std::vector<std::string> dateSeparators;
+    std::vector<std::string> timeSeparators{":"};
+    addSeparators(dateTokens_, isDateField, dateSeparators);
+    addSeparators(timeTokens_, isClockField, timeSeparators);
+    writesDateWithEveryTime_ = std::any_of(timeSeparators.begin(), timeSeparators.end(),
+                                           [&](const std::string& s) { return isSeparatorIn(dateSeparators, s); });
 }
+
+DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts) : DateTextCodec(locale) {
+    otherCalendars_ = facts.otherCalendars;
+    reading_->build([&] { return std::make_unique<const Reading>(*this, facts); });
+}
+
+DateTextCodec::DateTextCodec(DateTextCodec&&) noexcept = default;
+DateTextCodec& DateTextCodec::operator=(DateTextCodec&&) noexcept = default;
+DateTextCodec::~DateTextCodec() = default;
+
+const DateTextCodec::Reading& DateTextCodec::reading() const {
+    if (const Reading* tables = reading_->ready.load(std::memory_order_acquire)) return *tables;
+    reading_->build([this] { return std::make_unique<const Reading>(*this, icuDateFactsOf(locale_.icuLocale)); });
+    return *reading_->tables;
+}
+
+const DateWords& DateTextCodec::words() const { return reading().words; }
+bool DateTextCodec::yearBeforeDayAroundMonthWord() const { return reading().yearBeforeDayAroundMonthWord; }
+const std::vector<DateOrder>& DateTextCodec::orders() const { return reading().orders; }
+const DayPeriod& DateTextCodec::period(int number) const { return reading().periods[static_cast<std::size_t>(number - 1)]; }
+const CalendarEra& DateTextCodec::era(int number) const { return reading().eras[static_cast<std::size_t>(number - 1)]; }
+const std::string& DateTextCodec::gregorianEra() const { return reading().gregorianEra; }
+bool DateTextCodec::dayHalfBeforeHour() const { return reading().dayHalfBeforeHour; }
+bool DateTextCodec::periodBeforeHour() const { return reading().periodBeforeHour; }
 
 const std::string& DateTextCodec::dayHalfText(bool afterNoon, bool lowercase) const {
     if (lowercase) return afterNoon ? pmLowercase_ : amLowercase_;
     return afterNoon ? locale_.pmText : locale_.amText;
 }
 
-bool DateTextCodec::isTimeSeparator(std::string_view gap) const {
-    return std::any_of(timeSeparators_.begin(), timeSeparators_.end(),
-                       [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
-}
+bool DateTextCodec::isTimeSeparator(std::string_view gap) const { return isSeparatorIn(reading().timeSeparators, gap); }
 
 bool DateTextCodec::isColon(std::string_view gap) { return equalIgnoringBlanks(gap, ":"); }
 
-bool DateTextCodec::isDateSeparator(std::string_view gap) const {
-    return std::any_of(dateSeparators_.begin(), dateSeparators_.end(),
-                       [gap](const std::string& separator) { return equalIgnoringBlanks(gap, separator); });
-}
+bool DateTextCodec::isDateSeparator(std::string_view gap) const { return isSeparatorIn(reading().dateSeparators, gap); }
 
+// The era's name is the reader's to gather; it is needed only for the rare year that is ambiguous.
 const std::string* DateTextCodec::gregorianEraFor(int year) const {
-    if (gregorianEra_.empty()) return nullptr;
     const bool ambiguous = std::any_of(otherCalendars_.begin(), otherCalendars_.end(), [year](const CustomaryCalendar& other) {
         return (year >= other.firstYear && year <= other.lastYear) || (other.customary && (year < 1900 || year > 2099));
     });
-    return ambiguous ? &gregorianEra_ : nullptr;
+    if (!ambiguous) return nullptr;
+    const std::string& name = gregorianEra();
+    return name.empty() ? nullptr : &name;
 }
 
 bool DateTextCodec::isHourWord(std::string_view gap) const {
-    return std::any_of(hourWords_.begin(), hourWords_.end(),
+    const auto& hourWords = reading().hourWords;
+    return std::any_of(hourWords.begin(), hourWords.end(),
                        [gap](const std::string& word) { return !word.empty() && equalIgnoringBlanks(gap, word); });
 }
 
 int DateTextCodec::monthOfBeginning(std::string_view letters) const {
     if (letterCount(letters) < 3) return 0;
+    const auto& names = reading().monthNamesForBeginnings;
     int found = 0;
-    for (std::size_t i = 0; i < monthNamesForBeginnings_.size(); ++i) {
-        if (!monthNamesForBeginnings_[i].starts_with(letters)) continue;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!names[i].starts_with(letters)) continue;
         const int month = static_cast<int>(i / 2) + 1;
         if (found != 0 && found != month) return 0;
         found = month;

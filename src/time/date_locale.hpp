@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,9 +70,14 @@ struct IcuDateFacts;
 
 class DateTextCodec {
 public:
-    // Asks ICU for what it knows of locale.icuLocale.
+    // Ready to write at once. What reading needs of ICU beyond the locale's calendars (its pattern
+    // words, day periods, eras, zone names) is gathered at the first read: a window that only
+    // writes its start date need not wait for it.
     explicit DateTextCodec(const DateLocale& locale);
     DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts);
+    DateTextCodec(DateTextCodec&&) noexcept;
+    DateTextCodec& operator=(DateTextCodec&&) noexcept;
+    ~DateTextCodec();
 
     [[nodiscard]] const std::vector<DateToken>& dateTokens() const { return dateTokens_; }
     [[nodiscard]] const std::vector<DateToken>& timeTokens() const { return timeTokens_; }
@@ -81,7 +87,7 @@ public:
     [[nodiscard]] const std::string& dayHalfText(bool afterNoon, bool lowercase) const;
 
     // Month names, day names, day-half markers and the patterns' words, in reading form.
-    [[nodiscard]] const DateWords& words() const { return words_; }
+    [[nodiscard]] const DateWords& words() const;
     // The month of which a run of letters (reading form) is an unambiguous beginning of at least
     // three letters, as a person may shorten it ("Sept", "decem"); 0 for none.
     [[nodiscard]] int monthOfBeginning(std::string_view letters) const;
@@ -100,47 +106,40 @@ public:
     [[nodiscard]] bool yearFirst() const { return yearFirst_; }
     [[nodiscard]] bool monthBeforeDay() const { return monthBeforeDay_; }
     // Where the month is a word: whether the year comes before the day.
-    [[nodiscard]] bool yearBeforeDayAroundMonthWord() const { return yearBeforeDayAroundMonthWord_; }
+    [[nodiscard]] bool yearBeforeDayAroundMonthWord() const;
     // The orders a text of three numbers may be meant in: the short pattern's first, then ICU's
     // everyday order where it differs (Canadian "M/d/yy" beside Qt's "yyyy-MM-dd"), or all three
     // in the C/POSIX locale, whose people write no one order but ISO 8601.
-    [[nodiscard]] const std::vector<DateOrder>& orders() const { return orders_; }
+    [[nodiscard]] const std::vector<DateOrder>& orders() const;
 
-    [[nodiscard]] const DayPeriod& period(int number) const { return periods_[static_cast<std::size_t>(number - 1)]; }
-    [[nodiscard]] const CalendarEra& era(int number) const { return eras_[static_cast<std::size_t>(number - 1)]; }
+    [[nodiscard]] const DayPeriod& period(int number) const;
+    [[nodiscard]] const CalendarEra& era(int number) const;
     [[nodiscard]] const std::vector<CustomaryCalendar>& otherCalendars() const { return otherCalendars_; }
     // The Gregorian era's name ("ค.ศ.") where a year written alone could be taken for a year of
     // the locale's other calendars; null where the year says enough.
     [[nodiscard]] const std::string* gregorianEraFor(int year) const;
-    [[nodiscard]] const std::string& gregorianEra() const { return gregorianEra_; }
+    [[nodiscard]] const std::string& gregorianEra() const;
     // Whether the locale writes its day-half word, or its day period ("晚上"), before the hour.
-    [[nodiscard]] bool dayHalfBeforeHour() const { return dayHalfBeforeHour_; }
-    [[nodiscard]] bool periodBeforeHour() const { return periodBeforeHour_; }
+    [[nodiscard]] bool dayHalfBeforeHour() const;
+    [[nodiscard]] bool periodBeforeHour() const;
     // Whether what stands after an hour makes it a time ("Uhr", "h", "时").
     [[nodiscard]] bool isHourWord(std::string_view gap) const;
 
 private:
+    struct Reading;
+    struct LazyReading;
+    [[nodiscard]] const Reading& reading() const;
+
     DateLocale locale_;
     std::vector<DateToken> dateTokens_;
     std::vector<DateToken> timeTokens_;
     std::string amLowercase_;
     std::string pmLowercase_;
-    DateWords words_;
-    std::vector<std::string> monthNamesForBeginnings_;  // reading form: each month's name, then its standalone name
-    std::vector<std::string> timeSeparators_{":"};
-    std::vector<std::string> dateSeparators_;
     bool writesDateWithEveryTime_ = false;
     bool yearFirst_ = false;
     bool monthBeforeDay_ = false;
-    bool yearBeforeDayAroundMonthWord_ = false;
-    std::vector<DateOrder> orders_;
-    std::vector<DayPeriod> periods_;
-    std::vector<CalendarEra> eras_;
     std::vector<CustomaryCalendar> otherCalendars_;
-    std::string gregorianEra_;
-    std::vector<std::string> hourWords_;
-    bool dayHalfBeforeHour_ = false;
-    bool periodBeforeHour_ = false;
+    std::unique_ptr<LazyReading> reading_;
 };
 
 }  // namespace skyanchor

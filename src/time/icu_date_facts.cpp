@@ -366,27 +366,6 @@ void addMonthNames(std::string_view id, std::size_t index, IcuDateFacts& facts) 
     }
 }
 
-// The locale's default calendar where it is not the Gregorian one, and the others it commonly
-// uses whose years of the present could pass for Gregorian years (not the Japanese eras' few).
-void addOtherCalendars(std::string_view id, IcuDateFacts& facts) {
-    UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::Calendar> preferred(icu::Calendar::createInstance(localeOf(id, ""), status));
-    if (U_FAILURE(status)) return;
-    const std::string customaryType = preferred->getType();
-    for (const std::string& type : calendarsOf(id)) {
-        if (type == "gregorian" || type == "japanese") continue;
-        auto other = otherCalendar(id, type);
-        // Where its years of the present are the Gregorian ones' too (Saka 1900 is 1978), a year
-        // is read as Gregorian: the Gregorian calendar is the one people mostly write.
-        const bool customary = type == customaryType;
-        if (other && (customary || other->lastYear < 1900 || other->firstYear > 2099)) {
-            other->customary = customary;
-            facts.otherCalendars.push_back(std::move(*other));
-            addMonthNames(id, facts.otherCalendars.size() - 1, facts);
-        }
-    }
-}
-
 icu::DateFormat* shortDateFormat(const icu::Locale& locale) {
     return icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale);
 }
@@ -453,6 +432,31 @@ std::string datePatternOfIcu(std::string_view icuPattern) {
     return pattern;
 }
 
+std::vector<CustomaryCalendar> icuOtherCalendarsOf(std::string_view localeId) {
+    std::vector<CustomaryCalendar> others;
+    if (localeId.empty() || isPosixLocale(localeId)) return others;
+    std::vector<std::string> types = calendarsOf(localeId);
+    // The Japanese eras' few years never pass for Gregorian ones.
+    std::erase_if(types, [](const std::string& type) { return type == "gregorian" || type == "japanese"; });
+    if (types.empty()) return others;  // most locales: no calendar object, no time zone needed
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::Calendar> preferred(
+        icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), localeOf(localeId, ""), status));
+    if (U_FAILURE(status)) return others;
+    const std::string customaryType = preferred->getType();
+    for (const std::string& type : types) {
+        auto other = otherCalendar(localeId, type);
+        // Where its years of the present are the Gregorian ones' too (Saka 1900 is 1978), a year
+        // is read as Gregorian: the Gregorian calendar is the one people mostly write.
+        const bool customary = type == customaryType;
+        if (other && (customary || other->lastYear < 1900 || other->firstYear > 2099)) {
+            other->customary = customary;
+            others.push_back(std::move(*other));
+        }
+    }
+    return others;
+}
+
 IcuDateFacts icuDateFactsOf(std::string_view localeId) {
     IcuDateFacts facts;
     if (localeId.empty()) return facts;
@@ -463,7 +467,8 @@ IcuDateFacts icuDateFactsOf(std::string_view localeId) {
     addOrdinalSuffixes(locale, facts);
     addEras(localeId, facts);
     if (!isPosixLocale(localeId)) {
-        addOtherCalendars(localeId, facts);
+        facts.otherCalendars = icuOtherCalendarsOf(localeId);
+        for (std::size_t index = 0; index < facts.otherCalendars.size(); ++index) addMonthNames(localeId, index, facts);
         // ICU's order counts where it has the language's own data, not where it falls back to
         // the root or the default locale.
         const std::unique_ptr<icu::DateFormat> shortDate(shortDateFormat(locale));

@@ -41,6 +41,11 @@ struct IcuDateFacts {
 // Whether an ICU locale id is the C/POSIX locale, whose date text is ISO 8601.
 [[nodiscard]] bool isPosixLocale(std::string_view localeId);
 
+// The locale's default calendar where it is not the Gregorian one, and the others it commonly
+// uses whose years of the present could pass for Gregorian years: all a date text needs of ICU
+// to be written. Cheap where there are none, as in most locales.
+[[nodiscard]] std::vector<CustomaryCalendar> icuOtherCalendarsOf(std::string_view localeId);
+
 // The facts of an ICU locale id ("de_DE", "sr_Latn_RS"); an empty id gives none.
 [[nodiscard]] IcuDateFacts icuDateFactsOf(std::string_view localeId);
 

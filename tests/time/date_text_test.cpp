@@ -215,6 +215,16 @@ TEST(DateTextCodecPatterns, QuotedLettersAreText) {
 }
 
 // Every second of one day reads back from its text, on a 12-hour and on a 24-hour clock.
+// What reading needs of ICU is gathered at the first read; a codec that has read nothing yet
+// still writes the era of a year that could pass for a Buddhist one, and reads after a move.
+TEST(DateTextCodecReading, WritesTheEraBeforeItHasReadAndReadsAfterAMove) {
+    const double serial = serialOf(2500, 1, 1);
+    DateTextCodec fresh(test::kThailand);
+    EXPECT_EQ(formatDateText(serial, fresh), "1/1/2500 ค.ศ.");
+    const DateTextCodec moved(std::move(fresh));
+    EXPECT_EQ(parseDateText("1/1/2500 ค.ศ.", moved), serial);
+}
+
 TEST(DateTextRoundTrip, EverySecondOfADay) {
     const double day = serialOf(2026, 12, 8);
     for (const DateTextCodec* codec : {&unitedStates(), &germany(), &japan()}) {
