@@ -17,6 +17,9 @@ QFont dejaVuSans(int pixels) {
 TEST(TwipScale, IsFifteenTwipsAPixelAtTheReferenceFont) {
     const TwipScale scale = TwipScale::forFont(dejaVuSans(12));
     EXPECT_EQ(scale.pixelsPerTwip(), TwipScale::kReferencePixelsPerTwip);
+    QFont fullyHinted = dejaVuSans(12);
+    fullyHinted.setHintingPreference(QFont::PreferFullHinting);
+    EXPECT_EQ(TwipScale::forFont(fullyHinted).pixelsPerTwip(), TwipScale::kReferencePixelsPerTwip);
     EXPECT_EQ(scale.rect(120, 360, 5895, 4335), QRect(8, 24, 393, 289));
     EXPECT_EQ(scale.size(6345, 4635), QSize(423, 309));
 }
