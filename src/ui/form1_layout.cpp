@@ -66,12 +66,14 @@ private:
 
 // Inconsolata, named so that no locale's fixed font stands in (a thin CJK or Thai mono): its
 // half-em advance fits the longest lines at the window's own text size. Where it is missing,
-// DejaVu Sans Mono takes its place; being wider, the lines then scroll sideways.
+// DejaVu Sans Mono takes its place; being wider, the lines then scroll sideways. The lines are
+// ASCII, which both hold, so no fonts are looked up to fill in other characters.
 QFont vectorLineFont(const QFont& windowFont) {
     QFont font = windowFont;
     font.setFamilies({QStringLiteral("Inconsolata"), QStringLiteral("DejaVu Sans Mono")});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
