@@ -31,6 +31,17 @@ bool xServerAnswers(const std::string& display) {
     return true;
 }
 
+struct NamedDisplay {
+    std::string platform;
+    std::string display;
+};
+
+// A platform or display named on the command line stands before the environment's.
+NamedDisplay displayOf(std::string_view platformOption, std::string_view displayOption) {
+    return {std::string(platformOption.empty() ? environment("QT_QPA_PLATFORM") : platformOption),
+            std::string(displayOption.empty() ? environment("DISPLAY") : displayOption)};
+}
+
 struct HeldMessage {
     QtMsgType type;
     std::string category;
@@ -40,6 +51,7 @@ struct HeldMessage {
 std::mutex heldLock;
 std::vector<HeldMessage> held;
 QtMessageHandler previousHandler = nullptr;
+NamedDisplay guarded;  // the display the toolkit is trying, asked only once it fails
 
 // The toolkit's reasons, one after another on one line: its messages may span several.
 std::string oneLine(const QString& text) { return text.simplified().toStdString(); }
@@ -56,14 +68,22 @@ void holdOrExit(QtMsgType type, const QMessageLogContext& context, const QString
         reasons += (reasons.empty() ? "" : "; ") + oneLine(message.text);
     }
     if (reasons.empty()) reasons = oneLine(text.section(QLatin1Char('\n'), 0, 0));
-    std::fprintf(stderr, "skyanchor-satellite: cannot open the window: %s\n", reasons.c_str());
+    std::string line = "cannot open the window: " + reasons;
+    // Probing the X server before every start would cost a connection of its own.
+    if (!guarded.display.empty() && usesX(guarded.platform) && !xServerAnswers(guarded.display)) {
+        line = "cannot open display " + guarded.display + ": no X server answers there";
+    }
+    std::fprintf(stderr, "skyanchor-satellite: %s\n", line.c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
 
 }  // namespace
 
-PlatformStartGuard::PlatformStartGuard() { previousHandler = qInstallMessageHandler(holdOrExit); }
+PlatformStartGuard::PlatformStartGuard(std::string_view platformOption, std::string_view displayOption) {
+    guarded = displayOf(platformOption, displayOption);
+    previousHandler = qInstallMessageHandler(holdOrExit);
+}
 
 PlatformStartGuard::~PlatformStartGuard() { release(); }
 
@@ -79,13 +99,9 @@ void PlatformStartGuard::release() {
 }
 
 std::optional<std::string> displayProblem(std::string_view platformOption, std::string_view displayOption) {
-    const std::string_view platform = platformOption.empty() ? environment("QT_QPA_PLATFORM") : platformOption;
-    const std::string display(displayOption.empty() ? environment("DISPLAY") : displayOption);
-    if (platform.empty() && display.empty() && environment("WAYLAND_DISPLAY").empty()) {
+    const NamedDisplay named = displayOf(platformOption, displayOption);
+    if (named.platform.empty() && named.display.empty() && environment("WAYLAND_DISPLAY").empty()) {
         return "no display found (DISPLAY is not set); run it in a desktop session";
-    }
-    if (!display.empty() && usesX(platform) && !xServerAnswers(display)) {
-        return "cannot open display " + display + ": no X server answers there";
     }
     return std::nullopt;
 }

@@ -57,7 +57,7 @@ int openWindow(int argc, char** argv, const skyanchor::WindowOptions& options) {
         std::fprintf(stderr, "skyanchor-satellite: %s\n", problem->c_str());
         return kFailureStatus;
     }
-    skyanchor::PlatformStartGuard platformStart;
+    skyanchor::PlatformStartGuard platformStart(options.platform, options.display);
     QApplication application(argc, argv);
     platformStart.release();
     QGuiApplication::setDesktopFileName(QStringLiteral(SKYANCHOR_APP_ID));
