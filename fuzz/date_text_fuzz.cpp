@@ -4,6 +4,7 @@
 #include "time/date_text.hpp"
 #include "time/unicode_text.hpp"
 
+#include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
@@ -30,13 +31,16 @@ const std::array<const DateLocale*, 18> kLocales{
     &test::kKorea,        &test::kThailand,  &test::kMyanmar,  &test::kFinland,        &test::kCanadaFrench,
     &test::kUnitedStatesSpanish, &test::kTaiwan, &test::kIran};
 
-// The text case-folded, without invisible format marks, as ICU sees it.
-icu::UnicodeString folded(std::string_view text) {
+// The text case-folded, without invisible format marks, as ICU sees it; without accents too, on
+// request, as a name may be typed ("fevr" for "févr.").
+icu::UnicodeString folded(std::string_view text, bool withoutAccents) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString all = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
+    if (withoutAccents) all = icu::Normalizer2::getNFDInstance(status)->normalize(all, status);
     icu::UnicodeString kept;
-    const icu::UnicodeString all = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
     for (std::int32_t i = 0; i < all.length(); i = all.moveIndex32(i, 1)) {
         const UChar32 c = all.char32At(i);
-        if (u_charType(c) != U_FORMAT_CHAR) kept.append(c);
+        if (u_charType(c) != U_FORMAT_CHAR && !(withoutAccents && u_charType(c) == U_NON_SPACING_MARK)) kept.append(c);
     }
     return kept.foldCase();
 }
@@ -70,15 +74,20 @@ std::vector<TypedNumber> typedNumbers(std::string_view text) {
     return numbers;
 }
 
-// Whether a name of the month, or its first three letters, stands in the folded text.
-bool monthNamed(const icu::UnicodeString& text, const DateLocale& locale, unsigned month) {
-    for (const auto* names : {&locale.monthNames, &locale.monthAbbreviations, &locale.standaloneMonthNames,
-                              &locale.standaloneMonthAbbreviations}) {
-        icu::UnicodeString name = folded((*names)[month - 1]);
-        while (name.length() > 0 && name.endsWith(icu::UnicodeString(u'.'))) name.truncate(name.length() - 1);
-        if (name.length() > 3) name.truncate(name.moveIndex32(0, 3));
-        if (name.length() > 0 && text.indexOf(name) >= 0) return true;
+// Whether a name of the month, or its first three letters, stands in the text, with its accents
+// or without.
+bool monthNamed(std::string_view typed, const DateLocale& locale, unsigned month) {
+    for (const bool withoutAccents : {false, true}) {
+        const icu::UnicodeString text = folded(typed, withoutAccents);
+        for (const auto* names : {&locale.monthNames, &locale.monthAbbreviations, &locale.standaloneMonthNames,
+                                  &locale.standaloneMonthAbbreviations}) {
+            icu::UnicodeString name = folded((*names)[month - 1], withoutAccents);
+            while (name.length() > 0 && name.endsWith(icu::UnicodeString(u'.'))) name.truncate(name.length() - 1);
+            if (name.length() > 3) name.truncate(name.moveIndex32(0, 3));
+            if (name.length() > 0 && text.indexOf(name) >= 0) return true;
+        }
     }
+    const icu::UnicodeString text = folded(typed, false);
     // Mail dates name months in English in every locale.
     constexpr std::array<const char*, 12> kEnglish{"jan", "feb", "mar", "apr", "may", "jun",
                                                    "jul", "aug", "sep", "oct", "nov", "dec"};
@@ -98,7 +107,7 @@ bool dateWasTyped(std::string_view text, const DateLocale& locale, const year_mo
     };
     const auto month = static_cast<unsigned>(date.month());
     return typed(static_cast<int>(static_cast<unsigned>(date.day())), false) &&
-           (typed(static_cast<int>(month), false) || monthNamed(folded(text), locale, month)) &&
+           (typed(static_cast<int>(month), false) || monthNamed(text, locale, month)) &&
            typed(static_cast<int>(date.year()), true);
 }
 
