@@ -8,6 +8,7 @@
 #include <functional>
 #include <initializer_list>
 #include <mutex>
+#include <utility>
 
 namespace skyanchor {
 namespace {
@@ -287,13 +288,20 @@ DateTextCodec::Reading::Reading(const DateTextCodec& codec, const IcuDateFacts& 
     }
 }
 
-DateTextCodec::DateTextCodec(const DateLocale& locale)
+DateTextCodec::DateTextCodec(const DateLocale& locale) : DateTextCodec(locale, icuOtherCalendarsOf(locale.icuLocale)) {}
+
+DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts)
+    : DateTextCodec(locale, facts.otherCalendars) {
+    reading_->build([&] { return std::make_unique<const Reading>(*this, facts); });
+}
+
+DateTextCodec::DateTextCodec(const DateLocale& locale, std::vector<CustomaryCalendar> otherCalendars)
     : locale_(locale),
       dateTokens_(tokensOrFallback(locale.shortDatePattern, kFallbackDatePattern, Field::Year)),
       timeTokens_(tokensOrFallback(locale.longTimePattern, kFallbackTimePattern, Field::Minute)),
       amLowercase_(readingForm(locale.amText)),
       pmLowercase_(readingForm(locale.pmText)),
-      otherCalendars_(icuOtherCalendarsOf(locale.icuLocale)),
+      otherCalendars_(std::move(otherCalendars)),
       reading_(std::make_unique<LazyReading>()) {
     const DateOrder order = orderOf(dateTokens_);
     yearFirst_ = order == DateOrder::YearMonthDay;
@@ -304,11 +312,6 @@ DateTextCodec::DateTextCodec(const DateLocale& locale)
     addSeparators(timeTokens_, isClockField, timeSeparators);
     writesDateWithEveryTime_ = std::any_of(timeSeparators.begin(), timeSeparators.end(),
                                            [&](const std::string& s) { return isSeparatorIn(dateSeparators, s); });
-}
-
-DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts) : DateTextCodec(locale) {
-    otherCalendars_ = facts.otherCalendars;
-    reading_->build([&] { return std::make_unique<const Reading>(*this, facts); });
 }
 
 DateTextCodec::DateTextCodec(DateTextCodec&&) noexcept = default;

@@ -128,6 +128,8 @@ public:
 private:
     struct Reading;
     struct LazyReading;
+    // What writing needs; the reading tables are left to be built.
+    DateTextCodec(const DateLocale& locale, std::vector<CustomaryCalendar> otherCalendars);
     [[nodiscard]] const Reading& reading() const;
 
     DateLocale locale_;
