@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <functional>
 #include <initializer_list>
 #include <mutex>
 #include <utility>
@@ -173,13 +172,6 @@ struct DateTextCodec::LazyReading {
     std::once_flag built;
     std::unique_ptr<const Reading> tables;
     std::atomic<const Reading*> ready{nullptr};
-
-    void build(const std::function<std::unique_ptr<const Reading>()>& make) {
-        std::call_once(built, [&] {
-            tables = make();
-            ready.store(tables.get(), std::memory_order_release);
-        });
-    }
 };
 
 DateTextCodec::Reading::Reading(const DateTextCodec& codec, const IcuDateFacts& facts) : words(facts.turkicCase) {
@@ -292,7 +284,7 @@ DateTextCodec::DateTextCodec(const DateLocale& locale) : DateTextCodec(locale, i
 
 DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts)
     : DateTextCodec(locale, facts.otherCalendars) {
-    reading_->build([&] { return std::make_unique<const Reading>(*this, facts); });
+    buildReading(&facts);
 }
 
 DateTextCodec::DateTextCodec(const DateLocale& locale, std::vector<CustomaryCalendar> otherCalendars)
@@ -318,9 +310,19 @@ DateTextCodec::DateTextCodec(DateTextCodec&&) noexcept = default;
 DateTextCodec& DateTextCodec::operator=(DateTextCodec&&) noexcept = default;
 DateTextCodec::~DateTextCodec() = default;
 
+// From the facts given, or else from ICU's, gathered now.
+void DateTextCodec::buildReading(const IcuDateFacts* given) const {
+    std::call_once(reading_->built, [&] {
+        reading_->tables = given != nullptr
+                               ? std::make_unique<const Reading>(*this, *given)
+                               : std::make_unique<const Reading>(*this, icuDateFactsOf(locale_.icuLocale, otherCalendars_));
+        reading_->ready.store(reading_->tables.get(), std::memory_order_release);
+    });
+}
+
 const DateTextCodec::Reading& DateTextCodec::reading() const {
     if (const Reading* tables = reading_->ready.load(std::memory_order_acquire)) return *tables;
-    reading_->build([this] { return std::make_unique<const Reading>(*this, icuDateFactsOf(locale_.icuLocale)); });
+    buildReading(nullptr);
     return *reading_->tables;
 }
 

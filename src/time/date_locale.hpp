@@ -131,6 +131,7 @@ private:
     // What writing needs; the reading tables are left to be built.
     DateTextCodec(const DateLocale& locale, std::vector<CustomaryCalendar> otherCalendars);
     [[nodiscard]] const Reading& reading() const;
+    void buildReading(const IcuDateFacts* given) const;
 
     DateLocale locale_;
     std::vector<DateToken> dateTokens_;

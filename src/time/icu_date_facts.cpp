@@ -457,7 +457,7 @@ std::vector<CustomaryCalendar> icuOtherCalendarsOf(std::string_view localeId) {
     return others;
 }
 
-IcuDateFacts icuDateFactsOf(std::string_view localeId) {
+IcuDateFacts icuDateFactsOf(std::string_view localeId, std::vector<CustomaryCalendar> otherCalendars) {
     IcuDateFacts facts;
     if (localeId.empty()) return facts;
     const icu::Locale locale = localeOf(localeId, "gregorian");
@@ -467,7 +467,7 @@ IcuDateFacts icuDateFactsOf(std::string_view localeId) {
     addOrdinalSuffixes(locale, facts);
     addEras(localeId, facts);
     if (!isPosixLocale(localeId)) {
-        facts.otherCalendars = icuOtherCalendarsOf(localeId);
+        facts.otherCalendars = std::move(otherCalendars);
         for (std::size_t index = 0; index < facts.otherCalendars.size(); ++index) addMonthNames(localeId, index, facts);
         // ICU's order counts where it has the language's own data, not where it falls back to
         // the root or the default locale.

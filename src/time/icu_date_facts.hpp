@@ -46,8 +46,9 @@ struct IcuDateFacts {
 // to be written. Cheap where there are none, as in most locales.
 [[nodiscard]] std::vector<CustomaryCalendar> icuOtherCalendarsOf(std::string_view localeId);
 
-// The facts of an ICU locale id ("de_DE", "sr_Latn_RS"); an empty id gives none.
-[[nodiscard]] IcuDateFacts icuDateFactsOf(std::string_view localeId);
+// The facts of an ICU locale id ("de_DE", "sr_Latn_RS"), whose other calendars are already
+// known (icuOtherCalendarsOf): their month names are added. An empty id gives none.
+[[nodiscard]] IcuDateFacts icuDateFactsOf(std::string_view localeId, std::vector<CustomaryCalendar> otherCalendars);
 
 // A locale's date conventions as ICU's data gives them, in the pattern letters of DatePattern;
 // for tests, tools and the C/POSIX locale (ICU's "en_US_POSIX"), whose text is ISO 8601.
