@@ -226,7 +226,11 @@ DateTextCodec::Reading::Reading(const DateTextCodec& codec, const IcuDateFacts& 
     std::vector<CalendarEra> known = facts.eras;
     if (std::none_of(known.begin(), known.end(), [](const CalendarEra& e) { return e.calendar == "gregorian" && e.era == 1; }) &&
         !words.contains("AD")) {
-        known.push_back(CalendarEra{"gregorian", 1, "AD"});  // the field must be able to name its own calendar
+        // The field must be able to name its own calendar.
+        const std::chrono::year_month_day now{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+        known.push_back(CalendarEra{.calendar = "gregorian", .era = 1, .name = "AD",
+                                    .firstDay = std::chrono::sys_days{std::chrono::year{1} / 1 / 1},
+                                    .presentYear = static_cast<int>(now.year())});
     }
     for (const auto& era : known) {
         if (gregorianEra.empty() && era.calendar == "gregorian" && era.era == 1) gregorianEra = era.name;
@@ -237,6 +241,7 @@ DateTextCodec::Reading::Reading(const DateTextCodec& codec, const IcuDateFacts& 
         if (words.contains(month.name)) continue;  // a Gregorian month's name, or a word of the patterns
         words.add(month.name, WordMeaning{.calendarMonth = month.month, .monthCalendar = month.calendar + 1});
     }
+    for (const auto& word : facts.firstYearWords) words.add(word, WordMeaning{.firstYear = true});
     for (const auto& word : facts.zoneWords) words.add(word, WordMeaning{.zone = true});
     for (const std::string_view word : {"ut", "utc", "gmt"}) words.add(word, WordMeaning{.zone = true});
     // Mail dates ("Tue, 08 Dec 2026") are English in every locale, where the words are free.
@@ -362,8 +367,8 @@ bool DateTextCodec::isHourWord(std::string_view gap) const {
                        [gap](const std::string& word) { return !word.empty() && equalIgnoringBlanks(gap, word); });
 }
 
+// The letters are counted last: a long run of letters begins no name and is not walked through.
 int DateTextCodec::monthOfBeginning(std::string_view letters) const {
-    if (letterCount(letters) < 3) return 0;
     const auto& names = reading().monthNamesForBeginnings;
     int found = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -372,7 +377,7 @@ int DateTextCodec::monthOfBeginning(std::string_view letters) const {
         if (found != 0 && found != month) return 0;
         found = month;
     }
-    return found;
+    return found != 0 && letterCount(letters) >= 3 ? found : 0;
 }
 
 }  // namespace skyanchor

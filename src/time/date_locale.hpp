@@ -4,6 +4,7 @@
 #include "time/date_words.hpp"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,6 +18,13 @@ struct CalendarEra {
     std::string calendar;  // ICU calendar type: "gregorian", "buddhist", "roc", "japanese", "persian"...
     int era = 0;           // ICU's number of the era in that calendar
     std::string name;
+    // The days the era ran (Taishō: 30 July 1912 to 24 December 1926); open where it has no end,
+    // or, for an era that counts its years backward (before Christ), no beginning.
+    std::chrono::sys_days firstDay = std::chrono::sys_days::min();
+    std::chrono::sys_days lastDay = std::chrono::sys_days::max();
+    // The era's year today, or on its last day: four digits here mean that a year of two digits
+    // with this era is a shortened one ("48 AH" for 1448), not the year written.
+    int presentYear = 1;
 };
 
 // A calendar other than the Gregorian one that the locale uses, by default (ICU's choice) or
@@ -29,7 +37,7 @@ struct CustomaryCalendar {
     int era = 0;
     int firstYear = 0;           // the calendar's years of 1 January 1900 .. 31 December 2099
     int lastYear = 0;
-    int twoDigitBase = 0;        // the calendar's year of 1930: two-digit years read from there
+    int twoDigitBase = 0;        // fifty years before its present year: two-digit years read from there
 };
 
 // What the date text needs to know of the user's locale, as plain values (patterns as described

@@ -87,9 +87,10 @@ struct Piece {
     bool isNumber = false;
     bool afterT = false;  // ISO 8601's "T" joins it to a date
     int value = 0;
+    std::size_t digitCount = 0;  // as typed; "元" (the first year) counts as one digit
     WordMeaning meaning;
 
-    [[nodiscard]] std::size_t digits() const { return end - begin; }
+    [[nodiscard]] std::size_t digits() const { return digitCount; }
     [[nodiscard]] bool marksTime() const {
         return !isNumber && !meaning.literal && meaning.month == 0 &&
                (meaning.dayHalf != 0 || meaning.anyDayHalf != 0 || meaning.period != 0);
@@ -105,6 +106,8 @@ Piece wordPiece(std::size_t begin, std::size_t end, const WordMeaning& meaning) 
 }
 
 constexpr std::size_t kMaxPieces = 24;
+// Words of the patterns count too, so that a paste of joining words ("at" 50,000 times) ends early.
+constexpr std::size_t kMaxWords = 64;
 constexpr std::size_t kMaxDigits = 9;
 
 class Pieces {
@@ -120,8 +123,8 @@ public:
             const auto match = codec.words().longestAt(text, pos);
             if (isDigit(text[pos]) && !match) {
                 pos = addNumber(text, pos);
-            } else if (const std::size_t letter = letterLength(text, pos)) {
-                pos = addWord(text, pos, letter, match);
+            } else if (letterLength(text, pos) != 0) {
+                pos = addWord(text, pos, match);
             } else if (match) {
                 add(wordPiece(pos, pos + match->length, match->meaning));
                 pos += match->length;
@@ -147,20 +150,28 @@ private:
             ++pos;
         }
         piece.end = pos;
+        piece.digitCount = pos - piece.begin;
         add(piece);
         return pos;
     }
 
+    // The end of the run of letters that holds pos; found once for the whole run, however many
+    // words it holds, so that reading stays linear in the text's length.
+    std::size_t runEndFrom(std::string_view text, std::size_t pos) {
+        if (pos < runEnd_) return runEnd_;
+        runEnd_ = pos;
+        while (runEnd_ < text.size()) {
+            const std::size_t next = letterLength(text, runEnd_);
+            if (next == 0) break;
+            runEnd_ += next;
+        }
+        return runEnd_;
+    }
+
     // A word of the locale (the longest that starts here), a beginning of a month name, or ISO
     // 8601's "T" between date and time and "Z" after a time.
-    std::size_t addWord(std::string_view text, std::size_t pos, std::size_t letter,
-                        const std::optional<DateWords::Match>& match) {
-        std::size_t runEnd = pos + letter;
-        while (runEnd < text.size()) {
-            const std::size_t next = letterLength(text, runEnd);
-            if (next == 0) break;
-            runEnd += next;
-        }
+    std::size_t addWord(std::string_view text, std::size_t pos, const std::optional<DateWords::Match>& match) {
+        const std::size_t runEnd = runEndFrom(text, pos);
         const bool afterDigit = pos > 0 && isDigit(text[pos - 1]);
         if (afterDigit && runEnd == pos + 1 && text[pos] == 't' && runEnd < text.size() && isDigit(text[runEnd])) {
             afterT_ = true;
@@ -188,8 +199,14 @@ private:
         return pos + match->length;
     }
 
-    void add(const Piece& piece) {
+    void add(Piece piece) {
         const WordMeaning& m = piece.meaning;
+        if (++words_ > kMaxWords) refuse("The text is longer than any date and time", codec_);
+        if (!piece.isNumber && m.firstYear) {
+            piece.isNumber = true;
+            piece.value = 1;
+            piece.digitCount = 1;
+        }
         if (!piece.isNumber && m.literal && m.month == 0 && m.weekday == 0 && m.calendarMonth == 0) return;  // a pattern word only
         if (count_ == kMaxPieces) refuse("The text is longer than any date and time", codec_);
         pieces_[count_++] = piece;
@@ -198,6 +215,8 @@ private:
     const DateTextCodec& codec_;
     std::array<Piece, kMaxPieces> pieces_{};
     std::size_t count_ = 0;
+    std::size_t words_ = 0;
+    std::size_t runEnd_ = 0;
     bool afterT_ = false;
 };
 
@@ -215,7 +234,7 @@ struct Reading {
     int era = 0;
     std::array<int, 3> timeNumbers{};
     std::size_t timeCount = 0;
-    double fraction = 0;  // of a second
+    microseconds fraction{0};  // of a second
     std::size_t timeFirst = 0;
     std::size_t timeLast = 0;
     int dayHalf = 0;
@@ -225,6 +244,16 @@ struct Reading {
 
     [[nodiscard]] bool dateComplete() const { return dateCount == 3 || (month != 0 && dateCount == 2); }
 };
+
+// The digits after a second's point to the nearest microsecond, finer than an MJD of the present
+// can hold: rounded, never cut off.
+microseconds fractionOf(const Piece& digits) {
+    long long value = digits.value;
+    long long divisor = 1;
+    for (std::size_t count = digits.digits(); count < 6; ++count) value *= 10;
+    for (std::size_t count = digits.digits(); count > 6; --count) divisor *= 10;
+    return microseconds{(value + divisor / 2) / divisor};
+}
 
 // Whether a gap is punctuation followed by a blank ("8: 7:23" in Nepali): what follows is no
 // continuation of the number before it.
@@ -262,8 +291,8 @@ public:
             const Piece& piece = pieces_[i];
             if (!piece.isNumber) {
                 readWord(i);
-            } else if (r_.timeCount != 0 && !r_.offsetMinutes && signOf(gapBefore(i)) != 0 &&
-                       (i == r_.timeLast + 1 || pieces_[i - 1].meaning.zone)) {
+                if (piece.meaning.month != 0 || piece.meaning.calendarMonth != 0) lastDatePiece_ = i;
+            } else if (startsOffset(i)) {
                 i = readOffset(i);
             } else if (isMinus(i)) {
                 refuse("A minus sign stands before " + quoted(text_.substr(piece.begin, piece.digits())) +
@@ -273,6 +302,7 @@ public:
             } else {
                 if (r_.dateCount == 3) refuse("There are more numbers than a date and a time have", codec_);
                 r_.dateNumbers[r_.dateCount++] = DateNumber{piece.value, piece.digits()};
+                lastDatePiece_ = i;
             }
         }
         for (const std::size_t marker : markers_) readMarker(marker);
@@ -290,6 +320,18 @@ private:
     }
     [[nodiscard]] std::string_view pieceText(std::size_t i) const {
         return text_.substr(pieces_[i].begin, pieces_[i].end - pieces_[i].begin);
+    }
+
+    // A sign before a number begins an offset from UT right after a time, after a name of UT
+    // ("UTC+05:30", "GMT+1"), or after a whole date without a time, as ISO 8601 writes it there
+    // ("+01", "+01:00", "-0500"): midnight in that zone. A sign before one digit after a date
+    // stays a sign ("-7:23" is no time of day).
+    [[nodiscard]] bool startsOffset(std::size_t i) const {
+        if (r_.offsetMinutes || i == 0 || signOf(gapBefore(i)) == 0) return false;
+        if (pieces_[i - 1].meaning.zone) return true;
+        if (r_.timeCount != 0) return i == r_.timeLast + 1;
+        const std::size_t digits = pieces_[i].digits();
+        return r_.dateComplete() && i == lastDatePiece_ + 1 && (digits == 2 || digits == 4);
     }
 
     // A minus before a number is a sign, unless it joins the number to the one or the word
@@ -389,7 +431,7 @@ private:
         const std::string_view gap = i + 1 < pieces_.size() ? gapAfter(i) : std::string_view{};
         if (r_.timeCount == 3 && (gap == "." || gap == ",") && pieces_[i + 1].isNumber) {
             ++i;
-            r_.fraction = pieces_[i].value / std::pow(10.0, static_cast<double>(pieces_[i].digits()));
+            r_.fraction = fractionOf(pieces_[i]);
         }
         r_.timeLast = i;
         return i;
@@ -418,6 +460,7 @@ private:
     const DateTextCodec& codec_;
     Reading r_;
     unsigned monthAsWeekday_ = 0;
+    std::size_t lastDatePiece_ = 0;
     std::vector<std::size_t> markers_;
 };
 
@@ -439,24 +482,77 @@ std::optional<year_month_day> gregorianDay(int y, int m, int d) {
     return date.ok() ? std::optional(date) : std::nullopt;
 }
 
-// The day a candidate names: in the calendar of a written era, else in the Gregorian calendar.
-std::optional<year_month_day> dayOf(const Candidate& c, const Reading& r, const DateTextCodec& codec) {
-    if (r.monthCalendar != 0) {  // the month's name says the calendar; an era must be of that one
-        const CustomaryCalendar& other = codec.otherCalendars()[static_cast<std::size_t>(r.monthCalendar - 1)];
-        if (r.era != 0 && codec.era(r.era).calendar != other.calendar) {
-            refuse("The month is one of the " + other.displayName + ", the era of another calendar", codec);
-        }
-        const int base = other.twoDigitBase;
-        const int y = c.year.digits <= 2 ? base + ((c.year.value - base % 100) % 100 + 100) % 100 : c.year.value;
-        const auto date = gregorianDateOf(other.calendar, r.era != 0 ? codec.era(r.era).era : other.era, y, c.month, c.day);
-        if (date && (date->year() < year{100} || date->year() > year{9999})) return std::nullopt;
-        return date;
+// A day that a candidate names, or why it names none (empty: its numbers name no day).
+struct CandidateDay {
+    std::optional<year_month_day> date;
+    std::string reason;
+};
+
+bool inFieldRange(year_month_day date) { return date.year() >= year{100} && date.year() <= year{9999}; }
+
+CandidateDay inRange(std::optional<year_month_day> date) {
+    return date && inFieldRange(*date) ? CandidateDay{date, {}} : CandidateDay{};
+}
+
+// The year of a calendar that two digits name: the one of the hundred years around its present.
+int yearOfTwoDigits(int digits, int base) { return base + ((digits - base % 100) % 100 + 100) % 100; }
+
+// "明治 ran from 1868/09/08 to 1912/07/29", or as far as the era's days are known.
+std::string eraSpan(const CalendarEra& era, const DateTextCodec& codec) {
+    const auto named = [&codec](sys_days day) { return inFieldRange(year_month_day{day}) ? dayText(day, codec) : std::string(); };
+    const std::string first = era.firstDay == sys_days::min() ? std::string() : named(era.firstDay);
+    const std::string last = era.lastDay == sys_days::max() ? std::string() : named(era.lastDay);
+    if (!first.empty() && !last.empty()) return era.name + " ran from " + first + " to " + last;
+    if (!last.empty()) return era.name + " ended on " + last;
+    return first.empty() ? era.name + " has no such year" : era.name + " began on " + first;
+}
+
+// A year written with an era is read as written, within the days the era ran. Two digits with
+// an era whose years now have four ("48 AH") are a shortened year, whose century is not said.
+CandidateDay dayInEra(const Candidate& c, const CalendarEra& era, const DateTextCodec& codec) {
+    if (c.year.digits <= 2 && era.presentYear >= 1000) {
+        return {std::nullopt, "A year of two digits with " + quoted(era.name) + " does not say its century: write all its digits (" +
+                                  quoted(std::to_string(era.presentYear) + " " + era.name) + " is this year)"};
     }
-    if (r.era == 0) return gregorianDay(fullYear(c.year), c.month, c.day);
-    const CalendarEra& era = codec.era(r.era);
     const auto date = gregorianDateOf(era.calendar, era.era, c.year.value, c.month, c.day);
-    if (date && (date->year() < year{100} || date->year() > year{9999})) return std::nullopt;
-    return date;
+    if (date && (sys_days{*date} < era.firstDay || sys_days{*date} > era.lastDay)) {
+        return {std::nullopt, "That day is not in the era it names: " + eraSpan(era, codec)};
+    }
+    return inRange(date);
+}
+
+// A month of another calendar with a four-digit year of the Gregorian calendar's present, not
+// of that calendar's: both readings, never a guess.
+[[noreturn]] void refuseMixedYear(const Candidate& c, const CustomaryCalendar& other, const DateTextCodec& codec) {
+    const int typed = c.year.value;
+    std::string reason = "The month is one of the " + other.displayName + ", the year " + std::to_string(typed) +
+                         " one of the Gregorian calendar: it could be ";
+    const auto there = gregorianDateOf(other.calendar, other.era, typed, c.month, c.day);
+    if (there && inFieldRange(*there)) reason += dayText(*there, codec) + " (the year " + std::to_string(typed) + " of the " + other.displayName + ") or ";
+    for (const year_month_day edge : {year{typed} / 1 / 1, year{typed} / 12 / 31}) {
+        const int calendarYear = calendarYearOf(other.calendar, edge);
+        const auto day = gregorianDateOf(other.calendar, other.era, calendarYear, c.month, c.day);
+        if (!day || day->year() != year{typed}) continue;
+        refuse(reason + dayText(*day, codec) + " (its year " + std::to_string(calendarYear) + "): type " +
+               std::to_string(calendarYear) + " for the second, or add " + (other.eraName.empty() ? "its era" : other.eraName) +
+               " for the first");
+    }
+    refuse(reason + "a day of the Gregorian year " + std::to_string(typed) + ": type the year of the " + other.displayName);
+}
+
+// The day a candidate names: in the calendar of a written era or of a month's name, else in the
+// Gregorian calendar.
+CandidateDay dayOf(const Candidate& c, const Reading& r, const DateTextCodec& codec) {
+    if (r.monthCalendar == 0) return r.era == 0 ? inRange(gregorianDay(fullYear(c.year), c.month, c.day)) : dayInEra(c, codec.era(r.era), codec);
+    const CustomaryCalendar& other = codec.otherCalendars()[static_cast<std::size_t>(r.monthCalendar - 1)];
+    if (r.era != 0 && codec.era(r.era).calendar != other.calendar) {
+        refuse("The month is one of the " + other.displayName + ", the era of another calendar", codec);
+    }
+    if (r.era != 0) return dayInEra(c, codec.era(r.era), codec);
+    const bool twoDigits = c.year.digits <= 2;
+    const int y = twoDigits ? yearOfTwoDigits(c.year.value, other.twoDigitBase) : c.year.value;
+    if (!twoDigits && (y < other.firstYear || y > other.lastYear) && y >= 1900 && y <= 2099) refuseMixedYear(c, other, codec);
+    return inRange(gregorianDateOf(other.calendar, other.era, y, c.month, c.day));
 }
 
 // In a locale that counts years in another calendar too, a year without an era may be meant in
@@ -476,8 +572,7 @@ void checkOtherCalendars(const Candidate& c, year_month_day gregorian, const Rea
                    " for the second");
         }
         if (!present && !(twoDigits && (other.customary || other.firstYear < 100))) continue;
-        const int base = other.twoDigitBase;
-        const int calendarYear = twoDigits ? base + ((c.year.value - base % 100) % 100 + 100) % 100 : c.year.value;
+        const int calendarYear = twoDigits ? yearOfTwoDigits(c.year.value, other.twoDigitBase) : c.year.value;
         const auto there = gregorianDateOf(other.calendar, other.era, calendarYear, c.month, c.day);
         std::string reason = typed;
         if (there) reason += " (" + dayText(*there, codec) + ")";
@@ -489,6 +584,52 @@ void checkOtherCalendars(const Candidate& c, year_month_day gregorian, const Rea
 
 const std::array<const char*, 7> kWeekdayNames{"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 
+// The readings of the numbers in the orders they may be meant in.
+std::vector<Candidate> candidatesOf(const Reading& r, const DateTextCodec& codec) {
+    const auto& n = r.dateNumbers;
+    if (r.month != 0) {
+        const bool yearFirst = n[0].digits > 2 || (n[1].digits <= 2 && codec.yearBeforeDayAroundMonthWord());
+        return {{yearFirst ? n[0] : n[1], r.month, (yearFirst ? n[1] : n[0]).value}};
+    }
+    if (n[0].digits > 2) return {{n[0], n[1].value, n[2].value}};
+    // A four-digit year last is the field's own form when its order puts the year last: then
+    // that order reads it; a text in another form may be meant in more than one.
+    const bool fullYearLast = n[2].digits > 2;
+    std::vector<Candidate> candidates;
+    for (const DateOrder order : codec.orders()) {
+        if (fullYearLast && order == DateOrder::YearMonthDay) continue;
+        if (fullYearLast && order == codec.orders().front()) candidates.clear();
+        switch (order) {
+        case DateOrder::YearMonthDay: candidates.push_back({n[0], n[1].value, n[2].value}); break;
+        case DateOrder::MonthDayYear: candidates.push_back({n[2], n[0].value, n[1].value}); break;
+        case DateOrder::DayMonthYear: candidates.push_back({n[2], n[1].value, n[0].value}); break;
+        }
+        if (fullYearLast && order == codec.orders().front()) break;
+    }
+    return candidates;
+}
+
+// The one day the candidates name; two different ones, or none, are refused with the reason.
+std::pair<year_month_day, Candidate> onlyDay(const std::vector<Candidate>& candidates, const Reading& r,
+                                             const DateTextCodec& codec) {
+    std::optional<std::pair<year_month_day, Candidate>> found;
+    std::string reason;
+    for (const Candidate& c : candidates) {
+        const CandidateDay day = dayOf(c, r, codec);
+        if (reason.empty()) reason = day.reason;
+        if (!day.date || (found && *day.date == found->first)) continue;
+        if (found) {
+            refuse("The order of day, month and year is not known here: it could be " + dayText(found->first, codec) + " or " +
+                   dayText(*day.date, codec) + "; write the month as a word, or the date in the form " + example(codec));
+        }
+        found.emplace(*day.date, c);
+    }
+    if (found) return *found;
+    if (!reason.empty()) refuse(reason);
+    refuse("No such day (the numbers are read in the order of " + dayText(year{2026} / 12 / 8, codec) +
+           "; dates run from 1 January 100 to 31 December 9999)", codec);
+}
+
 std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& codec) {
     if (r.month == 0 && r.dateCount == 0) {
         if (r.weekday != 0) refuse("A weekday alone names no day", codec);
@@ -496,49 +637,12 @@ std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& code
         return std::nullopt;
     }
     if (r.dateCount != (r.month != 0 ? 2u : 3u)) refuse("A date needs a day, a month and a year", codec);
-    const auto& n = r.dateNumbers;
-    std::vector<Candidate> candidates;
-    if (r.month != 0) {
-        const bool yearFirst = n[0].digits > 2 || (n[1].digits <= 2 && codec.yearBeforeDayAroundMonthWord());
-        candidates.push_back({yearFirst ? n[0] : n[1], r.month, (yearFirst ? n[1] : n[0]).value});
-    } else if (n[0].digits > 2) {
-        candidates.push_back({n[0], n[1].value, n[2].value});
-    } else {
-        // A four-digit year last is the field's own form when its order puts the year last:
-        // then that order reads it; a text in another form may be meant in more than one.
-        const bool fullYearLast = n[2].digits > 2;
-        for (const DateOrder order : codec.orders()) {
-            if (fullYearLast && order == DateOrder::YearMonthDay) continue;
-            if (fullYearLast && order == codec.orders().front()) candidates.clear();
-            switch (order) {
-            case DateOrder::YearMonthDay: candidates.push_back({n[0], n[1].value, n[2].value}); break;
-            case DateOrder::MonthDayYear: candidates.push_back({n[2], n[0].value, n[1].value}); break;
-            case DateOrder::DayMonthYear: candidates.push_back({n[2], n[1].value, n[0].value}); break;
-            }
-            if (fullYearLast && order == codec.orders().front()) break;
-        }
-    }
-    std::optional<year_month_day> date;
-    const Candidate* chosen = nullptr;
-    for (const Candidate& c : candidates) {
-        const auto day = dayOf(c, r, codec);
-        if (!day || day == date) continue;
-        if (date) {
-            refuse("The order of day, month and year is not known here: it could be " + dayText(*date, codec) + " or " +
-                   dayText(*day, codec) + "; write the month as a word, or the date in the form " + example(codec));
-        }
-        date = day;
-        chosen = &c;
-    }
-    if (!date) {
-        refuse("No such day (the numbers are read in the order of " + dayText(year{2026} / 12 / 8, codec) +
-               "; dates run from 1 January 100 to 31 December 9999)", codec);
-    }
-    checkOtherCalendars(*chosen, *date, r, codec);
+    const auto [date, chosen] = onlyDay(candidatesOf(r, codec), r, codec);
+    checkOtherCalendars(chosen, date, r, codec);
     if (r.weekday != 0) {
-        const unsigned iso = weekday{sys_days{*date}}.iso_encoding();
+        const unsigned iso = weekday{sys_days{date}}.iso_encoding();
         if ((r.weekday & (1u << (iso - 1))) == 0) {
-            refuse(dayText(*date, codec) + " is a " + kWeekdayNames[iso - 1] + ": correct the weekday or leave it out");
+            refuse(dayText(date, codec) + " is a " + kWeekdayNames[iso - 1] + ": correct the weekday or leave it out");
         }
     }
     return date;
@@ -574,23 +678,38 @@ std::optional<seconds> timeOf(const Reading& r, const DateTextCodec& codec) {
     return hours{hour} + minutes{minute} + seconds{second};
 }
 
+// The serial of an instant in the field's range. A time of day so near the next midnight that the
+// serial cannot tell them apart is that midnight: before 30 December 1899, where the serial counts
+// days backward, the nearest double would otherwise be the midnight a day earlier.
+double serialOfInstant(sys_time<microseconds> instant, const DateTextCodec& codec) {
+    sys_days day = floor<days>(instant);
+    const auto index = static_cast<double>((day - kSerialEpoch).count());
+    const double fraction = static_cast<double>((instant - day).count()) / 86400e6;
+    double serial = index < 0 ? index - fraction : index + fraction;
+    const bool roundedToMidnight = std::trunc(serial) != index;
+    if (roundedToMidnight) {
+        day += days{1};
+        serial = index + 1;
+    }
+    if (!inFieldRange(year_month_day{day})) {
+        refuse(roundedToMidnight ? "That instant rounds to the midnight after 31 December 9999, the last day of dates"
+                                 : "Dates run from 1 January 100 to 31 December 9999, in UT",
+               codec);
+    }
+    return serial;
+}
+
 double readText(std::string_view text, const DateTextCodec& codec) {
+    if (!isValidUtf8(text)) refuse("The text holds bytes that are no UTF-8 text, so its characters are not known", codec);
     const std::string form = readingForm(text, codec.words().turkicCase());
     const Pieces pieces(form, codec);
     const Reading reading = Reader(form, pieces, codec).read();
     const std::optional<year_month_day> date = dateOf(reading, codec);
     const std::optional<seconds> time = timeOf(reading, codec);
     if (!date && !time) refuse(text.empty() ? "The text is empty" : "The text names no date and no time", codec);
-    sys_seconds instant = sys_days{date.value_or(kSerialZeroDate)} + time.value_or(seconds{0});
+    sys_time<microseconds> instant = sys_days{date.value_or(kSerialZeroDate)} + time.value_or(seconds{0}) + reading.fraction;
     instant -= minutes{reading.offsetMinutes.value_or(0)};  // the field is in UT
-    const sys_days day = floor<days>(instant);
-    const year_month_day civilDay{day};
-    if (civilDay.year() < year{100} || civilDay.year() > year{9999}) {
-        refuse("Dates run from 1 January 100 to 31 December 9999", codec);
-    }
-    const double serial = serialFromCivil(CivilDateTime{.date = civilDay, .timeOfDay = instant - day});
-    const double fraction = reading.fraction / 86400.0;
-    return day < kSerialEpoch ? serial - fraction : serial + fraction;
+    return serialOfInstant(instant, codec);
 }
 
 }  // namespace

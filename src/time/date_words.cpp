@@ -29,6 +29,7 @@ void WordMeaning::merge(const WordMeaning& other) {
     if (period == 0) period = other.period;
     if (era == 0) era = other.era;
     zone = zone || other.zone;
+    firstYear = firstYear || other.firstYear;
     if (calendarMonth == 0) {
         calendarMonth = other.calendarMonth;
         monthCalendar = other.monthCalendar;

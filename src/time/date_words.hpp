@@ -23,6 +23,7 @@ struct WordMeaning {
     bool zone = false;      // a name of UT ("UTC", "GMT")
     int calendarMonth = 0;  // 1..12, a month of another calendar of the locale ("آذر")
     int monthCalendar = 0;  // 1 + the index of that calendar among the codec's other calendars
+    bool firstYear = false; // the first year of an era, in words (Japanese "元" of "元年")
 
     void merge(const WordMeaning& other);
 

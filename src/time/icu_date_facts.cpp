@@ -254,12 +254,13 @@ std::unique_ptr<icu::Calendar> calendarOf(const std::string& type) {
 // What people of a language type that no ICU pattern holds: hour words ("7点23分", Thai
 // "19.23 น."), the point of a Thai time, the word for "year" after a Russian date.
 struct TypedWord {
-    enum Kind { Hour, Text, TimeSeparator };
+    enum Kind { Hour, Text, TimeSeparator, FirstYear };
     std::string_view language;
     std::string_view word;
     Kind kind;
 };
-constexpr std::array<TypedWord, 10> kTypedWords{{
+constexpr std::array<TypedWord, 11> kTypedWords{{
+    {"ja", "元", TypedWord::FirstYear},
     {"zh", "点", TypedWord::Hour},
     {"zh", "點", TypedWord::Hour},
     {"zh", "分", TypedWord::Text},
@@ -275,40 +276,81 @@ constexpr std::array<TypedWord, 10> kTypedWords{{
 void addTypedWords(std::string_view language, IcuDateFacts& facts) {
     for (const TypedWord& typed : kTypedWords) {
         if (typed.language != language) continue;
-        auto& list = typed.kind == TypedWord::Hour ? facts.hourWords
-                     : typed.kind == TypedWord::Text ? facts.patternWords
-                                                     : facts.timeSeparators;
+        auto& list = typed.kind == TypedWord::Hour            ? facts.hourWords
+                     : typed.kind == TypedWord::Text          ? facts.patternWords
+                     : typed.kind == TypedWord::TimeSeparator ? facts.timeSeparators
+                                                              : facts.firstYearWords;
         list.emplace_back(typed.word);
     }
 }
 
-// Japanese eras before Meiji are of no use for the years of the field.
+// Japanese eras before Meiji counted the months of the old lunisolar calendar, which ICU does not
+// reckon: their names stay unknown words, refused as such.
 constexpr int kMeijiEra = 232;
 
+std::chrono::sys_days today() { return std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()); }
+
+std::chrono::sys_days dayOfInstant(UDate instant) {
+    return std::chrono::sys_days{std::chrono::days{static_cast<long long>(std::floor(instant / kMillisecondsPerDay))}};
+}
+
+// The first day of an era: with only the era and its first year set, ICU takes the day the era
+// began (Taishō 1 began on 30 July 1912, not on 1 January).
+std::optional<std::chrono::sys_days> eraStart(icu::Calendar& calendar, int era) {
+    calendar.clear();
+    calendar.set(UCAL_ERA, era);
+    calendar.set(UCAL_YEAR, 1);
+    UErrorCode status = U_ZERO_ERROR;
+    const UDate instant = calendar.getTime(status);
+    if (U_FAILURE(status)) return std::nullopt;
+    return dayOfInstant(instant);
+}
+
+int yearOn(icu::Calendar& calendar, std::chrono::sys_days day) {
+    UErrorCode status = U_ZERO_ERROR;
+    calendar.setTime(static_cast<double>(day.time_since_epoch().count()) * kMillisecondsPerDay, status);
+    return calendar.get(UCAL_YEAR, status);
+}
+
+// The eras of one calendar with the days each ran, unnamed yet. The first of several eras counts
+// its years backward (before Christ, before the Republic): it has no first day.
+std::vector<CalendarEra> erasOf(const std::string& type, icu::Calendar& calendar) {
+    const int first = type == "japanese" ? kMeijiEra : calendar.getMinimum(UCAL_ERA);
+    const int last = calendar.getMaximum(UCAL_ERA);
+    std::vector<CalendarEra> eras;
+    for (int era = first; era <= last; ++era) {
+        const auto start = eraStart(calendar, era);
+        if (!start) continue;
+        const bool backward = era == calendar.getMinimum(UCAL_ERA) && last > era;
+        CalendarEra named{.calendar = type, .era = era, .name = {}, .firstDay = backward ? std::chrono::sys_days::min() : *start};
+        if (era < last) {
+            if (const auto next = eraStart(calendar, era + 1)) named.lastDay = *next - std::chrono::days{1};
+        }
+        named.presentYear = yearOn(calendar, std::min(today(), named.lastDay));
+        eras.push_back(std::move(named));
+    }
+    return eras;
+}
+
 // Each era's names as the locale writes them in dates of that calendar (its symbols alone may
-// hold another calendar's eras).
+// hold another calendar's eras), formatted on a day inside the era.
 void addEras(std::string_view id, IcuDateFacts& facts) {
     for (const std::string& type : calendarsOf(id)) {
         const auto calendar = calendarOf(type);
         if (!calendar) continue;
+        const std::vector<CalendarEra> eras = erasOf(type, *calendar);
         const icu::Locale locale = localeOf(id, type);
         for (const char* pattern : {"G", "GGGG"}) {
             const auto format = formatter(locale, pattern);
             if (!format) continue;
             format->adoptCalendar(calendar->clone());
-            for (int era = type == "japanese" ? kMeijiEra : calendar->getMinimum(UCAL_ERA);
-                 era <= calendar->getMaximum(UCAL_ERA); ++era) {
-                calendar->clear();
-                calendar->set(UCAL_ERA, era);
-                calendar->set(UCAL_YEAR, 1);
-                calendar->set(UCAL_MONTH, 6);
-                calendar->set(UCAL_DATE, 15);
-                UErrorCode status = U_ZERO_ERROR;
-                const UDate instant = calendar->getTime(status);
-                if (U_FAILURE(status)) continue;
-                const std::string name = formatted(*format, instant);
+            for (const CalendarEra& era : eras) {
+                const auto inside = era.firstDay == std::chrono::sys_days::min() ? era.lastDay : era.firstDay;
+                const std::string name = formatted(*format, static_cast<double>(inside.time_since_epoch().count()) * kMillisecondsPerDay);
                 if (tooShort(name) || name.find_first_of("0123456789()") != std::string::npos) continue;
-                facts.eras.push_back(CalendarEra{type, era, name});
+                CalendarEra named = era;
+                named.name = name;
+                facts.eras.push_back(std::move(named));
             }
         }
     }
@@ -326,7 +368,7 @@ std::optional<CustomaryCalendar> otherCalendar(std::string_view id, const std::s
     customary.calendar = type;
     customary.firstYear = yearOf(std::chrono::year{1900} / 1 / 1);
     customary.lastYear = yearOf(std::chrono::year{2099} / 12 / 31);
-    customary.twoDigitBase = yearOf(std::chrono::year{1930} / 1 / 1);
+    customary.twoDigitBase = yearOf(std::chrono::year_month_day{today()}) - 50;
     UErrorCode status = U_ZERO_ERROR;
     customary.era = calendar->get(UCAL_ERA, status);
     std::array<UChar, 64> display{};
@@ -525,6 +567,12 @@ DateLocale dateLocaleFromIcu(std::string_view localeId) {
     fillWeekdays(description.dayAbbreviations, symbols, Symbols::FORMAT, Symbols::ABBREVIATED);
     fillWeekdays(description.standaloneDayNames, symbols, Symbols::STANDALONE, Symbols::WIDE);
     return description;
+}
+
+int calendarYearOf(const std::string& calendar, std::chrono::year_month_day date) {
+    if (calendar == "gregorian") return static_cast<int>(date.year());
+    const auto converter = calendarOf(calendar);
+    return converter ? yearOn(*converter, std::chrono::sys_days{date}) : 0;
 }
 
 std::optional<std::chrono::year_month_day> gregorianDateOf(const std::string& calendar, int era, int year, int month,

@@ -24,6 +24,7 @@ struct IcuDateFacts {
     std::vector<std::pair<std::string, int>> exactHours;  // "noon" 12, "midnight" 0
     std::vector<std::string> zoneWords;       // names of UT in the locale ("GMT", "Koordinierte Weltzeit")
     std::vector<std::string> ordinalSuffixes; // "st", "nd", "er" after a day's number
+    std::vector<std::string> firstYearWords;  // "元": the first year of an era, as Japanese writes it
     std::vector<CalendarEra> eras;
     std::vector<CustomaryCalendar> otherCalendars;  // the customary one first
     struct CalendarMonth {
@@ -58,6 +59,9 @@ struct IcuDateFacts {
 // none when the calendar has no such day.
 [[nodiscard]] std::optional<std::chrono::year_month_day> gregorianDateOf(const std::string& calendar, int era, int year,
                                                                          int month, int day);
+
+// The year of another calendar in which a Gregorian day falls (Persian 1405 for 8 December 2026).
+[[nodiscard]] int calendarYearOf(const std::string& calendar, std::chrono::year_month_day date);
 
 // The pattern letters of ICU ("EEEE, MMMM d, y 'at' h:mm:ss a zzzz") as DatePattern reads them.
 [[nodiscard]] std::string datePatternOfIcu(std::string_view icuPattern);

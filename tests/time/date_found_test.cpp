@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unicode/calendar.h>
+#include <unicode/smpdtfmt.h>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -113,7 +116,61 @@ INSTANTIATE_TEST_SUITE_P(
         FoundCase{"tr_TR", "8 ARALIK 2026", kDec8}, FoundCase{"tr_TR", "8 EKİM 2026", serialOf(2026, 10, 8)},
         FoundCase{"fr_FR", "8 decembre 2026", kDec8},
         FoundCase{"fi_FI", "perjantai 31. lokakuuta 2008", serialOf(2008, 10, 31)},
-        FoundCase{"en_US", "8th December 2026", kDec8}, FoundCase{"en_US", "December 8th, 2026", kDec8}));
+        FoundCase{"en_US", "8th December 2026", kDec8}, FoundCase{"en_US", "December 8th, 2026", kDec8},
+        // Japanese eras from the day each began, "元年" for the first year; a day outside its era.
+        FoundCase{"ja_JP", "明治45年7月29日", serialOf(1912, 7, 29)}, FoundCase{"ja_JP", "大正5年1月1日", serialOf(1916, 1, 1)},
+        FoundCase{"ja_JP", "昭和20年8月15日", serialOf(1945, 8, 15)}, FoundCase{"ja_JP", "明治元年9月8日", serialOf(1868, 9, 8)},
+        FoundCase{"ja_JP", "明治45年8月1日", kRefused}, FoundCase{"ja_JP", "慶応4年", kRefused},
+        // Two digits of another calendar's year around its present; with an era, a shortened year.
+        FoundCase{"ar_SA", "28 جمادى الآخرة 48", kDec8}, FoundCase{"ar_SA", "28/6/48 هـ", kRefused},
+        FoundCase{"fa_IR", "17/9/05 ه‍.ش.", kRefused}, FoundCase{"en_US", "12/8/26 AD", kRefused},
+        // A month of one calendar with a year of the other's present.
+        FoundCase{"fa_IR", "۱۷ آذر 2026", kRefused}, FoundCase{"ar_SA", "28 جمادى الآخرة 2026", kRefused},
+        // Fractions rounded, rolling over at midnight on either side of 1899, or past the last day.
+        FoundCase{"en_US", "12/31/9999 23:59:59.99999", kRefused},
+        FoundCase{"en_US", "1000-06-15T23:59:59.999999Z", serialOf(1000, 6, 16)},
+        FoundCase{"en_US", "1600-02-29T23:59:59.9999999Z", serialOf(1600, 3, 1)},
+        FoundCase{"en_US", "12/8/2026 23:59:59.9999999", serialOf(2026, 12, 9)},
+        // Offsets after a date alone are its midnight in that zone; one rule after a time.
+        FoundCase{"en_US", "2026-12-08+01:00", serialOf(2026, 12, 7, 23)},
+        FoundCase{"en_US", "12/8/2026 UTC+05:30", serialOf(2026, 12, 7, 18, 30)},
+        FoundCase{"en_US", "12/8/2026 -05:00", serialOf(2026, 12, 8, 5)},
+        FoundCase{"en_US", "12/8/2026 GMT+1", serialOf(2026, 12, 7, 23)},
+        FoundCase{"en_US", "12/8/2026 10:00 GMT+1", serialOf(2026, 12, 8, 9)},
+        // Bytes that are no UTF-8.
+        FoundCase{"en_US", "12/8/2026\xFF 10:00", kRefused}));
+
+// Every Japanese era from Meiji on, its first and last day found by walking ICU's calendar day
+// by day, written by ICU with the era and read back to the same day.
+TEST(JapaneseEras, FirstAndLastDayOfEachReadBack) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale japanese("ja_JP@calendar=japanese");
+    std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), japanese, status));
+    icu::SimpleDateFormat format(icu::UnicodeString::fromUTF8("GGGGy年M月d日"), japanese, status);
+    format.adoptCalendar(calendar->clone());
+    format.setTimeZone(*icu::TimeZone::getGMT());
+    ASSERT_TRUE(U_SUCCESS(status));
+    const auto eraOn = [&](sys_days day) {
+        calendar->setTime(static_cast<double>(day.time_since_epoch().count()) * 86400000.0, status);
+        return calendar->get(UCAL_ERA, status);
+    };
+    std::vector<sys_days> bounds;  // each era's first day and last day
+    const sys_days last = sys_days{year{2026} / 12 / 31};
+    for (sys_days day = sys_days{year{1868} / 9 / 1}; day <= last; day += days{1}) {
+        if (day == last || eraOn(day) != eraOn(day + days{1})) bounds.insert(bounds.end(), {day, day + days{1}});
+    }
+    bounds.pop_back();
+    ASSERT_EQ(bounds.size(), 11u);  // the last day of Keiō, then Meiji, Taishō, Shōwa, Heisei and Reiwa
+    for (auto day = bounds.begin() + 1; day != bounds.end(); ++day) {
+        icu::UnicodeString written;
+        format.format(static_cast<double>(day->time_since_epoch().count()) * 86400000.0, written);
+        std::string text;
+        written.toUTF8String(text);
+        const DateTextReading reading = readDateText(text, codecOf("ja_JP"));
+        ASSERT_TRUE(reading.serial.has_value()) << text << ": " << reading.reason;
+        EXPECT_EQ(*reading.serial, serialFromCivil({year_month_day{*day}, seconds{0}})) << text;
+    }
+}
 
 }  // namespace
 }  // namespace skyanchor
