@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -123,6 +124,28 @@ bool namesOtherReckoning(std::string_view text, const DateTextCodec& codec) {
     return false;
 }
 
+// Whether the text holds a fraction of a second fine enough to round to the next midnight.
+bool hasFineFraction(std::string_view text) {
+    std::size_t digits = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const bool digit = text[pos] >= '0' && text[pos] <= '9';
+        digits = digit && (digits > 0 || (pos > 0 && (text[pos - 1] == '.' || text[pos - 1] == ','))) ? digits + 1 : 0;
+        if (digits >= 5) return true;
+    }
+    return false;
+}
+
+// The day read was typed, or is the day after one typed (or after a time alone) whose time of day
+// a fraction rounded up to midnight.
+bool dayWasTyped(std::string_view text, const DateTextCodec& codec, double serial) {
+    const auto dayNumber = static_cast<long long>(std::trunc(serial));
+    const year_month_day day{kSerialEpoch + days{dayNumber}};
+    if (dateWasTyped(text, codec.locale(), day)) return true;
+    if (civilFromSerial(serial).timeOfDay != seconds{0} || !hasFineFraction(text)) return false;
+    const sys_days before = sys_days{day} - days{1};
+    return before == kSerialEpoch || dateWasTyped(text, codec.locale(), year_month_day{before});
+}
+
 void checkReading(std::string_view text, const DateTextCodec& codec) {
     double serial = 0;
     try {
@@ -134,9 +157,7 @@ void checkReading(std::string_view text, const DateTextCodec& codec) {
     if (!(serial > kSerialLowerBound && serial < kSerialUpperBound)) std::abort();
     const CivilDateTime civil = civilFromSerial(serial);
     const bool timeAlone = serial >= 0 && serial < 1;
-    // The serial's integer part is its day, whatever a fraction of a second rounds to.
-    const year_month_day day{kSerialEpoch + days{static_cast<long long>(std::trunc(serial))}};
-    if (!timeAlone && !namesOtherReckoning(text, codec) && !dateWasTyped(text, codec.locale(), day)) std::abort();
+    if (!timeAlone && !namesOtherReckoning(text, codec) && !dayWasTyped(text, codec, serial)) std::abort();
     if (civilFromSerial(parseDateText(formatDateText(serial, codec), codec)) != civil) std::abort();
 }
 
@@ -152,7 +173,26 @@ void checkWriting(const std::uint8_t* bytes, const DateTextCodec& codec) {
     if (civilFromSerial(parseDateText(formatDateText(serial, codec), codec)) != civil) std::abort();
 }
 
+// What people type that random bytes seldom reach: fractions next to midnight, offsets after a
+// date, eras and their years, months of other calendars with two- and four-digit years.
+constexpr std::array<std::string_view, 20> kShapes{
+    " 23:59:59.9999999", "T23:59:59.999999Z", "12/31/9999", ".99999", "+01:00", "-05:00", " UTC+05:30", " GMT+1",
+    "明治", "元年", "令和", "45年", "هـ", "ه‍.ش.", "آذر", "/48", "/05", " 2026", "28/6/", "۱۷ "};
+
 }  // namespace
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
+
+// One mutation in four inserts a shape after the locale's byte; the others are libFuzzer's own.
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize, unsigned seed) {
+    std::minstd_rand random(seed);
+    const std::string_view shape = kShapes[random() % kShapes.size()];
+    if (random() % 4 != 0 || size == 0 || size + shape.size() > maxSize) return LLVMFuzzerMutate(data, size, maxSize);
+    const std::size_t at = 1 + random() % size;
+    std::memmove(data + at + shape.size(), data + at, size - at);
+    std::memcpy(data + at, shape.data(), shape.size());
+    return size + shape.size();
+}
 
 // Whatever parseDateText accepts is a real instant of the range that was typed, and writes back
 // to a text that reads as the same second; whatever it refuses fails with type mismatch.

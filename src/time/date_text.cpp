@@ -112,7 +112,7 @@ constexpr std::size_t kMaxDigits = 9;
 
 class Pieces {
 public:
-    Pieces(std::string_view text, const DateTextCodec& codec) : codec_(codec) {
+    Pieces(std::string_view text, const DateTextCodec& codec) : text_(text), codec_(codec) {
         std::size_t pos = 0;
         while (pos < text.size()) {
             const auto c = static_cast<unsigned char>(text[pos]);
@@ -202,7 +202,12 @@ private:
     void add(Piece piece) {
         const WordMeaning& m = piece.meaning;
         if (++words_ > kMaxWords) refuse("The text is longer than any date and time", codec_);
-        if (!piece.isNumber && m.firstYear) {
+        if (!piece.isNumber && m.firstYear) {  // "明治元年": the year, right after its era
+            const bool afterEra = count_ > 0 && pieces_[count_ - 1].meaning.era != 0 && pieces_[count_ - 1].end == piece.begin;
+            if (!afterEra) {
+                refuse(quoted(text_.substr(piece.begin, piece.end - piece.begin)) + " names the first year of an era only right after the era",
+                       codec_);
+            }
             piece.isNumber = true;
             piece.value = 1;
             piece.digitCount = 1;
@@ -212,6 +217,7 @@ private:
         pieces_[count_++] = piece;
     }
 
+    std::string_view text_;
     const DateTextCodec& codec_;
     std::array<Piece, kMaxPieces> pieces_{};
     std::size_t count_ = 0;
