@@ -32,12 +32,13 @@ struct Note {
 [[nodiscard]] std::string withFailureNumber(std::string_view words, const Failure& failure);
 
 // After a Compute that failed, whichever control's event ran it: the longitude or MJD text that
-// cannot be read as a number, or that no orbit follows from the two.
+// cannot be read as a number or is too large to tell seconds apart (saying the limit and what to
+// type), or that no orbit follows from the two.
 [[nodiscard]] std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd,
                                         NumberConventions typed);
 
 // An MJD that names no day of the years 100 to 9999, with or without lines computed for it; or
-// one too large to read at all.
+// one too large to read at all, or to tell seconds apart.
 [[nodiscard]] std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed,
                                         NumberConventions typed);
 

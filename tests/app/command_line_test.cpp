@@ -60,8 +60,8 @@ TEST_P(ScriptingMode, PrintsTheLinesOrOneFailureLine) {
 QString failed(const char* message) { return QStringLiteral("skyanchor-satellite: ") + QString::fromUtf8(message); }
 
 const QString kNoLinesFor1E304 = failed(
-    "MJD \u201C\u20681E+304\u2069\u201D is after 31 December 9999, so no date can be shown, and no lines can be computed "
-    "for it. (Error 6, Overflow)\n");
+    "MJD \u201C\u20681E+304\u2069\u201D is too large to tell seconds apart (the limit is \u00B168719476736 days), so neither a "
+    "date nor lines can be computed for it. Type an MJD from -642416 to 2973484 (the years 100 to 9999). (Error 6, Overflow)\n");
 const QString kLongitudeTooLarge = failed(
     "The lines wait for a longitude that can be read as a number: \u201C\u20681E+400\u2069\u201D is too large. (Error 6, "
     "Overflow)\n");
@@ -107,6 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"SecondLongitudeFailsAndNothingIsPrinted",
                    {"--longitude", "0", "--longitude", "1E+400", "--mjd", "51544.5"}, {}, 1, {}, kLongitudeTooLarge},
         ScriptCase{"MjdTooLargeForTheOrbit", {"--mjd", "1E+304"}, {}, 1, {}, kNoLinesFor1E304},
+        ScriptCase{"MjdPastSeconds", {"--mjd", "1e20"}, {}, 1, {},
+                   failed("MJD \u201C\u20681e20\u2069\u201D is too large to tell seconds apart (the limit is")},
+        ScriptCase{"LongitudePastSeconds", {"--longitude", "1e20", "--mjd", "51544.5"}, {}, 1, {},
+                   failed("The lines wait for a longitude that tells seconds of arc apart: \u201C\u20681e20\u2069\u201D is too "
+                          "large (the limit is \u00B12199023255552 degrees).")},
         ScriptCase{"MjdOnlyBeyondTheDoubleRange", {"--mjd", "1E+400", "--mjd-only"}, {}, 1, {},
                    failed("MJD \u201C\u20681E+400\u2069\u201D is too large to read as a number. Type an MJD from -642416 to "
                           "2973484 (the years 100 to 9999). (Error 6, Overflow)\n")}),

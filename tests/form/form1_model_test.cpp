@@ -344,9 +344,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "The lines wait for an MJD that can be read as a number: " + q("1E+400") + " is too large." + kOverflow},
         NoteCase{"MjdBeforeTheDates", Control::txtMJD, "-700000", "86164.09", Control::txtLongitude,
                  "MJD " + q("-700000") + " is before 1 January 100, so no date can be shown; the lines are computed." + kOverflow},
-        NoteCase{"MjdWithoutDateOrLines", Control::txtMJD, "1E+304", "86164.09", Control::txtLongitude,
-                 "MJD " + q("1E+304") + " is after 31 December 9999, so no date can be shown, and no lines can be computed for it." +
-                     kOverflow},
+        NoteCase{"MjdWithoutDateOrLines", Control::txtMJD, "3000000", "-1", Control::txtLongitude,
+                 "MJD " + q("3000000") + " is after 31 December 9999, so no date can be shown, and no lines can be computed for it. "
+                 "(Error 6, Overflow)"},
+        NoteCase{"MjdPastSeconds", Control::txtMJD, "1E+304", "86164.09", Control::txtLongitude,
+                 "MJD " + q("1E+304") + " is too large to tell seconds apart (the limit is \u00B168719476736 days), so neither a date "
+                 "nor lines can be computed for it. " + kMjdAccepts + kOverflow},
+        NoteCase{"LongitudePastSeconds", Control::txtLongitude, "1e20", "86164.09", Control::txtLongitude,
+                 "The lines wait for a longitude that tells seconds of arc apart: " + q("1e20") +
+                     " is too large (the limit is \u00B12199023255552 degrees). " + kLongitudeAccepts + kOverflow},
+        NoteCase{"MjdPastSecondsUnderAClick", Control::txtMJD, "-1e300", "86164.09", Control::optEast,
+                 "The lines wait for an MJD that tells seconds apart: " + q("-1e300") + " is too large (the limit is "
+                 "\u00B168719476736 days). " + kMjdAccepts + kOverflow},
         NoteCase{"NoOrbitForTheirValues", Control::txtLongitude, "5", "-1", Control::optEast,
                  "No stationary orbit can be computed from this longitude and MJD; the lines stay greyed. "
                  "(Error 5, Invalid procedure call or argument)"}),
