@@ -1,6 +1,7 @@
 #include "app/command_line.hpp"
 
 #include "form/field_defaults.hpp"
+#include "text/utf8_text.hpp"
 
 #include <QCoreApplication>
 
@@ -28,14 +29,18 @@ bool among(const std::array<std::string_view, N>& names, const std::string& name
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// What a message quotes of a typed text: its start, so that a long one does not fill the terminal.
+QString quotedPart(std::string_view text) { return QString::fromStdString(excerpt(text)); }
+QString quotedPart(const QString& text) { return quotedPart(text.toStdString()); }
+
 // "--mjd \"12x\" is not a number: the number \"12\" is followed by \"x\"".
 QString numberMistake(const QString& option, const QString& text, NumberConventions typed) {
-    const QString said = QStringLiteral("--%1 \"%2\" is not a number").arg(option, text);
+    const QString said = QStringLiteral("--%1 \"%2\" is not a number").arg(option, quotedPart(text));
     const std::string compact = withoutBlanks(text.toStdString());
     const std::size_t length = leadingNumberLength(compact, typed);
     if (length == 0) return said;
     return said + QStringLiteral(": the number \"%1\" is followed by \"%2\"")
-                      .arg(QString::fromStdString(compact.substr(0, length)), QString::fromStdString(compact.substr(length)));
+                      .arg(quotedPart(std::string_view(compact).substr(0, length)), quotedPart(std::string_view(compact).substr(length)));
 }
 
 }  // namespace
@@ -100,7 +105,7 @@ QString CommandLine::usage() const {
 
 CommandLineReading CommandLine::request() const {
     if (!parser.positionalArguments().isEmpty()) {
-        return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())};
+        return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(quotedPart(parser.positionalArguments().constFirst()))};
     }
     if (parser.isSet(east) && parser.isSet(west)) return UsageMistake{QStringLiteral("Give --east or --west, not both.")};
     if (parser.isSet(mjd) && parser.isSet(date)) return UsageMistake{QStringLiteral("Give --mjd or --date, not both.")};
