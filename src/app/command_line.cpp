@@ -43,6 +43,22 @@ QString numberMistake(const QString& option, const QString& text, NumberConventi
                       .arg(quotedPart(std::string_view(compact).substr(0, length)), quotedPart(std::string_view(compact).substr(length)));
 }
 
+// "FF"
+QString hexOf(char byte) { return QStringLiteral("%1").arg(static_cast<unsigned char>(byte), 2, 16, QLatin1Char('0')).toUpper(); }
+
+// The text with each byte that is no UTF-8 written as \xFF, so that the message can show it.
+std::string withBytesShown(std::string_view text) {
+    std::string shown;
+    while (!text.empty()) {
+        const std::size_t valid = validUtf8Length(text);
+        shown.append(text.substr(0, valid));
+        if (valid == text.size()) break;
+        shown += "\\x" + hexOf(text[valid]).toStdString();
+        text.remove_prefix(valid + 1);
+    }
+    return shown;
+}
+
 }  // namespace
 
 CommandLine::CommandLine(NumberConventions typedNumbers)
@@ -80,8 +96,14 @@ CommandLine::CommandLine(NumberConventions typedNumbers)
 
 // Printed rather than shown by the parser, which would end the program without telling whether the
 // text reached standard output.
-CommandLineReading CommandLine::read(const QStringList& arguments) {
-    if (!parser.parse(arguments)) return UsageMistake{parser.errorText()};
+CommandLineReading CommandLine::read(const std::vector<std::string>& arguments) {
+    // Qt would read a byte that is no UTF-8 as U+FFFD, a text other than the one given.
+    QStringList decoded;
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        if (at > 0 && validUtf8Length(arguments[at]) < arguments[at].size()) return TextMistake{notUtf8(arguments, at)};
+        decoded << QString::fromStdString(arguments[at]);
+    }
+    if (!parser.parse(decoded)) return UsageMistake{parser.errorText()};
     if (parser.isSet(help)) return Printout{usage()};
     if (parser.isSet(version)) {
         return Printout{QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'};
@@ -103,6 +125,27 @@ QString CommandLine::usage() const {
         "  2  A usage mistake; the usage follows on standard error.\n");
 }
 
+// "--date \"12/8/2026\\xFF 10:00\" is not UTF-8 text: byte 10 (0xFF) is no part of a character. ..."
+QString CommandLine::notUtf8(const std::vector<std::string>& arguments, std::size_t at) const {
+    std::string_view text = arguments[at];
+    QString named = QStringLiteral("Argument");
+    for (const QCommandLineOption* option : {&longitude, &mjd, &date}) {
+        const std::string name = option->names().constFirst().toStdString();
+        for (const std::string& spelled : {"--" + name, "-" + name}) {
+            if (arguments[at - 1] == spelled) named = QString::fromStdString(spelled);
+            if (text.starts_with(spelled + '=')) {
+                named = QString::fromStdString(spelled);
+                text.remove_prefix(spelled.size() + 1);
+            }
+        }
+    }
+    const std::size_t bad = validUtf8Length(text);
+    return QStringLiteral("%1 \"%2\" is not UTF-8 text: byte %3 (0x%4) is no part of a character. Give the text in UTF-8.")
+        .arg(named, quotedPart(withBytesShown(text)))
+        .arg(bad + 1)
+        .arg(hexOf(text[bad]));
+}
+
 CommandLineReading CommandLine::request() const {
     if (!parser.positionalArguments().isEmpty()) {
         return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(quotedPart(parser.positionalArguments().constFirst()))};
@@ -120,7 +163,7 @@ CommandLineReading CommandLine::request() const {
 
     for (const QCommandLineOption* number : {&longitude, &mjd}) {
         for (const QString& text : parser.values(*number)) {
-            if (!isReadWhole(text.toStdString(), typed)) return NumberMistake{numberMistake(number->names().constFirst(), text, typed)};
+            if (!isReadWhole(text.toStdString(), typed)) return TextMistake{numberMistake(number->names().constFirst(), text, typed)};
         }
     }
 

@@ -207,6 +207,21 @@ TEST(CommandLine, LostOutputIsAFailure) {
     }
 }
 
+// A byte that is no UTF-8 is refused, not read as U+FFFD: the shell passes the bytes as given.
+TEST(CommandLine, RefusesTextsThatAreNoUtf8) {
+    for (const auto& [arguments, said] :
+         {std::pair{"--date \"$(printf '12/8/2026\\377 10:00')\"", "--date \"12/8/2026\\xFF 10:00\" is not UTF-8 text: byte 10 (0xFF)"},
+          std::pair{"--longitude \"$(printf '12\\303')\" --mjd 1", "--longitude \"12\\xC3\" is not UTF-8 text: byte 3 (0xC3)"},
+          std::pair{"--mjd=\"$(printf '5\\355\\240\\200')\"", "--mjd \"5\\xED\\xA0\\x80\" is not UTF-8 text: byte 2 (0xED)"}}) {
+        const QString script = QStringLiteral("exec \"$0\" ") + QString::fromLatin1(arguments);
+        const test::ProgramRun run = runProgram({QStringLiteral("-c"), script, QStringLiteral(SKYANCHOR_PROGRAM)}, kUnitedStates,
+                                                QStringLiteral("/bin/sh"));
+        EXPECT_EQ(run.status, 1) << arguments << ' ' << testing::PrintToString(run);
+        EXPECT_TRUE(run.out.isEmpty()) << arguments;
+        EXPECT_EQ(run.err.toStdString(), "skyanchor-satellite: " + std::string(said) + " is no part of a character. Give the text in UTF-8.\n");
+    }
+}
+
 // Qt's own options open the window with them: it is still running when the test ends it.
 TEST(CommandLine, QtOptionsOpenTheWindow) {
     for (const QString& options : {QStringLiteral("-style Fusion -reverse"), QStringLiteral("--style=Fusion -widgetcount"),
