@@ -1,6 +1,7 @@
 #include "app/command_line.hpp"
 
 #include "form/field_defaults.hpp"
+#include "form/form1_model.hpp"
 #include "text/utf8_text.hpp"
 
 #include <QCoreApplication>
@@ -146,6 +147,25 @@ QString CommandLine::notUtf8(const std::vector<std::string>& arguments, std::siz
         .arg(hexOf(text[bad]));
 }
 
+// The first text the window's fields would not take as given: longer than a field holds (which a
+// field would cut), or for a number option not a number as a whole.
+std::optional<TextMistake> CommandLine::textMistake() const {
+    for (const QCommandLineOption* option : {&longitude, &mjd, &date}) {
+        for (const QString& text : parser.values(*option)) {
+            const std::string bytes = text.toStdString();
+            const QString name = option->names().constFirst();
+            if (const std::size_t length = characterCount(bytes); length > kFieldTextLimit) {
+                return TextMistake{QStringLiteral("--%1 \"%2\" has %3 characters: a field holds at most %4.")
+                                       .arg(name, quotedPart(bytes))
+                                       .arg(length)
+                                       .arg(kFieldTextLimit)};
+            }
+            if (option != &date && !isReadWhole(bytes, typed)) return TextMistake{numberMistake(name, text, typed)};
+        }
+    }
+    return std::nullopt;
+}
+
 CommandLineReading CommandLine::request() const {
     if (!parser.positionalArguments().isEmpty()) {
         return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(quotedPart(parser.positionalArguments().constFirst()))};
@@ -161,11 +181,7 @@ CommandLineReading CommandLine::request() const {
         return UsageMistake{QStringLiteral("--mjd-only prints no lines: it takes no --longitude, --east or --west.")};
     }
 
-    for (const QCommandLineOption* number : {&longitude, &mjd}) {
-        for (const QString& text : parser.values(*number)) {
-            if (!isReadWhole(text.toStdString(), typed)) return TextMistake{numberMistake(number->names().constFirst(), text, typed)};
-        }
-    }
+    if (auto mistake = textMistake()) return *std::move(mistake);
 
     ScriptRequest request;
     if (parser.isSet(mjd)) {

@@ -20,8 +20,8 @@ struct UsageMistake {
     QString message;
 };
 
-// An option's text that the program does not take: not UTF-8, or for a number option not a number
-// as a whole; the message names the option and the text.
+// An option's text that the program does not take: not UTF-8, longer than a field holds, or for a
+// number option not a number as a whole; the message names the option and the text.
 struct TextMistake {
     QString message;
 };
@@ -45,6 +45,7 @@ public:
 
 private:
     [[nodiscard]] CommandLineReading request() const;
+    [[nodiscard]] std::optional<TextMistake> textMistake() const;
     [[nodiscard]] QString notUtf8(const std::vector<std::string>& arguments, std::size_t at) const;
 
     NumberConventions typed;

@@ -4,6 +4,7 @@
 #include "orbit/generate.hpp"
 #include "orbit/sync_orbit.hpp"
 #include "text/number_text.hpp"
+#include "text/utf8_text.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 
@@ -79,7 +80,14 @@ Form1Model::Form1Model(FormServices injected)
     reportingFailures(Control::txtMJD, &Form1Model::Form_Load);
 }
 
-void Form1Model::edit(Control field, std::string_view text) { write(field, text); }
+void Form1Model::edit(Control field, std::string_view text) {
+    const std::string_view kept = cutToCharacters(text, kFieldTextLimit);
+    if (kept.size() < text.size()) {
+        changes.texts.set(indexOf(field));  // the view shows the cut text, even where the form held it already
+        changes.notice = cutNotice(field, kFieldTextLimit);
+    }
+    write(field, kept);
+}
 
 void Form1Model::click(Control control) {
     switch (control) {

@@ -19,6 +19,10 @@ namespace skyanchor {
 // How the date field reads: a date, a text that is no date, or empty because the MJD names none.
 enum class DateReading { Date, NoDate, NoDateForMjd };
 
+// The most characters (code points, so a character beyond the BMP counts once) a text field
+// holds: a longer paste is cut, so that no keystroke reads or shows a page of text.
+inline constexpr std::size_t kFieldTextLimit = 200;
+
 // What an event changed, for a view to write back and nothing more.
 struct FormChanges {
     std::bitset<kControlCount> texts;
@@ -27,8 +31,11 @@ struct FormChanges {
     bool linesUsable = false;
     bool dateReading = false;
     bool closed = false;
+    std::string notice;  // a message for the moment, of no control's: an edit cut to the limit
 
-    [[nodiscard]] bool any() const { return texts.any() || notes.any() || list || linesUsable || dateReading || closed; }
+    [[nodiscard]] bool any() const {
+        return texts.any() || notes.any() || list || linesUsable || dateReading || closed || !notice.empty();
+    }
 };
 
 // The window as data: every field's text, shown or hidden, East/West, the body list, the
@@ -42,7 +49,8 @@ public:
     // Runs Form_Load: the instant from one clock reading, the constants, the first lines.
     explicit Form1Model(FormServices injected);
 
-    // A person's events: typing or pasting into a text field, a click, a body picked from the list.
+    // A person's events: typing or pasting into a text field (a text longer than kFieldTextLimit is
+    // cut where a character ends, and the change's notice says so), a click, a body picked.
     void edit(Control field, std::string_view text);
     void click(Control control);
     void pickBody(std::size_t entry);

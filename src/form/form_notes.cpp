@@ -111,6 +111,14 @@ std::string readingNote(std::string_view fieldName, std::string_view text, std::
     return readAs + why + std::string(accepts);
 }
 
+std::string cutNotice(Control field, std::size_t limit) {
+    const std::string_view text = field == Control::txtLongitude     ? "longitude text"
+                                  : field == Control::txtDateandTime ? "date and time text"
+                                  : field == Control::txtMJD         ? "MJD text"
+                                                                     : "text";
+    return "The " + std::string(text) + " was cut to its first " + std::to_string(limit) + " characters, the most a field holds.";
+}
+
 std::string mjdAcceptsText() {
     return "Type an MJD from " + formatNumber(kFirstMjd) + " to " + formatNumber(kMjdUpperBound) + " (the years 100 to 9999).";
 }

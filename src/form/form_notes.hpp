@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/failure.hpp"
+#include "form/controls.hpp"
 #include "text/number_text.hpp"
 
 #include <optional>
@@ -50,6 +51,10 @@ struct Note {
 // empty text, and for one beyond the double range, which fails where it is read.
 [[nodiscard]] std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts,
                                       NumberConventions typed);
+
+// A text longer than a field holds: "The longitude text was cut to its first 200 characters, the
+// most a field holds."
+[[nodiscard]] std::string cutNotice(Control field, std::size_t limit);
 
 // Why the date field is empty.
 inline constexpr std::string_view kNoDateForMjd = "No date: the MJD is outside the years 100 to 9999.";

@@ -131,8 +131,8 @@ void MessageBar::showMessage(MessageKind kind, const QString& text) {
     QAccessible::updateAccessibility(&alert);
 }
 
-void MessageBar::confirm(const QString& text) {
-    showMessage(MessageKind::Positive, text);
+void MessageBar::showForAMoment(MessageKind kind, const QString& text) {
+    showMessage(kind, text);
     expiry_.start();
 }
 

@@ -66,6 +66,8 @@ const QString kLongitudeTooLarge = failed(
     "The lines wait for a longitude that can be read as a number: \u201C\u20681E+400\u2069\u201D is too large. (Error 6, "
     "Overflow)\n");
 
+const std::string kLongerThanAField(201, '7');
+
 QString notANumber(const char* option, const char* text, const char* rest) {
     return QStringLiteral("skyanchor-satellite: --%1 \"%2\" is not a number%3\n")
         .arg(QString::fromLatin1(option), QString::fromUtf8(text), QString::fromUtf8(rest));
@@ -85,6 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"LongTextQuotedInPart", {"--mjd", "12xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}, {}, 1, {},
                    notANumber("mjd", "12xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026",
                               ": the number \"12\" is followed by \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026\"")},
+        ScriptCase{"LongerThanAField", {"--date", kLongerThanAField.c_str()}, {}, 1, {},
+                   failed("--date \"7777777777777777777777777777777777777777\u2026\" has 201 characters: a field holds at most 200.\n")},
         ScriptCase{"MjdWithTextAfterIt", {"--mjd", "12x"}, {}, 1, {}, notANumber("mjd", "12x", ": the number \"12\" is followed by \"x\"")},
         ScriptCase{"MjdOnlyWithoutADateIsCopyable", {"--mjd", "30000000", "--mjd-only"}, {}, 0, QStringLiteral("30000000\n"), {}},
         ScriptCase{"MjdOnlyRefusesAnMjdWithoutLines", {"--mjd", "1E+304", "--mjd-only"}, {}, 1, {}, kNoLinesFor1E304},

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace skyanchor {
@@ -264,6 +265,28 @@ TEST_F(Form1ModelTest, AClipboardThatRefusesIsNotedAtTheButtonPressed) {
     EXPECT_FALSE(isMarked(Control::Command2));
     EXPECT_TRUE(isMarked(Control::Command4));
     EXPECT_TRUE(form.linesUsable());
+}
+
+// A text longer than a field holds is cut where a character ends, also when the form held the cut
+// text already, and the change says so for the moment; the lines follow the text as cut.
+TEST_F(Form1ModelTest, CutsATextLongerThanAFieldHolds) {
+    const std::string blanks(197, ' ');
+    const std::string cutLongitude = "The longitude text was cut to its first 200 characters, the most a field holds.";
+    for (const auto& [field, typed, kept, notice] :
+         {std::tuple<Control, std::string, std::string, std::string>{Control::txtLongitude, "122" + blanks, "122" + blanks, ""},
+          {Control::txtLongitude, "122" + blanks + "5", "122" + blanks, cutLongitude},
+          {Control::txtLongitude, "122" + blanks + "5", "122" + blanks, cutLongitude},
+          {Control::txtDateandTime, std::string(199, 'x') + "e\u0301", std::string(199, 'x'),
+           "The date and time text was cut to its first 200 characters, the most a field holds."}}) {
+        (void)form.takeChanges();
+        form.edit(field, typed);
+        EXPECT_EQ(text(field), kept);
+        const FormChanges changes = form.takeChanges();
+        EXPECT_EQ(changes.notice, notice);
+        EXPECT_TRUE(changes.texts.test(indexOf(field)));
+    }
+    typeInto(Control::txtMJD, "51544.5");
+    EXPECT_EQ(form.listLines(), kWest);
 }
 
 // Where the locale writes a decimal comma, "51544,5" is the MJD 51544.5: the lines, the date and

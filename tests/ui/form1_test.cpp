@@ -139,6 +139,24 @@ TEST_F(Form1Test, ShowsMessagesInsideTheWindow) {
     EXPECT_FALSE(bar->isVisible());
 }
 
+// A paste longer than a field holds is cut where a character ends (a pair of UTF-16 units stays
+// whole), and the band says so for a moment.
+TEST_F(Form1Test, CutsALongPasteAndSaysSo) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto* bar = dynamic_cast<MessageBar*>(control<QWidget>("messageBar"));
+    const QString digit = QString::fromUtf8("\U0001D7D9");
+    for (const auto& [name, pasted, kept, cut] :
+         {std::tuple{"txtDateandTime", QString(1'000'000, QChar(0x0301)), QString(200, QChar(0x0301)), "date and time"},
+          std::tuple{"txtLongitude", digit.repeated(300), digit.repeated(200), "longitude"}}) {
+        field(name)->selectAll();
+        field(name)->insert(pasted);
+        EXPECT_EQ(text(name), kept) << name;
+        EXPECT_EQ(bar->text(), QStringLiteral("The %1 text was cut to its first 200 characters, the most a field holds.").arg(QString::fromLatin1(cut)));
+        EXPECT_EQ(bar->kind(), MessageKind::Warning);
+    }
+}
+
 // While a text is typed, the lines follow every key, but a field is told its text does not read
 // only after a pause in typing or when the focus leaves it; a text that reads clears at once.
 TEST(Form1Typing, ScoldsOnlyAfterAPauseOrOnLeaving) {
