@@ -31,11 +31,8 @@ struct FormChanges {
     bool linesUsable = false;
     bool dateReading = false;
     bool closed = false;
-    std::string notice;  // a message for the moment, of no control's: an edit cut to the limit
 
-    [[nodiscard]] bool any() const {
-        return texts.any() || notes.any() || list || linesUsable || dateReading || closed || !notice.empty();
-    }
+    [[nodiscard]] bool any() const { return texts.any() || notes.any() || list || linesUsable || dateReading || closed; }
 };
 
 // The window as data: every field's text, shown or hidden, East/West, the body list, the
@@ -50,7 +47,7 @@ public:
     explicit Form1Model(FormServices injected);
 
     // A person's events: typing or pasting into a text field (a text longer than kFieldTextLimit is
-    // cut where a character ends, and the change's notice says so), a click, a body picked.
+    // cut), a click, a body picked from the list.
     void edit(Control field, std::string_view text);
     void click(Control control);
     void pickBody(std::size_t entry);
@@ -78,7 +75,9 @@ public:
     // Why the lines cannot be copied after the fields' own events: the date text is no date, or
     // the last Compute failed. None while they can.
     [[nodiscard]] std::optional<Failure> linesFailure() const;
-    [[nodiscard]] const std::optional<Note>& noteAt(Control control) const { return notes[indexOf(control)]; }
+    // The note at a control; where it has none, a text cut to the field's limit says so (as a
+    // warning) until the field is written again.
+    [[nodiscard]] std::optional<Note> noteAt(Control control) const;
 
     // What changed since the last call.
     [[nodiscard]] FormChanges takeChanges() { return std::exchange(changes, FormChanges{}); }
@@ -107,6 +106,7 @@ private:
     void copy(const std::string& text);
 
     void setNote(Control control, std::optional<Note> note);
+    void setCut(Control field, bool isCut);
     [[nodiscard]] std::optional<MarkCause> causeAt(Control control) const;
     void clearLinesFailures();
     void showDateReading(DateReading reading);
@@ -130,6 +130,7 @@ private:
     std::string noDateReason;  // why the date text is no date, from the reader
     bool closed = false;
     std::array<std::optional<Note>, kControlCount> notes;
+    std::bitset<kControlCount> cut;  // fields whose text an edit cut to the limit
     FormChanges changes;
 };
 

@@ -116,7 +116,7 @@ std::string cutNotice(Control field, std::size_t limit) {
                                   : field == Control::txtDateandTime ? "date and time text"
                                   : field == Control::txtMJD         ? "MJD text"
                                                                      : "text";
-    return "The " + std::string(text) + " was cut to its first " + std::to_string(limit) + " characters, the most a field holds.";
+    return "The " + std::string(text) + " was cut to its first " + std::to_string(limit) + " characters, the most a field holds: check what is left.";
 }
 
 std::string mjdAcceptsText() {

@@ -53,7 +53,7 @@ struct Note {
                                       NumberConventions typed);
 
 // A text longer than a field holds: "The longitude text was cut to its first 200 characters, the
-// most a field holds."
+// most a field holds: check what is left."
 [[nodiscard]] std::string cutNotice(Control field, std::size_t limit);
 
 // Why the date field is empty.

@@ -64,17 +64,9 @@ std::size_t characterCount(std::string_view text) {
 }
 
 std::string_view cutToCharacters(std::string_view text, std::size_t limit) {
-    std::size_t seenStart = 0;  // where the character as seen that holds pos begins
-    UChar32 previous = 0;
     std::size_t pos = 0;
-    for (std::size_t count = 0; pos < text.size(); ++count) {
-        const CodePoint c = codePointAt(text, pos);
-        if (pos == 0 || !joinsPrevious(c.value, previous)) seenStart = pos;
-        if (count == limit) return text.substr(0, seenStart == 0 ? pos : seenStart);
-        previous = c.value;
-        pos += c.length;
-    }
-    return text;
+    for (std::size_t count = 0; count < limit && pos < text.size(); ++count) pos += codePointAt(text, pos).length;
+    return text.substr(0, pos);
 }
 
 std::string excerpt(std::string_view text, std::size_t characters) {

@@ -16,8 +16,8 @@ namespace skyanchor {
 // How many characters the text holds; a byte that is no UTF-8 counts as one.
 [[nodiscard]] std::size_t characterCount(std::string_view text);
 
-// The longest start of the text of at most `limit` characters that does not part a character as
-// seen from its marks; only one such that is longer than the limit on its own is cut inside.
+// The start of the text of at most `limit` characters: no UTF-8 sequence is parted. A letter may
+// lose marks beyond the limit, never itself, so that a digit carrying pasted marks stays that digit.
 [[nodiscard]] std::string_view cutToCharacters(std::string_view text, std::size_t limit);
 
 inline constexpr std::size_t kExcerptCharacters = 40;

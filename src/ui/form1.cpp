@@ -149,7 +149,6 @@ void Form1::showChanges(std::optional<Control> edited) {
         }
     }
     showMessage();
-    if (!changes.notice.empty()) messageBar->showForAMoment(MessageKind::Warning, toQString(changes.notice));
     if (changes.closed) {
         close();
         QCoreApplication::exit(0);

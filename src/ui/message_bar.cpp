@@ -131,8 +131,8 @@ void MessageBar::showMessage(MessageKind kind, const QString& text) {
     QAccessible::updateAccessibility(&alert);
 }
 
-void MessageBar::showForAMoment(MessageKind kind, const QString& text) {
-    showMessage(kind, text);
+void MessageBar::confirm(const QString& text) {
+    showMessage(MessageKind::Positive, text);
     expiry_.start();
 }
 

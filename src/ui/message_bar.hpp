@@ -41,9 +41,8 @@ public:
 
     // Shows the message; the same message shown again is left alone, not repeated to a screen reader.
     void showMessage(MessageKind kind, const QString& text);
-    // A message that goes by itself after the confirmation time, and then calls back.
-    void showForAMoment(MessageKind kind, const QString& text);
-    void confirm(const QString& text) { showForAMoment(MessageKind::Positive, text); }
+    // A positive message that goes by itself after the confirmation time, and then calls back.
+    void confirm(const QString& text);
     void clear();
     void setConfirmationTime(std::chrono::milliseconds time) { expiry_.setInterval(time); }
     void setAfterConfirmation(std::function<void()> callback) { afterConfirmation_ = std::move(callback); }

@@ -267,26 +267,28 @@ TEST_F(Form1ModelTest, AClipboardThatRefusesIsNotedAtTheButtonPressed) {
     EXPECT_TRUE(form.linesUsable());
 }
 
-// A text longer than a field holds is cut where a character ends, also when the form held the cut
-// text already, and the change says so for the moment; the lines follow the text as cut.
+// A text longer than a field holds is cut after 200 code points, also when the form held the cut
+// text already; the lines follow the text as cut, and the field says it was cut (where it has no
+// note of its own) until it is written again.
 TEST_F(Form1ModelTest, CutsATextLongerThanAFieldHolds) {
     const std::string blanks(197, ' ');
-    const std::string cutLongitude = "The longitude text was cut to its first 200 characters, the most a field holds.";
-    for (const auto& [field, typed, kept, notice] :
+    const std::string cut = " text was cut to its first 200 characters, the most a field holds: check what is left.";
+    for (const auto& [field, typed, kept, note] :
          {std::tuple<Control, std::string, std::string, std::string>{Control::txtLongitude, "122" + blanks, "122" + blanks, ""},
-          {Control::txtLongitude, "122" + blanks + "5", "122" + blanks, cutLongitude},
-          {Control::txtLongitude, "122" + blanks + "5", "122" + blanks, cutLongitude},
-          {Control::txtDateandTime, std::string(199, 'x') + "e\u0301", std::string(199, 'x'),
-           "The date and time text was cut to its first 200 characters, the most a field holds."}}) {
+          {Control::txtLongitude, "122" + blanks + "5", "122" + blanks, "The longitude" + cut},
+          {Control::txtLongitude, "122" + blanks + "5", "122" + blanks, "The longitude" + cut},
+          // A date padded as in a column, whose cut reads as another year.
+          {Control::txtDateandTime, std::string(194, ' ') + "1/1/2026", std::string(194, ' ') + "1/1/20", "The date and time" + cut}}) {
         (void)form.takeChanges();
         form.edit(field, typed);
         EXPECT_EQ(text(field), kept);
-        const FormChanges changes = form.takeChanges();
-        EXPECT_EQ(changes.notice, notice);
-        EXPECT_TRUE(changes.texts.test(indexOf(field)));
+        EXPECT_EQ(noteAt(field), note);
+        EXPECT_TRUE(form.takeChanges().texts.test(indexOf(field)));
     }
     typeInto(Control::txtMJD, "51544.5");
     EXPECT_EQ(form.listLines(), kWest);
+    EXPECT_EQ(noteAt(Control::txtLongitude), "The longitude" + cut);
+    EXPECT_FALSE(isMarked(Control::txtDateandTime));
 }
 
 // Where the locale writes a decimal comma, "51544,5" is the MJD 51544.5: the lines, the date and

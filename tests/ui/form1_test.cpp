@@ -139,22 +139,21 @@ TEST_F(Form1Test, ShowsMessagesInsideTheWindow) {
     EXPECT_FALSE(bar->isVisible());
 }
 
-// A paste longer than a field holds is cut where a character ends (a pair of UTF-16 units stays
-// whole), and the band says so for a moment.
+// A paste longer than a field holds is cut after 200 characters, a pair of UTF-16 units staying
+// whole, and the band says so.
 TEST_F(Form1Test, CutsALongPasteAndSaysSo) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    auto* bar = dynamic_cast<MessageBar*>(control<QWidget>("messageBar"));
+    field("txtLongitude")->selectAll();
+    field("txtLongitude")->insert(QStringLiteral("5") + QString(1'000'000, u' '));
+    settle();
+    EXPECT_EQ(text("txtLongitude"), QStringLiteral("5") + QString(199, u' '));
+    EXPECT_EQ(dynamic_cast<const MessageBar*>(control<QWidget>("messageBar"))->text(),
+              "The longitude text was cut to its first 200 characters, the most a field holds: check what is left.");
     const QString digit = QString::fromUtf8("\U0001D7D9");
-    for (const auto& [name, pasted, kept, cut] :
-         {std::tuple{"txtDateandTime", QString(1'000'000, QChar(0x0301)), QString(200, QChar(0x0301)), "date and time"},
-          std::tuple{"txtLongitude", digit.repeated(300), digit.repeated(200), "longitude"}}) {
-        field(name)->selectAll();
-        field(name)->insert(pasted);
-        EXPECT_EQ(text(name), kept) << name;
-        EXPECT_EQ(bar->text(), QStringLiteral("The %1 text was cut to its first 200 characters, the most a field holds.").arg(QString::fromLatin1(cut)));
-        EXPECT_EQ(bar->kind(), MessageKind::Warning);
-    }
+    field("txtDateandTime")->selectAll();
+    field("txtDateandTime")->insert(digit.repeated(300));
+    EXPECT_EQ(text("txtDateandTime"), digit.repeated(200));
 }
 
 // While a text is typed, the lines follow every key, but a field is told its text does not read
