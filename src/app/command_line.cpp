@@ -121,8 +121,9 @@ QString CommandLine::usage() const {
         "      Satellites at 0 and 60 degrees East, at a date in the United States' form.\n"
         "\nExit status:\n"
         "  0  The lines (or the MJD, or this help) were printed.\n"
-        "  1  The inputs leave no lines, a number option is not a number as a whole, or standard output\n"
-        "     cannot be written; one line on standard error says why.\n"
+        "  1  The inputs leave no lines, an option's text is not taken (a number option not a number as\n"
+        "     a whole, more than 200 characters, bytes that are no UTF-8), or standard output cannot be\n"
+        "     written; one line on standard error says why.\n"
         "  2  A usage mistake; the usage follows on standard error.\n");
 }
 
