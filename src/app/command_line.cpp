@@ -41,7 +41,8 @@ QString numberMistake(const QString& option, const QString& text, NumberConventi
     const std::size_t length = leadingNumberLength(compact, typed);
     if (length == 0) return said;
     return said + QStringLiteral(": the number \"%1\" is followed by \"%2\"")
-                      .arg(quotedPart(std::string_view(compact).substr(0, length)), quotedPart(std::string_view(compact).substr(length)));
+                      .arg(quotedPart(std::string_view(compact).substr(0, length)),
+                           quotedPart(std::string_view(compact).substr(length)));
 }
 
 // "FF"
@@ -169,7 +170,8 @@ std::optional<TextMistake> CommandLine::textMistake() const {
 
 CommandLineReading CommandLine::request() const {
     if (!parser.positionalArguments().isEmpty()) {
-        return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(quotedPart(parser.positionalArguments().constFirst()))};
+        const QString stray = parser.positionalArguments().constFirst();
+        return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(quotedPart(stray))};
     }
     if (parser.isSet(east) && parser.isSet(west)) return UsageMistake{QStringLiteral("Give --east or --west, not both.")};
     if (parser.isSet(mjd) && parser.isSet(date)) return UsageMistake{QStringLiteral("Give --mjd or --date, not both.")};

@@ -48,8 +48,8 @@ std::string quoted(std::string_view text) { return "\u201C\u2068" + excerpt(text
 std::string waitsFor(const NumberField& field, std::string_view text, Trouble trouble, std::string_view accepts) {
     const std::string wanted = "The lines wait for " + std::string(field.name);
     if (trouble == Trouble::Unreadable) return wanted + " that can be read as a number: " + quoted(text) + " is too large.";
-    return wanted + " that tells " + std::string(field.seconds) + " apart: " + quoted(text) + " is too large (the limit is " + limitOf(field) +
-           "). " + std::string(accepts);
+    return wanted + " that tells " + std::string(field.seconds) + " apart: " + quoted(text) + " is too large (the limit is " +
+           limitOf(field) + "). " + std::string(accepts);
 }
 
 }  // namespace
@@ -116,7 +116,8 @@ std::string cutNotice(Control field, std::size_t limit) {
                                   : field == Control::txtDateandTime ? "date and time text"
                                   : field == Control::txtMJD         ? "MJD text"
                                                                      : "text";
-    return "The " + std::string(text) + " was cut to its first " + std::to_string(limit) + " characters, the most a field holds: check what is left.";
+    return "The " + std::string(text) + " was cut to its first " + std::to_string(limit) +
+           " characters, the most a field holds: check what is left.";
 }
 
 std::string mjdAcceptsText() {

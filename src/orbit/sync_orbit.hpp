@@ -39,8 +39,8 @@ using SyncElementWriter = std::function<void(SyncElement, std::string_view)>;
 // the longitude at the MJD, and writes semi-major axis (km), inclination, node and mean anomaly
 // (degrees) in that order. Throws Failure: InvalidArgument for a negative period or mass,
 // Overflow when a step leaves the double range or the MJD or the longitude lies beyond its limit
-// above. The MJD and longitude are read as typed, in the
-// user's conventions; the body's fields keep ".".
+// above. The MJD and longitude are read as typed, in the user's conventions; the body's fields
+// keep ".".
 void computeSyncElements(const SyncInputs& inputs, double pi, double gravConst, const SyncElementWriter& write,
                          NumberConventions typed = {});
 

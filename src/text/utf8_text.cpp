@@ -13,7 +13,7 @@ constexpr UChar32 kReplacement = 0xFFFD;
 constexpr UChar32 kZeroWidthJoiner = 0x200D;
 constexpr std::string_view kEllipsis = "\u2026";
 
-// One code point, or one byte that is no UTF-8 (value below 0).
+// One code point, or a broken sequence of bytes that is no UTF-8 (value below 0).
 struct CodePoint {
     UChar32 value;
     std::size_t length;

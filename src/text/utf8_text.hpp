@@ -13,7 +13,7 @@ namespace skyanchor {
 // How many bytes at the start of the text are well-formed UTF-8: all of them when the text is.
 [[nodiscard]] std::size_t validUtf8Length(std::string_view text);
 
-// How many characters the text holds; a byte that is no UTF-8 counts as one.
+// How many characters the text holds; each broken sequence of bytes that is no UTF-8 counts as one.
 [[nodiscard]] std::size_t characterCount(std::string_view text);
 
 // The start of the text of at most `limit` characters: no UTF-8 sequence is parted. A letter may
