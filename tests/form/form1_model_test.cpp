@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace skyanchor {
@@ -267,24 +266,18 @@ TEST_F(Form1ModelTest, AClipboardThatRefusesIsNotedAtTheButtonPressed) {
     EXPECT_TRUE(form.linesUsable());
 }
 
-// A text longer than a field holds is cut after 200 code points, also when the form held the cut
-// text already; the lines follow the text as cut, and the field says it was cut (where it has no
-// note of its own) until it is written again.
+// A text longer than a field holds is cut after 200 code points, also where the form held the cut text already; the
+// lines follow it as cut, and the field says so, where it has no note of its own, until it is written again.
 TEST_F(Form1ModelTest, CutsATextLongerThanAFieldHolds) {
-    const std::string blanks(197, ' ');
     const std::string cut = " text was cut to its first 200 characters, the most a field holds: check what is left.";
-    for (const auto& [field, typed, kept, note] :
-         {std::tuple<Control, std::string, std::string, std::string>{Control::txtLongitude, "122" + blanks, "122" + blanks, ""},
-          {Control::txtLongitude, "122" + blanks + "5", "122" + blanks, "The longitude" + cut},
-          {Control::txtLongitude, "122" + blanks + "5", "122" + blanks, "The longitude" + cut},
-          // A date padded as in a column, whose cut reads as another year.
-          {Control::txtDateandTime, std::string(194, ' ') + "1/1/2026", std::string(194, ' ') + "1/1/20", "The date and time" + cut}}) {
-        (void)form.takeChanges();
-        form.edit(field, typed);
-        EXPECT_EQ(text(field), kept);
-        EXPECT_EQ(noteAt(field), note);
-        EXPECT_TRUE(form.takeChanges().texts.test(indexOf(field)));
-    }
+    const std::string longitude = "122" + std::string(197, ' ');
+    form.edit(Control::txtLongitude, longitude + "5");
+    (void)form.takeChanges();
+    form.edit(Control::txtLongitude, longitude + "6");
+    EXPECT_EQ(text(Control::txtLongitude), longitude);
+    EXPECT_TRUE(form.takeChanges().texts.test(indexOf(Control::txtLongitude)));
+    form.edit(Control::txtDateandTime, std::string(194, ' ') + "1/1/2026");  // padded as in a column: cut, it reads 2020
+    EXPECT_EQ(noteAt(Control::txtDateandTime), "The date and time" + cut);
     typeInto(Control::txtMJD, "51544.5");
     EXPECT_EQ(form.listLines(), kWest);
     EXPECT_EQ(noteAt(Control::txtLongitude), "The longitude" + cut);
@@ -363,8 +356,7 @@ INSTANTIATE_TEST_SUITE_P(
         NoteCase{"DecimalComma", Control::txtMJD, "51544,5", "86164.09", Control::txtLongitude, readAs("MJD", "51544,5", "51544", ",5")},
         NoteCase{"HalfTypedExponent", Control::txtLongitude, "1E+", "86164.09", Control::txtLongitude, readAs("Longitude", "1E+", "1", "E+")},
         NoteCase{"LongTextQuotedInPart", Control::txtLongitude, "12xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", "86164.09",
-                 Control::txtLongitude,
-                 readAs("Longitude", "12" + std::string(38, 'x') + "\u2026", "12", std::string(40, 'x') + "\u2026")},
+                 Control::txtLongitude, readAs("Longitude", "12" + std::string(38, 'x') + "\u2026", "12", std::string(40, 'x') + "\u2026")},
         NoteCase{"Blanks", Control::txtLongitude, " 1 000 ", "86164.09", Control::txtLongitude, ""},
         NoteCase{"Hexadecimal", Control::txtLongitude, "&H1F", "86164.09", Control::txtLongitude, ""},
         NoteCase{"LongitudeUnreadable", Control::txtLongitude, "1E+400", "86164.09", Control::optEast, kLongitudeWaits},
@@ -375,9 +367,6 @@ INSTANTIATE_TEST_SUITE_P(
         NoteCase{"MjdWithoutDateOrLines", Control::txtMJD, "3000000", "-1", Control::txtLongitude,
                  "MJD " + q("3000000") + " is after 31 December 9999, so no date can be shown, and no lines can be computed for it. "
                  "(Error 6, Overflow)"},
-        NoteCase{"MjdPastSeconds", Control::txtMJD, "1E+304", "86164.09", Control::txtLongitude,
-                 "MJD " + q("1E+304") + " is too large to tell seconds apart (the limit is \u00B168719476736 days), so neither a date "
-                 "nor lines can be computed for it. " + kMjdAccepts + kOverflow},
         NoteCase{"LongitudePastSeconds", Control::txtLongitude, "1e20", "86164.09", Control::txtLongitude,
                  "The lines wait for a longitude that tells seconds of arc apart: " + q("1e20") +
                      " is too large (the limit is \u00B12199023255552 degrees). " + kLongitudeAccepts + kOverflow},
