@@ -1,6 +1,8 @@
 #include "app/command_line.hpp"
 
 #include "form/field_defaults.hpp"
+#include "form/form1_model.hpp"
+#include "text/utf8_text.hpp"
 
 #include <QCoreApplication>
 
@@ -28,14 +30,35 @@ bool among(const std::array<std::string_view, N>& names, const std::string& name
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// What a message quotes of a typed text: its start, so that a long one does not fill the terminal.
+QString quotedPart(std::string_view text) { return QString::fromStdString(excerpt(text)); }
+QString quotedPart(const QString& text) { return quotedPart(text.toStdString()); }
+
 // "--mjd \"12x\" is not a number: the number \"12\" is followed by \"x\"".
 QString numberMistake(const QString& option, const QString& text, NumberConventions typed) {
-    const QString said = QStringLiteral("--%1 \"%2\" is not a number").arg(option, text);
+    const QString said = QStringLiteral("--%1 \"%2\" is not a number").arg(option, quotedPart(text));
     const std::string compact = withoutBlanks(text.toStdString());
     const std::size_t length = leadingNumberLength(compact, typed);
     if (length == 0) return said;
     return said + QStringLiteral(": the number \"%1\" is followed by \"%2\"")
-                      .arg(QString::fromStdString(compact.substr(0, length)), QString::fromStdString(compact.substr(length)));
+                      .arg(quotedPart(std::string_view(compact).substr(0, length)),
+                           quotedPart(std::string_view(compact).substr(length)));
+}
+
+// "FF"
+QString hexOf(char byte) { return QStringLiteral("%1").arg(static_cast<unsigned char>(byte), 2, 16, QLatin1Char('0')).toUpper(); }
+
+// The text with each byte that is no UTF-8 written as \xFF, so that the message can show it.
+std::string withBytesShown(std::string_view text) {
+    std::string shown;
+    while (!text.empty()) {
+        const std::size_t valid = validUtf8Length(text);
+        shown.append(text.substr(0, valid));
+        if (valid == text.size()) break;
+        shown += "\\x" + hexOf(text[valid]).toStdString();
+        text.remove_prefix(valid + 1);
+    }
+    return shown;
 }
 
 }  // namespace
@@ -75,8 +98,14 @@ CommandLine::CommandLine(NumberConventions typedNumbers)
 
 // Printed rather than shown by the parser, which would end the program without telling whether the
 // text reached standard output.
-CommandLineReading CommandLine::read(const QStringList& arguments) {
-    if (!parser.parse(arguments)) return UsageMistake{parser.errorText()};
+CommandLineReading CommandLine::read(const std::vector<std::string>& arguments) {
+    // Qt would read a byte that is no UTF-8 as U+FFFD, a text other than the one given.
+    QStringList decoded;
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        if (at > 0 && validUtf8Length(arguments[at]) < arguments[at].size()) return TextMistake{notUtf8(arguments, at)};
+        decoded << QString::fromStdString(arguments[at]);
+    }
+    if (!parser.parse(decoded)) return UsageMistake{parser.errorText()};
     if (parser.isSet(help)) return Printout{usage()};
     if (parser.isSet(version)) {
         return Printout{QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'};
@@ -93,14 +122,56 @@ QString CommandLine::usage() const {
         "      Satellites at 0 and 60 degrees East, at a date in the United States' form.\n"
         "\nExit status:\n"
         "  0  The lines (or the MJD, or this help) were printed.\n"
-        "  1  The inputs leave no lines, a number option is not a number as a whole, or standard output\n"
-        "     cannot be written; one line on standard error says why.\n"
+        "  1  The inputs leave no lines, an option's text is not taken (a number option not a number as\n"
+        "     a whole, more than 200 characters, bytes that are no UTF-8), or standard output cannot be\n"
+        "     written; one line on standard error says why.\n"
         "  2  A usage mistake; the usage follows on standard error.\n");
+}
+
+// "--date \"12/8/2026\\xFF 10:00\" is not UTF-8 text: byte 10 (0xFF) is no part of a character. ..."
+QString CommandLine::notUtf8(const std::vector<std::string>& arguments, std::size_t at) const {
+    std::string_view text = arguments[at];
+    QString named = QStringLiteral("Argument");
+    for (const QCommandLineOption* option : {&longitude, &mjd, &date}) {
+        const std::string name = option->names().constFirst().toStdString();
+        for (const std::string& spelled : {"--" + name, "-" + name}) {
+            if (arguments[at - 1] == spelled) named = QString::fromStdString(spelled);
+            if (text.starts_with(spelled + '=')) {
+                named = QString::fromStdString(spelled);
+                text.remove_prefix(spelled.size() + 1);
+            }
+        }
+    }
+    const std::size_t bad = validUtf8Length(text);
+    return QStringLiteral("%1 \"%2\" is not UTF-8 text: byte %3 (0x%4) is no part of a character. Give the text in UTF-8.")
+        .arg(named, quotedPart(withBytesShown(text)))
+        .arg(bad + 1)
+        .arg(hexOf(text[bad]));
+}
+
+// The first text the window's fields would not take as given: longer than a field holds (which a
+// field would cut), or for a number option not a number as a whole.
+std::optional<TextMistake> CommandLine::textMistake() const {
+    for (const QCommandLineOption* option : {&longitude, &mjd, &date}) {
+        for (const QString& text : parser.values(*option)) {
+            const std::string bytes = text.toStdString();
+            const QString name = option->names().constFirst();
+            if (const std::size_t length = characterCount(bytes); length > kFieldTextLimit) {
+                return TextMistake{QStringLiteral("--%1 \"%2\" has %3 characters: a field holds at most %4.")
+                                       .arg(name, quotedPart(bytes))
+                                       .arg(length)
+                                       .arg(kFieldTextLimit)};
+            }
+            if (option != &date && !isReadWhole(bytes, typed)) return TextMistake{numberMistake(name, text, typed)};
+        }
+    }
+    return std::nullopt;
 }
 
 CommandLineReading CommandLine::request() const {
     if (!parser.positionalArguments().isEmpty()) {
-        return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())};
+        const QString stray = parser.positionalArguments().constFirst();
+        return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(quotedPart(stray))};
     }
     if (parser.isSet(east) && parser.isSet(west)) return UsageMistake{QStringLiteral("Give --east or --west, not both.")};
     if (parser.isSet(mjd) && parser.isSet(date)) return UsageMistake{QStringLiteral("Give --mjd or --date, not both.")};
@@ -113,11 +184,7 @@ CommandLineReading CommandLine::request() const {
         return UsageMistake{QStringLiteral("--mjd-only prints no lines: it takes no --longitude, --east or --west.")};
     }
 
-    for (const QCommandLineOption* number : {&longitude, &mjd}) {
-        for (const QString& text : parser.values(*number)) {
-            if (!isReadWhole(text.toStdString(), typed)) return NumberMistake{numberMistake(number->names().constFirst(), text, typed)};
-        }
-    }
+    if (auto mistake = textMistake()) return *std::move(mistake);
 
     ScriptRequest request;
     if (parser.isSet(mjd)) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace skyanchor {
 
@@ -19,8 +20,9 @@ struct UsageMistake {
     QString message;
 };
 
-// A number option whose text is not a number as a whole; the message names the option and the text.
-struct NumberMistake {
+// An option's text that the program does not take: not UTF-8, longer than a field holds, or for a
+// number option not a number as a whole; the message names the option and the text.
+struct TextMistake {
     QString message;
 };
 
@@ -29,7 +31,7 @@ struct Printout {
     QString text;
 };
 
-using CommandLineReading = std::variant<ScriptRequest, UsageMistake, NumberMistake, Printout>;
+using CommandLineReading = std::variant<ScriptRequest, UsageMistake, TextMistake, Printout>;
 
 // The program's options, read the way Qt programs read theirs; the longitude and MJD texts are
 // read in the user's number conventions.
@@ -37,11 +39,14 @@ class CommandLine {
 public:
     explicit CommandLine(NumberConventions typed);
 
-    [[nodiscard]] CommandLineReading read(const QStringList& arguments);
+    // The arguments as the system gave them: bytes, which must be UTF-8 text.
+    [[nodiscard]] CommandLineReading read(const std::vector<std::string>& arguments);
     [[nodiscard]] QString usage() const;
 
 private:
     [[nodiscard]] CommandLineReading request() const;
+    [[nodiscard]] std::optional<TextMistake> textMistake() const;
+    [[nodiscard]] QString notUtf8(const std::vector<std::string>& arguments, std::size_t at) const;
 
     NumberConventions typed;
     QCommandLineParser parser;

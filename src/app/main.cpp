@@ -17,6 +17,7 @@
 #include <cstring>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace {
 
@@ -70,12 +71,12 @@ int openWindow(int argc, char** argv, const skyanchor::WindowOptions& options) {
 int runCommandLine(int argc, char** argv) {
     const QCoreApplication application(argc, argv);
     skyanchor::CommandLine commandLine(skyanchor::numberConventionsOf(QLocale::system()));
-    const auto reading = commandLine.read(QCoreApplication::arguments());
+    const auto reading = commandLine.read(std::vector<std::string>(argv, argv + argc));
     if (const auto* mistake = std::get_if<skyanchor::UsageMistake>(&reading)) {
         std::fprintf(stderr, "skyanchor-satellite: %s\n\n%s", qPrintable(mistake->message), qPrintable(commandLine.usage()));
         return kUsageStatus;
     }
-    if (const auto* mistake = std::get_if<skyanchor::NumberMistake>(&reading)) {
+    if (const auto* mistake = std::get_if<skyanchor::TextMistake>(&reading)) {
         std::fprintf(stderr, "skyanchor-satellite: %s\n", qPrintable(mistake->message));
         return kFailureStatus;
     }

@@ -4,6 +4,7 @@
 #include "orbit/generate.hpp"
 #include "orbit/sync_orbit.hpp"
 #include "text/number_text.hpp"
+#include "text/utf8_text.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 
@@ -79,7 +80,15 @@ Form1Model::Form1Model(FormServices injected)
     reportingFailures(Control::txtMJD, &Form1Model::Form_Load);
 }
 
-void Form1Model::edit(Control field, std::string_view text) { write(field, text); }
+// A text cut to the field's limit is no longer the one given, and may read otherwise (a date
+// padded by blanks can lose its last digits): the field says so until it is written again.
+void Form1Model::edit(Control field, std::string_view text) {
+    const std::string_view kept = cutToCharacters(text, kFieldTextLimit);
+    write(field, kept);
+    if (kept.size() == text.size()) return;
+    changes.texts.set(indexOf(field));  // the view shows the cut text, even where the form held it already
+    setCut(field, true);
+}
 
 void Form1Model::click(Control control) {
     switch (control) {
@@ -129,6 +138,7 @@ void Form1Model::write(Control field, std::string_view text) {
 void Form1Model::writeWithoutNotice(Control field, std::string_view text) {
     texts[indexOf(field)] = text;
     changes.texts.set(indexOf(field));
+    setCut(field, false);
 }
 
 void Form1Model::changeNotice(Control field) {
@@ -313,6 +323,20 @@ void Form1Model::setNote(Control control, std::optional<Note> note) {
     if (held == note) return;
     held = std::move(note);
     changes.notes.set(indexOf(control));
+}
+
+void Form1Model::setCut(Control field, bool isCut) {
+    if (cut.test(indexOf(field)) == isCut) return;
+    cut.set(indexOf(field), isCut);
+    changes.notes.set(indexOf(field));
+}
+
+// A note of the field's own says what is wrong with the text as it now stands, and stands in for
+// the cut's, which would make it too long for the band.
+std::optional<Note> Form1Model::noteAt(Control control) const {
+    const std::optional<Note>& note = notes[indexOf(control)];
+    if (note || !cut.test(indexOf(control))) return note;
+    return Note{MarkCause::Reading, std::nullopt, cutNotice(control, kFieldTextLimit)};
 }
 
 std::optional<MarkCause> Form1Model::causeAt(Control control) const {

@@ -19,6 +19,10 @@ namespace skyanchor {
 // How the date field reads: a date, a text that is no date, or empty because the MJD names none.
 enum class DateReading { Date, NoDate, NoDateForMjd };
 
+// The most characters (code points, so a character beyond the BMP counts once) a text field
+// holds: a longer paste is cut, so that no keystroke reads or shows a page of text.
+inline constexpr std::size_t kFieldTextLimit = 200;
+
 // What an event changed, for a view to write back and nothing more.
 struct FormChanges {
     std::bitset<kControlCount> texts;
@@ -42,7 +46,8 @@ public:
     // Runs Form_Load: the instant from one clock reading, the constants, the first lines.
     explicit Form1Model(FormServices injected);
 
-    // A person's events: typing or pasting into a text field, a click, a body picked from the list.
+    // A person's events: typing or pasting into a text field (a text longer than kFieldTextLimit is
+    // cut), a click, a body picked from the list.
     void edit(Control field, std::string_view text);
     void click(Control control);
     void pickBody(std::size_t entry);
@@ -70,7 +75,9 @@ public:
     // Why the lines cannot be copied after the fields' own events: the date text is no date, or
     // the last Compute failed. None while they can.
     [[nodiscard]] std::optional<Failure> linesFailure() const;
-    [[nodiscard]] const std::optional<Note>& noteAt(Control control) const { return notes[indexOf(control)]; }
+    // The note at a control; where it has none, a text cut to the field's limit says so (as a
+    // warning) until the field is written again.
+    [[nodiscard]] std::optional<Note> noteAt(Control control) const;
 
     // What changed since the last call.
     [[nodiscard]] FormChanges takeChanges() { return std::exchange(changes, FormChanges{}); }
@@ -99,6 +106,7 @@ private:
     void copy(const std::string& text);
 
     void setNote(Control control, std::optional<Note> note);
+    void setCut(Control field, bool isCut);
     [[nodiscard]] std::optional<MarkCause> causeAt(Control control) const;
     void clearLinesFailures();
     void showDateReading(DateReading reading);
@@ -122,6 +130,7 @@ private:
     std::string noDateReason;  // why the date text is no date, from the reader
     bool closed = false;
     std::array<std::optional<Note>, kControlCount> notes;
+    std::bitset<kControlCount> cut;  // fields whose text an edit cut to the limit
     FormChanges changes;
 };
 

@@ -1,6 +1,8 @@
 #include "form/form_notes.hpp"
 
+#include "orbit/sync_orbit.hpp"
 #include "text/number_text.hpp"
+#include "text/utf8_text.hpp"
 #include "time/date_serial.hpp"
 
 namespace skyanchor {
@@ -15,8 +17,40 @@ bool readable(std::string_view text, NumberConventions typed) {
     }
 }
 
-// Quoted, and isolated so that a right-to-left text keeps its own order inside the message.
-std::string quoted(std::string_view text) { return std::string("\u201C\u2068").append(text).append("\u2069\u201D"); }
+// What keeps a longitude or MJD text from the lines: a number beyond the double range, or one
+// too large for a second to tell.
+enum class Trouble { None, Unreadable, PastSeconds };
+
+// The longitude or the MJD, as the words about its limit name it.
+struct NumberField {
+    std::string_view name;     // "a longitude"
+    std::string_view seconds;  // what its limit keeps apart
+    double limit;
+    std::string_view unit;
+};
+
+constexpr NumberField kLongitudeField{"a longitude", "seconds of arc", kLongitudeLimit, "degrees"};
+constexpr NumberField kMjdField{"an MJD", "seconds", kMjdLimit, "days"};
+
+Trouble troubleOf(std::string_view text, const NumberField& field, NumberConventions typed) {
+    if (!readable(text, typed)) return Trouble::Unreadable;
+    return carriesSeconds(parseLeadingNumber(text, typed), field.limit) ? Trouble::None : Trouble::PastSeconds;
+}
+
+// "±68719476736 days"
+std::string limitOf(const NumberField& field) { return "\u00B1" + formatNumber(field.limit) + ' ' + std::string(field.unit); }
+
+// Quoted in part, so that a long paste or a run of marks does not fill the band, and isolated so
+// that a right-to-left text keeps its own order inside the message.
+std::string quoted(std::string_view text) { return "\u201C\u2068" + excerpt(text) + "\u2069\u201D"; }
+
+// "The lines wait for a longitude that ...", for the one of the two texts that holds them back.
+std::string waitsFor(const NumberField& field, std::string_view text, Trouble trouble, std::string_view accepts) {
+    const std::string wanted = "The lines wait for " + std::string(field.name);
+    if (trouble == Trouble::Unreadable) return wanted + " that can be read as a number: " + quoted(text) + " is too large.";
+    return wanted + " that tells " + std::string(field.seconds) + " apart: " + quoted(text) + " is too large (the limit is " +
+           limitOf(field) + "). " + std::string(accepts);
+}
 
 }  // namespace
 
@@ -25,24 +59,35 @@ std::string withFailureNumber(std::string_view words, const Failure& failure) {
 }
 
 std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd, NumberConventions typed) {
-    const bool longitudeReads = readable(longitude, typed);
-    const bool mjdReads = readable(mjd, typed);
-    if (longitudeReads && mjdReads) {
+    const Trouble longitudeTrouble = troubleOf(longitude, kLongitudeField, typed);
+    const Trouble mjdTrouble = troubleOf(mjd, kMjdField, typed);
+    if (longitudeTrouble == Trouble::None && mjdTrouble == Trouble::None) {
         return withFailureNumber("No stationary orbit can be computed from this longitude and MJD; the lines stay greyed.", failure);
     }
-    if (!longitudeReads && !mjdReads) {
+    if (longitudeTrouble == Trouble::Unreadable && mjdTrouble == Trouble::Unreadable) {
         return withFailureNumber("The lines wait for a longitude and an MJD that can be read as numbers: both are too large.",
                                  failure);
     }
-    return withFailureNumber(longitudeReads ? "The lines wait for an MJD that can be read as a number: " + quoted(mjd) + " is too large."
-                                            : "The lines wait for a longitude that can be read as a number: " + quoted(longitude) +
-                                                  " is too large.",
+    if (longitudeTrouble != Trouble::None && mjdTrouble != Trouble::None) {
+        return withFailureNumber("The lines wait for a longitude and an MJD that tell seconds apart: both are too large (the limits are " +
+                                     limitOf(kLongitudeField) + " and " + limitOf(kMjdField) + ").",
+                                 failure);
+    }
+    return withFailureNumber(longitudeTrouble != Trouble::None
+                                 ? waitsFor(kLongitudeField, longitude, longitudeTrouble, kLongitudeAccepts)
+                                 : waitsFor(kMjdField, mjd, mjdTrouble, mjdAcceptsText()),
                              failure);
 }
 
 std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed, NumberConventions typed) {
-    if (!readable(mjd, typed)) {
+    const Trouble trouble = troubleOf(mjd, kMjdField, typed);
+    if (trouble == Trouble::Unreadable) {
         return withFailureNumber("MJD " + quoted(mjd) + " is too large to read as a number. " + mjdAcceptsText(), failure);
+    }
+    if (trouble == Trouble::PastSeconds) {
+        return withFailureNumber("MJD " + quoted(mjd) + " is too large to tell seconds apart (the limit is " + limitOf(kMjdField) +
+                                     "), so neither a date nor lines can be computed for it. " + mjdAcceptsText(),
+                                 failure);
     }
     const bool before = parseLeadingNumber(mjd, typed) < kFirstMjd;
     std::string words = "MJD " + quoted(mjd) + (before ? " is before 1 January 100" : " is after 31 December 9999") +
@@ -64,6 +109,15 @@ std::string readingNote(std::string_view fieldName, std::string_view text, std::
     const std::string why = length == 0 ? ": it does not begin with a number. "
                                         : ": the rest (" + quoted(compact.substr(length)) + ") is not part of the number. ";
     return readAs + why + std::string(accepts);
+}
+
+std::string cutNotice(Control field, std::size_t limit) {
+    const std::string_view text = field == Control::txtLongitude     ? "longitude text"
+                                  : field == Control::txtDateandTime ? "date and time text"
+                                  : field == Control::txtMJD         ? "MJD text"
+                                                                     : "text";
+    return "The " + std::string(text) + " was cut to its first " + std::to_string(limit) +
+           " characters, the most a field holds: check what is left.";
 }
 
 std::string mjdAcceptsText() {

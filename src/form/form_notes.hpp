@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/failure.hpp"
+#include "form/controls.hpp"
 #include "text/number_text.hpp"
 
 #include <optional>
@@ -32,12 +33,13 @@ struct Note {
 [[nodiscard]] std::string withFailureNumber(std::string_view words, const Failure& failure);
 
 // After a Compute that failed, whichever control's event ran it: the longitude or MJD text that
-// cannot be read as a number, or that no orbit follows from the two.
+// cannot be read as a number or is too large to tell seconds apart (saying the limit and what to
+// type), or that no orbit follows from the two.
 [[nodiscard]] std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd,
                                         NumberConventions typed);
 
 // An MJD that names no day of the years 100 to 9999, with or without lines computed for it; or
-// one too large to read at all.
+// one too large to read at all, or to tell seconds apart.
 [[nodiscard]] std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed,
                                         NumberConventions typed);
 
@@ -49,6 +51,10 @@ struct Note {
 // empty text, and for one beyond the double range, which fails where it is read.
 [[nodiscard]] std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts,
                                       NumberConventions typed);
+
+// A text longer than a field holds: "The longitude text was cut to its first 200 characters, the
+// most a field holds: check what is left."
+[[nodiscard]] std::string cutNotice(Control field, std::size_t limit);
 
 // Why the date field is empty.
 inline constexpr std::string_view kNoDateForMjd = "No date: the MJD is outside the years 100 to 9999.";

@@ -27,10 +27,19 @@ double checkedPower(double base, double exponent) {
     return checked(std::pow(base, exponent));
 }
 
+// The MJD and the longitude are refused where a second no longer tells, as a number beyond the
+// double range is: lines computed from them would belong to a neighbouring instant or place.
+double carryingSeconds(double value, double limit) {
+    if (!carriesSeconds(value, limit)) throw Failure(FailureNumber::Overflow);
+    return value;
+}
+
 // The node offset goes through the number text rules, as every number does on its way in.
 double halfTurnFromText() { return parseLeadingNumber(formatNumber(static_cast<long long>(kHalfTurn))); }
 
 }  // namespace
+
+bool carriesSeconds(double value, double limit) { return std::fabs(value) < limit; }
 
 void computeSyncElements(const SyncInputs& in, double pi, double gravConst, const SyncElementWriter& write,
                          NumberConventions typed) {
@@ -50,14 +59,14 @@ void computeSyncElements(const SyncInputs& in, double pi, double gravConst, cons
     // The satellite's mean anomaly follows the body's rotation: a fixed offset, the longitude, the
     // Sun's annual motion since the epoch and the time of day.
     const double offset = parseLeadingNumber(in.sidRotOffset);
-    const double mjd = parseLeadingNumber(in.mjd, typed);
+    const double mjd = carryingSeconds(parseLeadingNumber(in.mjd, typed), kMjdLimit);
     const double x = checked(checked(mjd - kEpochMjd) * kAnnualMultiplier);
     const double annualAngle = checked(checked(x / kAnnualDivisor) * kDegreesPerTurn);
     const double turns = checked(annualAngle / kDegreesPerTurn);
     const double annual = checked(checked(turns - std::floor(turns)) * kDegreesPerTurn);
     const double dayFraction = checked(checked(mjd - std::floor(mjd)) - kHalfDay);
 
-    double longitude = parseLeadingNumber(in.longitude, typed);
+    double longitude = carryingSeconds(parseLeadingNumber(in.longitude, typed), kLongitudeLimit);
     if (in.west) longitude = -longitude;
 
     const double meanAnomaly = checked(

@@ -58,8 +58,12 @@ Form1::Form1(FormServices services, std::chrono::milliseconds scoldPause) : form
     showChanges(std::nullopt);
 }
 
-// The application's focus changes outlive the window's members: they stop before those go.
-Form1::~Form1() { disconnect(qApp, nullptr, this, nullptr); }
+// The application's focus changes, and the fields' held-back scolding (which the focus leaving a
+// field as the window closes sets off), outlive the window's members: they stop before those go.
+Form1::~Form1() {
+    disconnect(qApp, nullptr, this, nullptr);
+    for (const auto& [control, delay] : scoldDelays) delete delay;
+}
 
 void Form1::connectHandlers() {
     for (const auto& [field, control] : textFields()) {

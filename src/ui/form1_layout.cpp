@@ -16,6 +16,11 @@
 namespace skyanchor {
 namespace {
 
+// The field itself keeps no more than every text of the form's limit takes in UTF-16 (two units a
+// character at most) and one unit more, so that the form still sees a longer paste and says it
+// cut it, while a paste of megabytes is never laid out.
+constexpr int kFieldUtf16Limit = 2 * static_cast<int>(kFieldTextLimit) + 1;
+
 struct TwipRect {
     int left;
     int top;
@@ -41,8 +46,9 @@ public:
         return place(new CaptionFrame(QString::fromUtf8(caption), parent), name, twips, tabIndex);
     }
     QLineEdit* field(QWidget* parent, const char* name, std::string_view text, TwipRect twips, int tabIndex) {
-        return place(new QLineEdit(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), parent), name,
-                     twips, tabIndex);
+        auto* field = new QLineEdit(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), parent);
+        field->setMaxLength(kFieldUtf16Limit);
+        return place(field, name, twips, tabIndex);
     }
     QRadioButton* option(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
         return place(new QRadioButton(QString::fromUtf8(caption), parent), name, twips, tabIndex);

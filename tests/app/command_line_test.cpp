@@ -60,11 +60,12 @@ TEST_P(ScriptingMode, PrintsTheLinesOrOneFailureLine) {
 QString failed(const char* message) { return QStringLiteral("skyanchor-satellite: ") + QString::fromUtf8(message); }
 
 const QString kNoLinesFor1E304 = failed(
-    "MJD \u201C\u20681E+304\u2069\u201D is after 31 December 9999, so no date can be shown, and no lines can be computed "
-    "for it. (Error 6, Overflow)\n");
+    "MJD \u201C\u20681E+304\u2069\u201D is too large to tell seconds apart (the limit is \u00B168719476736 days), so neither a "
+    "date nor lines can be computed for it. Type an MJD from -642416 to 2973484 (the years 100 to 9999). (Error 6, Overflow)\n");
 const QString kLongitudeTooLarge = failed(
     "The lines wait for a longitude that can be read as a number: \u201C\u20681E+400\u2069\u201D is too large. (Error 6, "
     "Overflow)\n");
+const std::string kLongerThanAField(201, '7');
 
 QString notANumber(const char* option, const char* text, const char* rest) {
     return QStringLiteral("skyanchor-satellite: --%1 \"%2\" is not a number%3\n")
@@ -82,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"LongitudeNotANumber", {"--longitude", "abc"}, {}, 1, {}, notANumber("longitude", "abc", "")},
         ScriptCase{"DecimalCommaWhereThePointIsTheRule", {"--longitude", "10,5"}, kUnitedStates, 1, {},
                    notANumber("longitude", "10,5", ": the number \"10\" is followed by \",5\"")},
+        ScriptCase{"LongerThanAField", {"--date", kLongerThanAField.c_str()}, {}, 1, {},
+                   failed("--date \"7777777777777777777777777777777777777777\u2026\" has 201 characters: a field holds at most 200.\n")},
         ScriptCase{"MjdWithTextAfterIt", {"--mjd", "12x"}, {}, 1, {}, notANumber("mjd", "12x", ": the number \"12\" is followed by \"x\"")},
         ScriptCase{"MjdOnlyWithoutADateIsCopyable", {"--mjd", "30000000", "--mjd-only"}, {}, 0, QStringLiteral("30000000\n"), {}},
         ScriptCase{"MjdOnlyRefusesAnMjdWithoutLines", {"--mjd", "1E+304", "--mjd-only"}, {}, 1, {}, kNoLinesFor1E304},
@@ -196,6 +199,19 @@ TEST(CommandLine, LostOutputIsAFailure) {
         EXPECT_EQ(run.status, 1) << redirect << ' ' << testing::PrintToString(run);
         EXPECT_TRUE(run.err.startsWith(QStringLiteral("skyanchor-satellite: cannot write to standard output: ")) && run.err.count(u'\n') == 1)
             << redirect << ' ' << run.err.toStdString();
+    }
+}
+
+// A byte that is no UTF-8 is refused, not read as U+FFFD: the shell passes the bytes as given.
+TEST(CommandLine, RefusesTextsThatAreNoUtf8) {
+    for (const auto& [arguments, said] :
+         {std::pair{"--date \"$(printf '12/8/2026\\377 10:00')\"", "--date \"12/8/2026\\xFF 10:00\" is not UTF-8 text: byte 10 (0xFF)"},
+          std::pair{"--mjd=\"$(printf '5\\355\\240\\200')\"", "--mjd \"5\\xED\\xA0\\x80\" is not UTF-8 text: byte 2 (0xED)"}}) {
+        const QString script = QStringLiteral("exec \"$0\" ") + QString::fromLatin1(arguments);
+        const auto run = runProgram({QStringLiteral("-c"), script, QStringLiteral(SKYANCHOR_PROGRAM)}, kUnitedStates, QStringLiteral("/bin/sh"));
+        EXPECT_EQ(run.status, 1) << testing::PrintToString(run);
+        EXPECT_EQ(run.out.toStdString() + run.err.toStdString(),
+                  "skyanchor-satellite: " + std::string(said) + " is no part of a character. Give the text in UTF-8.\n");
     }
 }
 

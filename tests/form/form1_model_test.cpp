@@ -266,6 +266,24 @@ TEST_F(Form1ModelTest, AClipboardThatRefusesIsNotedAtTheButtonPressed) {
     EXPECT_TRUE(form.linesUsable());
 }
 
+// A text longer than a field holds is cut after 200 code points, also where the form held the cut text already; the
+// lines follow it as cut, and the field says so, where it has no note of its own, until it is written again.
+TEST_F(Form1ModelTest, CutsATextLongerThanAFieldHolds) {
+    const std::string cut = " text was cut to its first 200 characters, the most a field holds: check what is left.";
+    const std::string longitude = "122" + std::string(197, ' ');
+    form.edit(Control::txtLongitude, longitude + "5");
+    (void)form.takeChanges();
+    form.edit(Control::txtLongitude, longitude + "6");
+    EXPECT_EQ(text(Control::txtLongitude), longitude);
+    EXPECT_TRUE(form.takeChanges().texts.test(indexOf(Control::txtLongitude)));
+    form.edit(Control::txtDateandTime, std::string(194, ' ') + "1/1/2026");  // padded as in a column: cut, it reads 2020
+    EXPECT_EQ(noteAt(Control::txtDateandTime), "The date and time" + cut);
+    typeInto(Control::txtMJD, "51544.5");
+    EXPECT_EQ(form.listLines(), kWest);
+    EXPECT_EQ(noteAt(Control::txtLongitude), "The longitude" + cut);
+    EXPECT_FALSE(isMarked(Control::txtDateandTime));
+}
+
 // Where the locale writes a decimal comma, "51544,5" is the MJD 51544.5: the lines, the date and
 // the copied MJD agree. The lines are computed from the same reading as the date.
 TEST(Form1ModelNumbers, ReadADecimalCommaWhereTheLocaleWritesOne) {
@@ -337,6 +355,8 @@ INSTANTIATE_TEST_SUITE_P(
                  readAs("Longitude", "12abc", "12", "abc")},
         NoteCase{"DecimalComma", Control::txtMJD, "51544,5", "86164.09", Control::txtLongitude, readAs("MJD", "51544,5", "51544", ",5")},
         NoteCase{"HalfTypedExponent", Control::txtLongitude, "1E+", "86164.09", Control::txtLongitude, readAs("Longitude", "1E+", "1", "E+")},
+        NoteCase{"LongTextQuotedInPart", Control::txtLongitude, "12xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", "86164.09",
+                 Control::txtLongitude, readAs("Longitude", "12" + std::string(38, 'x') + "\u2026", "12", std::string(40, 'x') + "\u2026")},
         NoteCase{"Blanks", Control::txtLongitude, " 1 000 ", "86164.09", Control::txtLongitude, ""},
         NoteCase{"Hexadecimal", Control::txtLongitude, "&H1F", "86164.09", Control::txtLongitude, ""},
         NoteCase{"LongitudeUnreadable", Control::txtLongitude, "1E+400", "86164.09", Control::optEast, kLongitudeWaits},
@@ -344,9 +364,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "The lines wait for an MJD that can be read as a number: " + q("1E+400") + " is too large." + kOverflow},
         NoteCase{"MjdBeforeTheDates", Control::txtMJD, "-700000", "86164.09", Control::txtLongitude,
                  "MJD " + q("-700000") + " is before 1 January 100, so no date can be shown; the lines are computed." + kOverflow},
-        NoteCase{"MjdWithoutDateOrLines", Control::txtMJD, "1E+304", "86164.09", Control::txtLongitude,
-                 "MJD " + q("1E+304") + " is after 31 December 9999, so no date can be shown, and no lines can be computed for it." +
-                     kOverflow},
+        NoteCase{"MjdWithoutDateOrLines", Control::txtMJD, "3000000", "-1", Control::txtLongitude,
+                 "MJD " + q("3000000") + " is after 31 December 9999, so no date can be shown, and no lines can be computed for it. "
+                 "(Error 6, Overflow)"},
+        NoteCase{"LongitudePastSeconds", Control::txtLongitude, "1e20", "86164.09", Control::txtLongitude,
+                 "The lines wait for a longitude that tells seconds of arc apart: " + q("1e20") +
+                     " is too large (the limit is \u00B12199023255552 degrees). " + kLongitudeAccepts + kOverflow},
+        NoteCase{"MjdPastSecondsUnderAClick", Control::txtMJD, "-1e300", "86164.09", Control::optEast,
+                 "The lines wait for an MJD that tells seconds apart: " + q("-1e300") + " is too large (the limit is "
+                 "\u00B168719476736 days). " + kMjdAccepts + kOverflow},
         NoteCase{"NoOrbitForTheirValues", Control::txtLongitude, "5", "-1", Control::optEast,
                  "No stationary orbit can be computed from this longitude and MJD; the lines stay greyed. "
                  "(Error 5, Invalid procedure call or argument)"}),

@@ -165,7 +165,20 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{with(kBase, &SyncInputs::mjd, "1E+304"), 6, 3},
                     FailureCase{with(kBase, &SyncInputs::mjd, "-1E+304"), 6, 3},
                     FailureCase{with(with(kBase, &SyncInputs::sidRotOffset, "1.7E+308"), &SyncInputs::longitude, "-1.7E+308"), 6, 3},
-                    FailureCase{with(kBase, &SyncInputs::longitude, "1E+999"), 6, 3}));
+                    FailureCase{with(kBase, &SyncInputs::longitude, "1E+999"), 6, 3},
+                    // Too large for a second to tell, from the limits on.
+                    FailureCase{with(kBase, &SyncInputs::mjd, "68719476736"), 6, 3},
+                    FailureCase{with(kBase, &SyncInputs::longitude, "-2199023255552"), 6, 3}));
+
+// Each limit lies where adjacent doubles part by more than a second (of time, of arc); just below, lines come.
+TEST(SyncLimits, LieWhereASecondStopsTelling) {
+    for (const auto& [limit, second] : {std::pair{kMjdLimit, 1.0 / 86400.0}, std::pair{kLongitudeLimit, 1.0 / 3600.0}}) {
+        const double largest = std::nextafter(limit, 0.0);
+        EXPECT_LE(largest - std::nextafter(largest, 0.0), second);
+        EXPECT_GT(std::nextafter(limit, INFINITY) - limit, second);
+    }
+    EXPECT_EQ(compute(defaultBody("-68719476735.99999", "2199023255551.9997", true)).writes.size(), 4U);
+}
 
 constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr double kTurn = 2.0 * std::numbers::pi;

@@ -139,6 +139,22 @@ TEST_F(Form1Test, ShowsMessagesInsideTheWindow) {
     EXPECT_FALSE(bar->isVisible());
 }
 
+// A paste longer than a field holds is cut (a pair of UTF-16 units stays whole); the band says so.
+TEST_F(Form1Test, CutsALongPasteAndSaysSo) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QString digit = QString::fromUtf8("\U0001D7D9");
+    for (const auto& [name, pasted, kept] : {std::tuple{"txtDateandTime", digit.repeated(300), digit.repeated(200)},
+                                             std::tuple{"txtLongitude", QString(1'000'000, u' ') + u'5', QString(200, u' ')}}) {
+        field(name)->selectAll();
+        field(name)->insert(pasted);
+        EXPECT_EQ(text(name), kept);
+    }
+    settle();
+    EXPECT_EQ(dynamic_cast<const MessageBar*>(control<QWidget>("messageBar"))->text(),
+              "The longitude text was cut to its first 200 characters, the most a field holds: check what is left.");
+}
+
 // While a text is typed, the lines follow every key, but a field is told its text does not read
 // only after a pause in typing or when the focus leaves it; a text that reads clears at once.
 TEST(Form1Typing, ScoldsOnlyAfterAPauseOrOnLeaving) {
