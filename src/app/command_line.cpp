@@ -2,7 +2,7 @@
 
 #include "form/field_defaults.hpp"
 #include "form/form1_model.hpp"
-#include "text/utf8_text.hpp"
+#include "base/utf8_text.hpp"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 #include "orbit/generate.hpp"
 #include "orbit/sync_orbit.hpp"
 #include "text/number_text.hpp"
-#include "text/utf8_text.hpp"
+#include "base/utf8_text.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 
@@ -329,6 +329,7 @@ void Form1Model::setCut(Control field, bool isCut) {
     if (cut.test(indexOf(field)) == isCut) return;
     cut.set(indexOf(field), isCut);
     changes.notes.set(indexOf(field));
+    changes.linesUsable = true;
 }
 
 // A note of the field's own says what is wrong with the text as it now stands, and stands in for

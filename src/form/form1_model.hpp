@@ -68,9 +68,9 @@ public:
     // False while the lines may not be those of the fields as they stand: after a Compute that
     // failed, an edit of a hidden input, a body that changed the mass factor.
     [[nodiscard]] bool areLinesCurrent() const { return linesCurrent; }
-    // Whether the lines may be copied: current, and the date text is a date (or empty because the
-    // MJD names none).
-    [[nodiscard]] bool linesUsable() const { return linesCurrent && dateReading_ != DateReading::NoDate; }
+    // Whether the lines may be copied: current, the date text is a date (or empty because the MJD
+    // names none), and no field holds a text that an edit cut short, which is no longer the one given.
+    [[nodiscard]] bool linesUsable() const { return linesCurrent && dateReading_ != DateReading::NoDate && cut.none(); }
     [[nodiscard]] DateReading dateReading() const { return dateReading_; }
     // Why the lines cannot be copied after the fields' own events: the date text is no date, or
     // the last Compute failed. None while they can.

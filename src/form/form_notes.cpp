@@ -2,7 +2,7 @@
 
 #include "orbit/sync_orbit.hpp"
 #include "text/number_text.hpp"
-#include "text/utf8_text.hpp"
+#include "base/utf8_text.hpp"
 #include "time/date_serial.hpp"
 
 namespace skyanchor {
@@ -117,7 +117,7 @@ std::string cutNotice(Control field, std::size_t limit) {
                                   : field == Control::txtMJD         ? "MJD text"
                                                                      : "text";
     return "The " + std::string(text) + " was cut to its first " + std::to_string(limit) +
-           " characters, the most a field holds: check what is left.";
+           " characters, the most a field holds: check what is left and edit it; the lines stay greyed until then.";
 }
 
 std::string mjdAcceptsText() {

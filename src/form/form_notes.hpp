@@ -53,7 +53,7 @@ struct Note {
                                       NumberConventions typed);
 
 // A text longer than a field holds: "The longitude text was cut to its first 200 characters, the
-// most a field holds: check what is left."
+// most a field holds: check what is left and edit it; the lines stay greyed until then."
 [[nodiscard]] std::string cutNotice(Control field, std::size_t limit);
 
 // Why the date field is empty.

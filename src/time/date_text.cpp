@@ -1,6 +1,7 @@
 #include "time/date_text.hpp"
 
 #include "base/failure.hpp"
+#include "base/utf8_text.hpp"
 #include "time/date_serial.hpp"
 #include "time/icu_date_facts.hpp"
 #include "time/unicode_text.hpp"
@@ -55,7 +56,8 @@ void appendFields(std::string& text, const std::vector<DateToken>& tokens, const
     }
 }
 
-std::string quoted(std::string_view text) { return "\u201C" + std::string(text) + "\u201D"; }
+// At most the start of a long text: a pasted page or a run of marks would fill the message band.
+std::string quoted(std::string_view text) { return "\u201C" + excerpt(text) + "\u201D"; }
 
 // A text to show as the form to type: 8 December 2026, 19:23:40, as the field writes it, isolated
 // so that a right-to-left example keeps its order inside a left-to-right message.
@@ -706,7 +708,7 @@ double serialOfInstant(sys_time<microseconds> instant, const DateTextCodec& code
 }
 
 double readText(std::string_view text, const DateTextCodec& codec) {
-    if (!isValidUtf8(text)) refuse("The text holds bytes that are no UTF-8 text, so its characters are not known", codec);
+    if (validUtf8Length(text) != text.size()) refuse("The text holds bytes that are no UTF-8 text, so its characters are not known", codec);
     const std::string form = readingForm(text, codec.words().turkicCase());
     const Pieces pieces(form, codec);
     const Reading reading = Reader(form, pieces, codec).read();

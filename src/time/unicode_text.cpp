@@ -62,17 +62,6 @@ std::string readingForm(std::string_view text, bool turkicCase) {
     return form;
 }
 
-bool isValidUtf8(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    for (std::int32_t next = 0; next < length;) {
-        UChar32 value = 0;
-        U8_NEXT(bytes, next, length, value);
-        if (value < 0) return false;
-    }
-    return true;
-}
-
 std::string withoutAccents(std::string_view text) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* decompose = icu::Normalizer2::getNFDInstance(status);

@@ -13,9 +13,6 @@ namespace skyanchor {
 // turkicCase, I folds to ı and İ to i.
 [[nodiscard]] std::string readingForm(std::string_view text, bool turkicCase = false);
 
-// Whether every byte of the text belongs to a valid UTF-8 character.
-[[nodiscard]] bool isValidUtf8(std::string_view text);
-
 // A text without the accents of the Latin, Greek and Cyrillic letters ("décembre" as "decembre").
 [[nodiscard]] std::string withoutAccents(std::string_view text);
 

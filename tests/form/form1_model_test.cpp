@@ -267,9 +267,11 @@ TEST_F(Form1ModelTest, AClipboardThatRefusesIsNotedAtTheButtonPressed) {
 }
 
 // A text longer than a field holds is cut after 200 code points, also where the form held the cut text already; the
-// lines follow it as cut, and the field says so, where it has no note of its own, until it is written again.
+// lines follow it as cut but cannot be copied, and the field says so, where it has no note of its own, until it is
+// written again.
 TEST_F(Form1ModelTest, CutsATextLongerThanAFieldHolds) {
-    const std::string cut = " text was cut to its first 200 characters, the most a field holds: check what is left.";
+    const std::string cut = " text was cut to its first 200 characters, the most a field holds: check what is left and edit "
+                            "it; the lines stay greyed until then.";
     const std::string longitude = "122" + std::string(197, ' ');
     form.edit(Control::txtLongitude, longitude + "5");
     (void)form.takeChanges();
@@ -282,6 +284,9 @@ TEST_F(Form1ModelTest, CutsATextLongerThanAFieldHolds) {
     EXPECT_EQ(form.listLines(), kWest);
     EXPECT_EQ(noteAt(Control::txtLongitude), "The longitude" + cut);
     EXPECT_FALSE(isMarked(Control::txtDateandTime));
+    EXPECT_FALSE(form.linesUsable());
+    typeInto(Control::txtLongitude, "122");
+    EXPECT_TRUE(form.linesUsable());
 }
 
 // Where the locale writes a decimal comma, "51544,5" is the MJD 51544.5: the lines, the date and

@@ -152,7 +152,8 @@ TEST_F(Form1Test, CutsALongPasteAndSaysSo) {
     }
     settle();
     EXPECT_EQ(dynamic_cast<const MessageBar*>(control<QWidget>("messageBar"))->text(),
-              "The longitude text was cut to its first 200 characters, the most a field holds: check what is left.");
+              "The longitude text was cut to its first 200 characters, the most a field holds: check what is left and edit "
+              "it; the lines stay greyed until then.");
 }
 
 // While a text is typed, the lines follow every key, but a field is told its text does not read

@@ -1,4 +1,4 @@
-#include "text/utf8_text.hpp"
+#include "base/utf8_text.hpp"
 
 #include <gtest/gtest.h>
 
