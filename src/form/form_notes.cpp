@@ -2,11 +2,13 @@
 
 #include "orbit/sync_orbit.hpp"
 #include "text/number_text.hpp"
-#include "base/utf8_text.hpp"
+#include "words/quoting.hpp"
 #include "time/date_serial.hpp"
 
 namespace skyanchor {
 namespace {
+
+using words::quoted;
 
 bool readable(std::string_view text, NumberConventions typed) {
     try {
@@ -39,10 +41,6 @@ Trouble troubleOf(std::string_view text, const NumberField& field, NumberConvent
 
 // "±68719476736 days"
 std::string limitOf(const NumberField& field) { return "\u00B1" + formatNumber(field.limit) + ' ' + std::string(field.unit); }
-
-// Quoted in part, so that a long paste or a run of marks does not fill the band, and isolated so
-// that a right-to-left text keeps its own order inside the message.
-std::string quoted(std::string_view text) { return "\u201C\u2068" + excerpt(text) + "\u2069\u201D"; }
 
 // "The lines wait for a longitude that ...", for the one of the two texts that holds them back.
 std::string waitsFor(const NumberField& field, std::string_view text, Trouble trouble, std::string_view accepts) {

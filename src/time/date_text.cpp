@@ -2,6 +2,7 @@
 
 #include "base/failure.hpp"
 #include "base/utf8_text.hpp"
+#include "words/quoting.hpp"
 #include "time/date_serial.hpp"
 #include "time/icu_date_facts.hpp"
 #include "time/unicode_text.hpp"
@@ -56,8 +57,7 @@ void appendFields(std::string& text, const std::vector<DateToken>& tokens, const
     }
 }
 
-// At most the start of a long text: a pasted page or a run of marks would fill the message band.
-std::string quoted(std::string_view text) { return "\u201C" + excerpt(text) + "\u201D"; }
+using words::quoted;
 
 // A text to show as the form to type: 8 December 2026, 19:23:40, as the field writes it, isolated
 // so that a right-to-left example keeps its order inside a left-to-right message.

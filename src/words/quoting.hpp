@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every word a user reads, in the window or on standard error, is written in this folder.
+namespace skyanchor::words {
+
+// A typed text inside a message: “…” around at most its first 40 characters, isolated (U+2068,
+// U+2069) so that a right-to-left text keeps its own order inside a left-to-right message, and
+// the other way round.
+[[nodiscard]] std::string quoted(std::string_view text);
+
+}  // namespace skyanchor::words
