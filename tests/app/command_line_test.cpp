@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "RVEL 1172.88168956774 1131.05387637414 -2607.46602184363\n"),
                    {}},
         ScriptCase{"DateThatIsNoDate", {"--date", "nonsense"}, kUnitedStates, 1, {},
-                   failed("\u201Cnonsense\u201D is no month, weekday or other date word here: type a date and time such as "
+                   failed("\u201C\u2068nonsense\u2069\u201D is no month, weekday or other date word here: type a date and time such as "
                           "\u206812/8/2026 7:23:40 PM\u2069. (Error 13, Type mismatch)\n")},
         ScriptCase{"DateAfterTheYear9999", {"--date", "1/1/10000"}, kUnitedStates, 1, {},
                    failed("No such day (the numbers are read in the order of 12/8/2026; dates run from 1 January 100 to "
