@@ -8,7 +8,15 @@
 
 namespace skyanchor {
 
-void FailureMarks::mark(QWidget* control, const QString& message, MarkCause cause) {
+namespace {
+
+QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+// The form changes a control's note only by an event, after which the window marks the control
+// anew: each mark is the latest of its control.
+void FailureMarks::mark(QWidget* control) {
     auto [entry, added] = marks.try_emplace(control);
     Mark& newMark = entry->second;
     if (added) {
@@ -19,43 +27,44 @@ void FailureMarks::mark(QWidget* control, const QString& message, MarkCause caus
         control->setPalette(errorLook(control->palette()));
         control->setAutoFillBackground(true);
     }
-    newMark.cause = cause;
-    if (added || message != newMark.message) {
-        newMark.order = ++marked;
-        setMessage(control, newMark, message);
-    }
+    newMark.order = ++marked;
+    const std::optional<Note> note = noteOf_(control);
+    showMessage(control, newMark, note ? toQString(note->text) : QString());
 }
 
 void FailureMarks::clear(QWidget* control) {
     const auto found = marks.find(control);
     if (found == marks.end()) return;
-    Mark& old = found->second;
-    setMessage(control, old, QString());
+    const Mark& old = found->second;
+    showMessage(control, old, QString());
     control->setPalette(old.hadOwnPalette ? old.ownPalette : QPalette());
     control->setAutoFillBackground(old.filledBackground);
     marks.erase(found);
 }
 
 std::optional<MarkCause> FailureMarks::causeAt(const QWidget* control) const {
-    const auto found = marks.find(control);
-    if (found == marks.end()) return std::nullopt;
-    return found->second.cause;
+    if (!isMarked(control)) return std::nullopt;
+    const std::optional<Note> note = noteOf_(control);
+    return note ? std::optional(note->cause) : std::nullopt;
 }
 
 bool FailureMarks::isMarked(const QWidget* control) const { return marks.contains(control); }
 
+// A text field shows the note it was marked with while a new one waits for a pause in typing: its
+// icon says which.
 QString FailureMarks::noteAt(const QWidget* control) const {
-    const auto found = marks.find(control);
-    return found == marks.end() ? QString() : found->second.message;
+    if (!isMarked(control)) return {};
+    if (const auto* field = qobject_cast<const QLineEdit*>(control)) return fieldProblem(field);
+    const std::optional<Note> note = noteOf_(control);
+    return note ? toQString(note->text) : QString();
 }
 
 const QWidget* FailureMarks::messageHolder(const QWidget* focused) const {
-    const auto ownMessage = marks.find(focused);
-    if (ownMessage != marks.end() && !ownMessage->second.message.isEmpty()) return focused;
+    if (!noteAt(focused).isEmpty()) return focused;
     const QWidget* latest = nullptr;
     unsigned long latestOrder = 0;
     for (const auto& [control, held] : marks) {
-        if (!held.message.isEmpty() && held.order > latestOrder) {
+        if (held.order > latestOrder && !noteAt(control).isEmpty()) {
             latest = control;
             latestOrder = held.order;
         }
@@ -64,9 +73,8 @@ const QWidget* FailureMarks::messageHolder(const QWidget* focused) const {
 }
 
 // A text field carries the message in its own icon and description; any other control in its
-// description, after its own words.
-void FailureMarks::setMessage(QWidget* control, Mark& changed, const QString& message) {
-    changed.message = message;
+// description, before its own words.
+void FailureMarks::showMessage(QWidget* control, const Mark& shown, const QString& message) {
     if (auto* field = qobject_cast<QLineEdit*>(control)) {
         if (message.isEmpty()) {
             clearFieldProblem(field);
@@ -75,9 +83,7 @@ void FailureMarks::setMessage(QWidget* control, Mark& changed, const QString& me
         }
         return;
     }
-    control->setAccessibleDescription(message.isEmpty() || changed.ownDescription.isEmpty()
-                                          ? (message.isEmpty() ? changed.ownDescription : message)
-                                          : changed.ownDescription + QLatin1Char('\n') + message);
+    control->setAccessibleDescription(describedWith(message, shown.ownDescription));
 }
 
 }  // namespace skyanchor

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -12,19 +13,25 @@ class QWidget;
 
 namespace skyanchor {
 
-// Shows problems where they are: the control gets the error look, a text field a warning icon
-// whose tooltip says the message, and a screen reader finds the message in the control's
-// accessible description. Clearing a mark gives the control back its own palette and
-// description. The window's message area shows one message at a time: messageHolder() says whose.
+// Shows the form's notes where they are: the control gets the error look, a text field a warning
+// icon whose tooltip says the message, and a screen reader finds the message in the control's
+// accessible description. The notes stay the form's: a mark holds only what it took from the
+// control and gives back on clearing (its palette and description), and when it was made. The
+// window's message area shows one message at a time: messageHolder() says whose.
 class FailureMarks final {
 public:
-    // Marks the control, or replaces its message when it is marked already. An empty message
-    // gives the error look alone.
-    void mark(QWidget* control, const QString& message, MarkCause cause);
+    // The form's note at the control a widget shows.
+    using NoteOf = std::function<std::optional<Note>(const QWidget*)>;
+    explicit FailureMarks(NoteOf noteOf) : noteOf_(std::move(noteOf)) {}
+
+    // Marks the control with its note, or shows its note anew when it is marked already. A note
+    // without words gives the error look alone.
+    void mark(QWidget* control);
     void clear(QWidget* control);
 
     [[nodiscard]] std::optional<MarkCause> causeAt(const QWidget* control) const;
     [[nodiscard]] bool isMarked(const QWidget* control) const;
+    // The note's words a marked control shows; empty at one not marked (yet).
     [[nodiscard]] QString noteAt(const QWidget* control) const;
     // The control whose message the window shows: the focused one when it has a message, else the
     // one marked last; none when no mark has a message.
@@ -36,13 +43,12 @@ private:
         bool hadOwnPalette = false;
         bool filledBackground = false;
         QString ownDescription;
-        QString message;
-        MarkCause cause = MarkCause::OwnFailure;
         unsigned long order = 0;
     };
 
-    void setMessage(QWidget* control, Mark& mark, const QString& message);
+    void showMessage(QWidget* control, const Mark& mark, const QString& message);
 
+    NoteOf noteOf_;
     std::map<const QWidget*, Mark, std::less<>> marks;
     unsigned long marked = 0;
 };

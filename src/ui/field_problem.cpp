@@ -27,7 +27,7 @@ void markFieldProblem(QLineEdit* field, const QString& message) {
     action->setText(message);
     action->setToolTip(message);
     const QString own = action->data().toString();
-    field->setAccessibleDescription(own.isEmpty() ? message : message + QLatin1Char('\n') + own);
+    field->setAccessibleDescription(describedWith(message, own));
 }
 
 void clearFieldProblem(QLineEdit* field) {
@@ -35,6 +35,11 @@ void clearFieldProblem(QLineEdit* field) {
     if (action == nullptr) return;
     field->setAccessibleDescription(action->data().toString());
     delete action;  // takes its icon out of the field
+}
+
+QString describedWith(const QString& message, const QString& own) {
+    if (message.isEmpty() || own.isEmpty()) return message.isEmpty() ? own : message;
+    return message + QLatin1Char('\n') + own;
 }
 
 QString fieldProblem(const QLineEdit* field) {

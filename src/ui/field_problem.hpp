@@ -21,6 +21,9 @@ void markFieldProblem(QLineEdit* field, const QString& message);
 void clearFieldProblem(QLineEdit* field);
 // The message the field shows, empty when it shows none.
 [[nodiscard]] QString fieldProblem(const QLineEdit* field);
+// A control's accessible description with a problem's message: the message first, which a screen
+// reader should say before the control's own words; either may be empty.
+[[nodiscard]] QString describedWith(const QString& message, const QString& own);
 
 // Holds back the scolding of a field's text that does not read yet while it is being typed: after
 // an edit that leaves such a text it waits for a pause in that field, or for the focus to leave

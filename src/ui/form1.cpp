@@ -42,7 +42,11 @@ FormServices systemServices() {
     };
 }
 
-Form1::Form1(FormServices services, std::chrono::milliseconds scoldPause) : form(std::move(services)) {
+Form1::Form1(FormServices services, std::chrono::milliseconds scoldPause)
+    : form(std::move(services)), marks([this](const QWidget* shown) {
+          const std::optional<Control> control = controlOf(shown);
+          return control ? form.noteAt(*control) : std::nullopt;
+      }) {
     static const bool asFrame = (QAccessible::installFactory(windowAsFrame), true);
     static_cast<void>(asFrame);
     buildControls();
@@ -159,7 +163,7 @@ void Form1::showNote(Control control) {
     QWidget* shown = widgetOf(control);
     const std::optional<Note>& note = form.noteAt(control);
     if (note) {
-        marks.mark(shown, toQString(note->text), note->cause);
+        marks.mark(shown);
     } else {
         marks.clear(shown);
     }
@@ -180,6 +184,14 @@ void Form1::showMessage() {
 
 std::array<std::pair<QLineEdit*, Control>, 3> Form1::textFields() const {
     return {{{txtLongitude, Control::txtLongitude}, {txtDateandTime, Control::txtDateandTime}, {txtMJD, Control::txtMJD}}};
+}
+
+std::optional<Control> Form1::controlOf(const QWidget* shown) const {
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        const auto control = static_cast<Control>(index);
+        if (isShown(control) && widgetOf(control) == shown) return control;
+    }
+    return std::nullopt;
 }
 
 QWidget* Form1::widgetOf(Control control) const {

@@ -62,6 +62,7 @@ private:
     void confirmCopy(Control copy, const QString& confirmation);
     void copyListSelection();
     [[nodiscard]] QWidget* widgetOf(Control control) const;
+    [[nodiscard]] std::optional<Control> controlOf(const QWidget* shown) const;
     [[nodiscard]] std::array<std::pair<QLineEdit*, Control>, 3> textFields() const;
 
     Form1Model form;

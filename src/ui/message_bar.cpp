@@ -1,5 +1,7 @@
 #include "ui/message_bar.hpp"
 
+#include "ui/error_look.hpp"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -59,11 +61,6 @@ QString wordOf(MessageKind kind) {
     return {};
 }
 
-QColor mixed(const QColor& base, const QColor& hue, float share) {
-    const auto mix = [share](float own, float tint) { return own + (tint - own) * share; };
-    return QColor::fromRgbF(mix(base.redF(), hue.redF()), mix(base.greenF(), hue.greenF()), mix(base.blueF(), hue.blueF()));
-}
-
 double relativeLuminance(const QColor& color) {
     const auto linear = [](double channel) {
         return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
@@ -85,7 +82,7 @@ double contrastRatio(const QColor& first, const QColor& second) {
 
 MessageColors messageColors(MessageKind kind, const QPalette& palette) {
     const QColor hue = hueOf(kind);
-    const QColor background = mixed(palette.color(QPalette::Window), hue, kTintShare);
+    const QColor background = blended(palette.color(QPalette::Window), hue, kTintShare);
     QColor text = palette.color(QPalette::WindowText);
     if (contrastRatio(text, background) < kReadableContrast) {
         const QColor black(Qt::black);
