@@ -5,6 +5,7 @@
 #include "ui/field_problem.hpp"
 #include "ui/message_bar.hpp"
 #include "ui/qt_date_locale.hpp"
+#include "words/window.hpp"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -98,8 +99,8 @@ void Form1::connectHandlers() {
 void Form1::handOver(Control control, const std::function<void()>& event, std::optional<Control> edited) {
     event();
     showChanges(edited);
-    if (control == Control::Command2) confirmCopy(control, QStringLiteral("RPOS and RVEL lines copied"));
-    if (control == Control::Command4) confirmCopy(control, QStringLiteral("MJD copied"));
+    if (control == Control::Command2) confirmCopy(control, words::kLinesCopied);
+    if (control == Control::Command4) confirmCopy(control, words::kMjdCopied);
 }
 
 void Form1::copyListSelection() {
@@ -109,11 +110,11 @@ void Form1::copyListSelection() {
     std::sort(rows.begin(), rows.end());
     form.copyListLines(rows);
     showChanges(std::nullopt);
-    confirmCopy(Control::List1, rows.size() == 2 ? QStringLiteral("RPOS and RVEL lines copied") : QStringLiteral("Line copied"));
+    confirmCopy(Control::List1, rows.size() == 2 ? words::kLinesCopied : words::kLineCopied);
 }
 
-void Form1::confirmCopy(Control copy, const QString& confirmation) {
-    if (!form.noteAt(copy)) messageBar->confirm(confirmation);
+void Form1::confirmCopy(Control copy, std::string_view confirmation) {
+    if (!form.noteAt(copy)) messageBar->confirm(toQString(confirmation));
 }
 
 // Writes back what the last event changed, with the widgets' own notifications blocked, so that

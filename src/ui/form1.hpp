@@ -59,7 +59,7 @@ private:
     void showChanges(std::optional<Control> edited);
     void showNote(Control control);
     void showMessage();
-    void confirmCopy(Control copy, const QString& confirmation);
+    void confirmCopy(Control copy, std::string_view confirmation);
     void copyListSelection();
     [[nodiscard]] QWidget* widgetOf(Control control) const;
     [[nodiscard]] std::optional<Control> controlOf(const QWidget* shown) const;

@@ -1,6 +1,7 @@
 #include "ui/form1.hpp"
 
 #include "ui/caption_frame.hpp"
+#include "words/window.hpp"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -11,36 +12,32 @@
 namespace skyanchor {
 namespace {
 
-void describe(QWidget* control, const QString& name, const QString& description) {
-    control->setAccessibleName(name);
-    control->setAccessibleDescription(description);
-    control->setToolTip(description);
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+void describe(QWidget* control, std::string_view name, std::string_view description) {
+    control->setAccessibleName(toQString(name));
+    control->setAccessibleDescription(toQString(description));
+    control->setToolTip(toQString(description));
 }
+
+void describe(QWidget* control, const words::Described& words) { describe(control, words.name, words.description); }
 
 }  // namespace
 
 void Form1::describeControls(const QString& dateExample) {
-    describe(Frame8, QStringLiteral("Stationary satellite"),
-             QStringLiteral("The satellite's longitude and instant, and the position and velocity lines computed from them"));
-    describe(Frame13, QStringLiteral("Longitude"), QStringLiteral("The satellite's longitude in degrees, East or West"));
-    describe(txtLongitude, QStringLiteral("Longitude in degrees"),
-             QStringLiteral("The longitude over which the satellite stands, in degrees; East or West is chosen beside it"));
-    describe(optEast, QStringLiteral("East"), QStringLiteral("The longitude counts east of the prime meridian"));
-    describe(optWest, QStringLiteral("West"), QStringLiteral("The longitude counts west of the prime meridian"));
-    describe(Frame16, QStringLiteral("Date and Time (UT)"), QStringLiteral("The instant as a date and time in Universal Time"));
-    describe(txtDateandTime, QStringLiteral("Date and time in UT"),
-             QStringLiteral("The instant as a date and time in Universal Time, in the Gregorian calendar, written in your "
-                               "form, for example %1")
-                 .arg(dateExample));
-    describe(Frame15, QStringLiteral("MJD"), QStringLiteral("The instant as a Modified Julian Date"));
-    describe(txtMJD, QStringLiteral("Modified Julian Date"),
-             QStringLiteral("The same instant as a Modified Julian Date, in days; the date and time follow it"));
-    describe(List1, QStringLiteral("Position and velocity lines"),
-             QStringLiteral("The RPOS line gives the satellite's position in metres, the RVEL line its velocity in metres per "
-                "second"));
-    describe(Command4, Command4->text(), QStringLiteral("Copies the Modified Julian Date to the clipboard"));
-    describe(Command2, Command2->text(), QStringLiteral("Copies the position and velocity lines to the clipboard"));
-    describe(Command5, Command5->text(), QStringLiteral("Closes the window and ends the program"));
+    describe(Frame8, words::kSatelliteGroup);
+    describe(Frame13, words::kLongitudeGroup);
+    describe(txtLongitude, words::kLongitudeField);
+    describe(optEast, words::kEastButton);
+    describe(optWest, words::kWestButton);
+    describe(Frame16, words::kDateGroup);
+    describe(txtDateandTime, words::kDateFieldName, words::dateFieldDescription(dateExample.toStdString()));
+    describe(Frame15, words::kMjdGroup);
+    describe(txtMJD, words::kMjdField);
+    describe(List1, words::kLinesList);
+    describe(Command4, words::kCopyMjdCaption, words::kCopyMjdDescription);
+    describe(Command2, words::kCopyVectorsCaption, words::kCopyVectorsDescription);
+    describe(Command5, words::kCloseCaption, words::kCloseDescription);
 }
 
 }  // namespace skyanchor

@@ -4,6 +4,7 @@
 #include "ui/twips.hpp"
 #include "ui/window_icon.hpp"
 #include "ui/wrapping_button.hpp"
+#include "words/window.hpp"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,19 +43,19 @@ public:
         return widget;
     }
 
-    CaptionFrame* frame(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
-        return place(new CaptionFrame(QString::fromUtf8(caption), parent), name, twips, tabIndex);
+    CaptionFrame* frame(QWidget* parent, const char* name, std::string_view caption, TwipRect twips, int tabIndex) {
+        return place(new CaptionFrame(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent), name, twips, tabIndex);
     }
     QLineEdit* field(QWidget* parent, const char* name, std::string_view text, TwipRect twips, int tabIndex) {
         auto* field = new QLineEdit(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), parent);
         field->setMaxLength(kFieldUtf16Limit);
         return place(field, name, twips, tabIndex);
     }
-    QRadioButton* option(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
-        return place(new QRadioButton(QString::fromUtf8(caption), parent), name, twips, tabIndex);
+    QRadioButton* option(QWidget* parent, const char* name, std::string_view caption, TwipRect twips, int tabIndex) {
+        return place(new QRadioButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent), name, twips, tabIndex);
     }
-    QPushButton* button(QWidget* parent, const char* name, const char* caption, TwipRect twips, int tabIndex) {
-        return place(new WrappingButton(QString::fromUtf8(caption), parent), name, twips, tabIndex);
+    QPushButton* button(QWidget* parent, const char* name, std::string_view caption, TwipRect twips, int tabIndex) {
+        return place(new WrappingButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent), name, twips, tabIndex);
     }
 
     void chainTabOrder() const {
@@ -105,29 +106,29 @@ void Form1::placeMessageBar(const TwipScale& scale) {
 }
 
 void Form1::buildControls() {
-    setWindowTitle(QStringLiteral("Skyanchor Satellite"));
+    setWindowTitle(QString::fromUtf8(words::kWindowTitle.data(), static_cast<qsizetype>(words::kWindowTitle.size())));
     setIconAfterFirstPaint(this, QStringLiteral(":/icons/" SKYANCHOR_APP_ID ".svg"));
     const auto startText = [this](Control field) { return std::string_view(form.text(field)); };
     const TwipScale scale = TwipScale::forFont(font());
     ControlPlacer c(scale);
 
     Frame8 = c.place(new QFrame(this), "Frame8", {120, 360, 5895, 4335}, 0);
-    Frame13 = c.frame(Frame8, "Frame13", "Longitude", {120, 120, 5655, 735}, 0);
+    Frame13 = c.frame(Frame8, "Frame13", words::kLongitudeCaption, {120, 120, 5655, 735}, 0);
     txtLongitude = c.field(Frame13, "txtLongitude", startText(Control::txtLongitude), {120, 240, 1935, 375}, 1);
-    optEast = c.option(Frame13, "optEast", "East", {2400, 240, 1215, 375}, 2);
-    optWest = c.option(Frame13, "optWest", "West", {3240, 240, 1215, 375}, 3);
+    optEast = c.option(Frame13, "optEast", words::kEastCaption, {2400, 240, 1215, 375}, 2);
+    optWest = c.option(Frame13, "optWest", words::kWestCaption, {3240, 240, 1215, 375}, 3);
     (form.isWest() ? optWest : optEast)->setChecked(true);
-    Frame16 = c.frame(Frame8, "Frame16", "Date and Time (UT)", {120, 960, 5655, 735}, 0);
+    Frame16 = c.frame(Frame8, "Frame16", words::kDateCaption, {120, 960, 5655, 735}, 0);
     txtDateandTime = c.field(Frame16, "txtDateandTime", startText(Control::txtDateandTime), {120, 240, 5415, 375}, 4);
-    Frame15 = c.frame(Frame8, "Frame15", "MJD", {120, 1800, 5655, 735}, 0);
+    Frame15 = c.frame(Frame8, "Frame15", words::kMjdCaption, {120, 1800, 5655, 735}, 0);
     txtMJD = c.field(Frame15, "txtMJD", startText(Control::txtMJD), {120, 240, 5415, 375}, 5);
     List1 = c.place(new QListWidget(Frame8), "List1", {120, 2760, 5655, 645}, 6);
     List1->setFont(vectorLineFont(font()));
     List1->setUniformItemSizes(true);  // both lines have one height: measure one, not each
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    Command4 = c.button(Frame8, "Command4", "Copy MJD to clipboard", {120, 3600, 1215, 495}, 7);
-    Command2 = c.button(Frame8, "Command2", "Copy Vectors to Clipboard", {1440, 3600, 1215, 495}, 8);
-    Command5 = c.button(Frame8, "Command5", "Close", {2760, 3600, 1215, 495}, 9);
+    Command4 = c.button(Frame8, "Command4", words::kCopyMjdCaption, {120, 3600, 1215, 495}, 7);
+    Command2 = c.button(Frame8, "Command2", words::kCopyVectorsCaption, {1440, 3600, 1215, 495}, 8);
+    Command5 = c.button(Frame8, "Command5", words::kCloseCaption, {2760, 3600, 1215, 495}, 9);
     fitCaptionsInOneFont(std::array{Command4, Command2, Command5}, font().pointSizeF() * kSmallestCaptionShare);
 
     placeMessageBar(scale);

@@ -1,6 +1,7 @@
 #include "ui/message_bar.hpp"
 
 #include "ui/error_look.hpp"
+#include "words/window.hpp"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -50,13 +51,13 @@ QStyle::StandardPixmap iconOf(MessageKind kind) {
 QString wordOf(MessageKind kind) {
     switch (kind) {
     case MessageKind::Error:
-        return QStringLiteral("Error");
+        return QString::fromLatin1(words::kErrorWord.data(), static_cast<qsizetype>(words::kErrorWord.size()));
     case MessageKind::Warning:
-        return QStringLiteral("Warning");
+        return QString::fromLatin1(words::kWarningWord.data(), static_cast<qsizetype>(words::kWarningWord.size()));
     case MessageKind::Information:
-        return QStringLiteral("Information");
+        return QString::fromLatin1(words::kInformationWord.data(), static_cast<qsizetype>(words::kInformationWord.size()));
     case MessageKind::Positive:
-        return QStringLiteral("Done");
+        return QString::fromLatin1(words::kDoneWord.data(), static_cast<qsizetype>(words::kDoneWord.size()));
     }
     return {};
 }
