@@ -1,6 +1,7 @@
 #include "app/command_line.hpp"
 
 #include "form/field_defaults.hpp"
+#include "words/command_line.hpp"
 #include "form/form1_model.hpp"
 #include "base/utf8_text.hpp"
 
@@ -30,19 +31,15 @@ bool among(const std::array<std::string_view, N>& names, const std::string& name
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// What a message quotes of a typed text: its start, so that a long one does not fill the terminal.
-QString quotedPart(std::string_view text) { return QString::fromStdString(excerpt(text)); }
-QString quotedPart(const QString& text) { return quotedPart(text.toStdString()); }
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// "--mjd \"12x\" is not a number: the number \"12\" is followed by \"x\"".
 QString numberMistake(const QString& option, const QString& text, NumberConventions typed) {
-    const QString said = QStringLiteral("--%1 \"%2\" is not a number").arg(option, quotedPart(text));
     const std::string compact = withoutBlanks(text.toStdString());
     const std::size_t length = leadingNumberLength(compact, typed);
-    if (length == 0) return said;
-    return said + QStringLiteral(": the number \"%1\" is followed by \"%2\"")
-                      .arg(quotedPart(std::string_view(compact).substr(0, length)),
-                           quotedPart(std::string_view(compact).substr(length)));
+    const std::string_view read(compact);
+    return toQString(words::notANumber(option.toStdString(), text.toStdString(), read.substr(0, length),
+                                       length == 0 ? std::string_view{} : read.substr(length)));
 }
 
 // "FF"
@@ -65,32 +62,17 @@ std::string withBytesShown(std::string_view text) {
 
 CommandLine::CommandLine(NumberConventions typedNumbers)
     : typed(typedNumbers),
-      longitude(QStringLiteral("longitude"),
-                QStringLiteral("Longitude in degrees, read as the window reads it, where the locale's decimal comma "
-                               "may stand for the point (default %1). Repeat it for several satellites: two lines "
-                               "each, in order.")
-                    .arg(QString::fromUtf8(field_defaults::kLongitude.data(),
-                                           static_cast<qsizetype>(field_defaults::kLongitude.size()))),
+      longitude(QStringLiteral("longitude"), toQString(words::longitudeOptionHelp(field_defaults::kLongitude)),
                 QStringLiteral("degrees")),
-      east(QStringLiteral("east"), QStringLiteral("The longitude is East.")),
-      west(QStringLiteral("west"), QStringLiteral("The longitude is West (the default, as in the window).")),
-      mjd(QStringLiteral("mjd"), QStringLiteral("The instant as a Modified Julian Date, read as the MJD field reads it (a decimal comma as the longitude's)."),
-          QStringLiteral("number")),
-      date(QStringLiteral("date"),
-           QStringLiteral("The instant as a date and time (UT) in your locale's form, read as the date field reads "
-                          "it. Without --mjd or --date: the present instant."),
-           QStringLiteral("text")),
-      mjdOnly(QStringLiteral("mjd-only"),
-              QStringLiteral("Print only the MJD text the window's MJD field would hold (what \"Copy MJD to "
-                             "clipboard\" copies), no lines.")),
+      east(QStringLiteral("east"), toQString(words::kEastOptionHelp)),
+      west(QStringLiteral("west"), toQString(words::kWestOptionHelp)),
+      mjd(QStringLiteral("mjd"), toQString(words::kMjdOptionHelp), QStringLiteral("number")),
+      date(QStringLiteral("date"), toQString(words::kDateOptionHelp), QStringLiteral("text")),
+      mjdOnly(QStringLiteral("mjd-only"), toQString(words::kMjdOnlyOptionHelp)),
       // Qt's own help option also offers --help-all for Qt's options, which these options replace.
-      help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays help on commandline options.")),
+      help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, toQString(words::kHelpOptionHelp)),
       version(parser.addVersionOption()) {
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the RPOS and RVEL lines of a satellite in a stationary orbit over a longitude.\n"
-                       "Without options, or with only Qt's own (-style Fusion, -reverse, -platform name, ...), it\n"
-                       "opens the window; with any of the options below it prints the lines to standard output\n"
-                       "instead and opens no window."));
+    parser.setApplicationDescription(toQString(words::kProgramDescription));
     parser.addOptions({help, longitude, east, west, mjd, date, mjdOnly});
     // "-style" without its value is then one unknown option, not five unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -113,20 +95,7 @@ CommandLineReading CommandLine::read(const std::vector<std::string>& arguments) 
     return request();
 }
 
-QString CommandLine::usage() const {
-    return parser.helpText() + QStringLiteral(
-        "\nExamples:\n"
-        "  skyanchor-satellite --longitude 122 --mjd 51544.5\n"
-        "      The lines for 122 degrees West at noon UT on 1 January 2000.\n"
-        "  skyanchor-satellite --east --longitude 0 --longitude 60 --date \"3/4/2026 6:00 PM\"\n"
-        "      Satellites at 0 and 60 degrees East, at a date in the United States' form.\n"
-        "\nExit status:\n"
-        "  0  The lines (or the MJD, or this help) were printed.\n"
-        "  1  The inputs leave no lines, an option's text is not taken (a number option not a number as\n"
-        "     a whole, more than 200 characters, bytes that are no UTF-8), or standard output cannot be\n"
-        "     written; one line on standard error says why.\n"
-        "  2  A usage mistake; the usage follows on standard error.\n");
-}
+QString CommandLine::usage() const { return parser.helpText() + toQString(words::kUsageFooter); }
 
 // "--date \"12/8/2026\\xFF 10:00\" is not UTF-8 text: byte 10 (0xFF) is no part of a character. ..."
 QString CommandLine::notUtf8(const std::vector<std::string>& arguments, std::size_t at) const {
@@ -143,10 +112,7 @@ QString CommandLine::notUtf8(const std::vector<std::string>& arguments, std::siz
         }
     }
     const std::size_t bad = validUtf8Length(text);
-    return QStringLiteral("%1 \"%2\" is not UTF-8 text: byte %3 (0x%4) is no part of a character. Give the text in UTF-8.")
-        .arg(named, quotedPart(withBytesShown(text)))
-        .arg(bad + 1)
-        .arg(hexOf(text[bad]));
+    return toQString(words::notUtf8(named.toStdString(), withBytesShown(text), bad + 1, hexOf(text[bad]).toStdString()));
 }
 
 // The first text the window's fields would not take as given: longer than a field holds (which a
@@ -157,10 +123,7 @@ std::optional<TextMistake> CommandLine::textMistake() const {
             const std::string bytes = text.toStdString();
             const QString name = option->names().constFirst();
             if (const std::size_t length = characterCount(bytes); length > kFieldTextLimit) {
-                return TextMistake{QStringLiteral("--%1 \"%2\" has %3 characters: a field holds at most %4.")
-                                       .arg(name, quotedPart(bytes))
-                                       .arg(length)
-                                       .arg(kFieldTextLimit)};
+                return TextMistake{toQString(words::tooLongForAField(name.toStdString(), bytes, length, kFieldTextLimit))};
             }
             if (option != &date && !isReadWhole(bytes, typed)) return TextMistake{numberMistake(name, text, typed)};
         }
@@ -171,17 +134,17 @@ std::optional<TextMistake> CommandLine::textMistake() const {
 CommandLineReading CommandLine::request() const {
     if (!parser.positionalArguments().isEmpty()) {
         const QString stray = parser.positionalArguments().constFirst();
-        return UsageMistake{QStringLiteral("Unexpected argument '%1'.").arg(quotedPart(stray))};
+        return UsageMistake{toQString(words::unexpectedArgument(stray.toStdString()))};
     }
-    if (parser.isSet(east) && parser.isSet(west)) return UsageMistake{QStringLiteral("Give --east or --west, not both.")};
-    if (parser.isSet(mjd) && parser.isSet(date)) return UsageMistake{QStringLiteral("Give --mjd or --date, not both.")};
+    if (parser.isSet(east) && parser.isSet(west)) return UsageMistake{toQString(words::kEastAndWest)};
+    if (parser.isSet(mjd) && parser.isSet(date)) return UsageMistake{toQString(words::kMjdAndDate)};
     for (const QCommandLineOption* once : {&mjd, &date}) {
         if (parser.values(*once).size() > 1) {
-            return UsageMistake{QStringLiteral("Give --%1 once.").arg(once->names().constFirst())};
+            return UsageMistake{toQString(words::giveOnce(once->names().constFirst().toStdString()))};
         }
     }
     if (parser.isSet(mjdOnly) && (parser.isSet(longitude) || parser.isSet(east) || parser.isSet(west))) {
-        return UsageMistake{QStringLiteral("--mjd-only prints no lines: it takes no --longitude, --east or --west.")};
+        return UsageMistake{toQString(words::kMjdOnlyTakesNoLongitude)};
     }
 
     if (auto mistake = textMistake()) return *std::move(mistake);

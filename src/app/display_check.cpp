@@ -1,5 +1,7 @@
 #include "app/display_check.hpp"
 
+#include "words/command_line.hpp"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -68,10 +70,10 @@ void holdOrExit(QtMsgType type, const QMessageLogContext& context, const QString
         reasons += (reasons.empty() ? "" : "; ") + oneLine(message.text);
     }
     if (reasons.empty()) reasons = oneLine(text.section(QLatin1Char('\n'), 0, 0));
-    std::string line = "cannot open the window: " + reasons;
+    std::string line = words::cannotOpenWindow(reasons);
     // Probing the X server before every start would cost a connection of its own.
     if (!guarded.display.empty() && usesX(guarded.platform) && !xServerAnswers(guarded.display)) {
-        line = "cannot open display " + guarded.display + ": no X server answers there";
+        line = words::noXServer(guarded.display);
     }
     std::fprintf(stderr, "skyanchor-satellite: %s\n", line.c_str());
     std::fflush(stderr);
@@ -101,7 +103,7 @@ void PlatformStartGuard::release() {
 std::optional<std::string> displayProblem(std::string_view platformOption, std::string_view displayOption) {
     const NamedDisplay named = displayOf(platformOption, displayOption);
     if (named.platform.empty() && named.display.empty() && environment("WAYLAND_DISPLAY").empty()) {
-        return "no display found (DISPLAY is not set); run it in a desktop session";
+        return std::string(words::kNoDisplay);
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "ui/clock.hpp"
 #include "ui/form1.hpp"
 #include "ui/qt_date_locale.hpp"
+#include "words/command_line.hpp"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -43,7 +44,7 @@ int printed(const QString& text) {
         std::fflush(stdout) == 0) {
         return 0;
     }
-    std::fprintf(stderr, "skyanchor-satellite: cannot write to standard output: %s\n", std::strerror(errno));
+    std::fprintf(stderr, "skyanchor-satellite: %s\n", skyanchor::words::cannotWriteOutput(std::strerror(errno)).c_str());
     return kFailureStatus;
 }
 
