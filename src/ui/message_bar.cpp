@@ -25,8 +25,6 @@ QColor hueOf(MessageKind kind) {
         return {218, 68, 83};
     case MessageKind::Warning:
         return {246, 116, 0};
-    case MessageKind::Information:
-        return {61, 174, 233};
     case MessageKind::Positive:
         return {39, 174, 96};
     }
@@ -39,12 +37,10 @@ QStyle::StandardPixmap iconOf(MessageKind kind) {
         return QStyle::SP_MessageBoxCritical;
     case MessageKind::Warning:
         return QStyle::SP_MessageBoxWarning;
-    case MessageKind::Information:
-        return QStyle::SP_MessageBoxInformation;
     case MessageKind::Positive:
         return QStyle::SP_DialogApplyButton;
     }
-    return QStyle::SP_MessageBoxInformation;
+    return QStyle::SP_MessageBoxCritical;
 }
 
 // What a screen reader says of the message besides its text, as the icon says it to the eye.
@@ -54,8 +50,6 @@ QString wordOf(MessageKind kind) {
         return QString::fromLatin1(words::kErrorWord.data(), static_cast<qsizetype>(words::kErrorWord.size()));
     case MessageKind::Warning:
         return QString::fromLatin1(words::kWarningWord.data(), static_cast<qsizetype>(words::kWarningWord.size()));
-    case MessageKind::Information:
-        return QString::fromLatin1(words::kInformationWord.data(), static_cast<qsizetype>(words::kInformationWord.size()));
     case MessageKind::Positive:
         return QString::fromLatin1(words::kDoneWord.data(), static_cast<qsizetype>(words::kDoneWord.size()));
     }

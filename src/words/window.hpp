@@ -55,7 +55,6 @@ inline constexpr std::string_view kMjdCopied = "MJD copied";
 // What a screen reader says of a message besides its text, as its icon says it to the eye.
 inline constexpr std::string_view kErrorWord = "Error";
 inline constexpr std::string_view kWarningWord = "Warning";
-inline constexpr std::string_view kInformationWord = "Information";
 inline constexpr std::string_view kDoneWord = "Done";
 
 }  // namespace skyanchor::words
