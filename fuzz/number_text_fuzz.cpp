@@ -60,12 +60,10 @@ Reference reference(std::string_view text) {
 }
 
 Reference parsed(std::string_view text) {
-    try {
-        return skyanchor::parseLeadingNumber(text);
-    } catch (const skyanchor::Failure& failure) {
-        if (failure.kind() != skyanchor::FailureNumber::Overflow) std::abort();
-        return std::nullopt;
-    }
+    const skyanchor::Result<double> number = skyanchor::parseLeadingNumber(text);
+    if (number) return *number;
+    if (number.failure().kind() != skyanchor::FailureNumber::Overflow) std::abort();
+    return std::nullopt;
 }
 
 bool sameBits(const Reference& a, const Reference& b) {

@@ -1,41 +1,15 @@
 #include "form/form1_model.hpp"
 
 #include "form/field_defaults.hpp"
-#include "orbit/generate.hpp"
-#include "orbit/sync_orbit.hpp"
 #include "text/number_text.hpp"
 #include "base/utf8_text.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 
-#include <type_traits>
 #include <utility>
 
 namespace skyanchor {
 namespace {
-
-// A Compute that failed: the lines cannot be made from the fields as they stand.
-struct LinesFailure {
-    Failure failure;
-};
-
-// A failure whose message was written where it happened, which alone knows what it means.
-struct NotedFailure {
-    Failure failure;
-    std::string message;
-};
-
-// The date handler goes on past a step that fails, keeping what that step was to set. Tells
-// whether the step succeeded.
-template <class Failed = Failure, class Step>
-bool skippingFailure(Step&& step) {
-    try {
-        step();
-        return true;
-    } catch (const Failed&) {
-        return false;
-    }
-}
 
 std::array<std::string, kControlCount> startTexts() {
     namespace fields = field_defaults;
@@ -63,21 +37,26 @@ std::array<std::string, kControlCount> startTexts() {
     return texts;
 }
 
-Control elementField(SyncElement element) {
-    switch (element) {
-    case SyncElement::SemiMajorAxis: return Control::txtSMA;
-    case SyncElement::Inclination: return Control::txtInclination;
-    case SyncElement::AscendingNode: return Control::txtLan;
-    case SyncElement::MeanAnomaly: return Control::txtMA;
-    }
-    return Control::txtMA;
+// Whether a serial names a day of the dates (1 January 100 to 31 December 9999), the only ones
+// that mjd() and formatDateText() take.
+bool namesADay(double serial) { return serial > kSerialLowerBound && serial < kSerialUpperBound; }
+
+// The serial of an MJD that names a day of the dates, the only ones that dateFromMjd() takes.
+Result<double> serialOfMjd(const Result<double>& mjdNumber) {
+    if (!mjdNumber) return mjdNumber;
+    if (!(*mjdNumber >= kFirstMjd && *mjdNumber < kMjdUpperBound)) return Failure(FailureNumber::Overflow);
+    return dateFromMjd(*mjdNumber);
 }
 
 }  // namespace
 
 Form1Model::Form1Model(FormServices injected)
-    : services(std::move(injected)), codec(services.dateLocale), texts(startTexts()) {
-    reportingFailures(Control::txtMJD, &Form1Model::Form_Load);
+    : services(std::move(injected)),
+      codec(services.dateLocale),
+      texts(startTexts()),
+      longitudeNumber(parseLeadingNumber(text(Control::txtLongitude), services.numbers)),
+      mjdNumber(parseLeadingNumber(text(Control::txtMJD), services.numbers)) {
+    report(Control::txtMJD, Form_Load());
 }
 
 // A text cut to the field's limit is no longer the one given, and may read otherwise (a date
@@ -94,37 +73,42 @@ void Form1Model::click(Control control) {
     switch (control) {
     case Control::optEast:
         west = false;
-        reportingFailures(control, &Form1Model::optEast_Click);
+        report(control, linesNote(optEast_Click()));
         return;
     case Control::optWest:
         west = true;
-        reportingFailures(control, &Form1Model::optWest_Click);
+        report(control, linesNote(optWest_Click()));
         return;
-    case Control::Command1: reportingFailures(control, &Form1Model::Command1_Click); return;
-    case Control::Command2: reportingFailures(control, &Form1Model::Command2_Click); return;
-    case Control::Command3: reportingFailures(control, &Form1Model::Command3_Click); return;
-    case Control::Command4: reportingFailures(control, &Form1Model::Command4_Click); return;
-    case Control::Command5: reportingFailures(control, &Form1Model::Command5_Click); return;
+    case Control::Command1:
+        Command1_Click();
+        report(control, std::nullopt);
+        return;
+    case Control::Command2: report(control, ownNote(control, Command2_Click())); return;
+    case Control::Command3: report(control, linesNote(Command3_Click())); return;
+    case Control::Command4: report(control, ownNote(control, Command4_Click())); return;
+    case Control::Command5:
+        Command5_Click();
+        report(control, std::nullopt);
+        return;
     default: return;  // no other control handles a click
     }
 }
 
 void Form1Model::copyListLines(const std::vector<std::size_t>& rows) {
-    reportingFailures(Control::List1, [&] {
-        std::string copied;
-        for (const std::size_t row : rows) {
-            if (row >= List1.size()) continue;
-            if (!copied.empty()) copied += '\r';
-            copied += List1[row];
-        }
-        copy(copied);
-    });
+    std::string copied;
+    for (const std::size_t row : rows) {
+        if (row >= List1.size()) continue;
+        if (!copied.empty()) copied += '\r';
+        copied += List1[row];
+    }
+    report(Control::List1, ownNote(Control::List1, copy(copied)));
 }
 
 void Form1Model::pickBody(std::size_t entry) {
     if (entry >= Combo1.size()) return;
     writeWithoutNotice(Control::Combo1, Combo1[entry]);
-    reportingFailures(Control::Combo1, &Form1Model::Combo1_Click);
+    Combo1_Click();
+    report(Control::Combo1, std::nullopt);
 }
 
 // A write runs the field's change handler inside it, as the toolkit's notification does; an
@@ -137,6 +121,8 @@ void Form1Model::write(Control field, std::string_view text) {
 
 void Form1Model::writeWithoutNotice(Control field, std::string_view text) {
     texts[indexOf(field)] = text;
+    if (field == Control::txtLongitude) longitudeNumber = parseLeadingNumber(text, services.numbers);
+    if (field == Control::txtMJD) mjdNumber = parseLeadingNumber(text, services.numbers);
     changes.texts.set(indexOf(field));
     setCut(field, false);
 }
@@ -144,8 +130,8 @@ void Form1Model::writeWithoutNotice(Control field, std::string_view text) {
 void Form1Model::changeNotice(Control field) {
     switch (field) {
     case Control::txtDateandTime: txtDateandTime_Change(); return;
-    case Control::txtMJD: reportingFailures(field, &Form1Model::txtMJD_Change); return;
-    case Control::txtLongitude: reportingFailures(field, &Form1Model::txtLongitude_Change); return;
+    case Control::txtMJD: report(field, txtMJD_Change()); return;
+    case Control::txtLongitude: report(field, linesNote(txtLongitude_Change())); return;
     // An edit of anything else the lines are made from leaves them behind until the next Compute.
     case Control::txtRotationalPeriod:
     case Control::txtMass:
@@ -162,38 +148,41 @@ void Form1Model::changeNotice(Control field) {
     }
 }
 
-// A failure that no step skips is noted at the control whose event started it. The control's
-// next event that succeeds takes the note away; a failed Compute's note goes with the next
-// Compute that succeeds.
-template <class Step>
-void Form1Model::reportingFailures(Control origin, Step step) {
-    try {
-        if constexpr (std::is_member_function_pointer_v<Step>) {
-            (this->*step)();
-        } else {
-            step();
-        }
-        if (causeAt(origin) != MarkCause::Reading) setNote(origin, std::nullopt);
-    } catch (const LinesFailure& failed) {
-        setNote(origin, Note{MarkCause::LinesFailure, failed.failure,
-                             linesNeedText(failed.failure, text(Control::txtLongitude), text(Control::txtMJD), services.numbers)});
-    } catch (const NotedFailure& failed) {
-        setNote(origin, Note{MarkCause::OwnFailure, failed.failure, failed.message});
-    } catch (const Failure& failure) {
-        setNote(origin, Note{MarkCause::OwnFailure, failure, withFailureNumber(acceptedBy(origin), failure)});
-    }
+// An event's note goes to the control that started it. The control's next event that succeeds
+// takes the note away; a failed Compute's note goes with the next Compute that succeeds.
+void Form1Model::report(Control origin, std::optional<Note> note) {
+    if (note || causeAt(origin) != MarkCause::Reading) setNote(origin, std::move(note));
     showNumberReadings();
 }
 
+// A failure of the event's own step, with what its control accepts.
+std::optional<Note> Form1Model::ownNote(Control origin, const Status& status) const {
+    if (status) return std::nullopt;
+    return Note{MarkCause::OwnFailure, status.failure(), withFailureNumber(acceptedBy(origin), status.failure())};
+}
+
+// A Compute that failed, whichever control's event ran it: what the lines wait for.
+std::optional<Note> Form1Model::linesNote(const Status& computed) const {
+    if (computed) return std::nullopt;
+    return Note{MarkCause::LinesFailure, computed.failure(),
+                linesNeedText(computed.failure(), typed(Control::txtLongitude), typed(Control::txtMJD))};
+}
+
+TypedNumber Form1Model::typed(Control field) const {
+    return {text(field), field == Control::txtMJD ? mjdNumber : longitudeNumber};
+}
+
 // Start-up: one reading of the clock for both time fields, written while the link is disarmed;
-// then the constants are set and the first lines computed.
-void Form1Model::Form_Load() {
+// then the constants are set and the first lines computed. A clock outside the dates leaves the
+// form as it is, with a note at the MJD.
+std::optional<Note> Form1Model::Form_Load() {
     const double now = services.readClock();
+    if (!namesADay(now)) return ownNote(Control::txtMJD, Failure(FailureNumber::Overflow));
     write(Control::txtDateandTime, formatDateText(now, codec));
     write(Control::txtMJD, formatNumber(mjd(now)));
     linkArmed = true;
     initCentralBodies();
-    Command3_Click();
+    return linesNote(Command3_Click());
 }
 
 // Fills the body list without choosing an entry: the selector's text stays as it was.
@@ -202,51 +191,11 @@ void Form1Model::initCentralBodies() {
     constants = startConstants();
 }
 
-// Generate: the six element fields to the two vector lines.
-void Form1Model::Command1_Click() {
-    VectorLines lines = generateLines({text(Control::txtSMA), text(Control::txtEccentricity), text(Control::txtInclination),
-                                       text(Control::txtArgumentOfPerapsis), text(Control::txtLan), text(Control::txtMA)},
-                                      constants.pi, static_cast<double>(constants.massFactor));
-    rposLine = std::move(lines.rpos);
-    rvelLine = std::move(lines.rvel);
-    write(Control::txtrpos, rposLine);
-    write(Control::txtrvel, rvelLine);
-    List1 = {rposLine, rvelLine};
-    changes.list = true;
-}
-
 // Copy Vectors: the two lines joined by a carriage return.
-void Form1Model::Command2_Click() { copy(rposLine + '\r' + rvelLine); }
-
-// Compute: the stationary orbit's elements into their fields, then Generate.
-void Form1Model::Command3_Click() {
-    // Copies: the writer below replaces element texts while the inputs are read.
-    const std::string period = text(Control::txtRotationalPeriod);
-    const std::string mass = text(Control::txtMass);
-    const std::string obliquity = text(Control::txtObliquity);
-    const std::string planetLan = text(Control::txtPlanetLAN);
-    const std::string offset = text(Control::txtSidRotOffset);
-    const std::string mjdText = text(Control::txtMJD);
-    const std::string longitude = text(Control::txtLongitude);
-    try {
-        computeSyncElements({period, mass, obliquity, planetLan, offset, mjdText, longitude, west}, constants.pi,
-                            constants.gravConst, [this](SyncElement element, std::string_view elementText) {
-                                writeWithoutNotice(elementField(element), elementText);
-                            },
-                            services.numbers);
-        Command1_Click();
-    } catch (const Failure& failure) {
-        computeFailure = failure;
-        showLinesCurrent(false);
-        throw LinesFailure{failure};
-    }
-    computeFailure.reset();
-    showLinesCurrent(true);
-    clearLinesFailures();
-}
+Status Form1Model::Command2_Click() { return copy(rposLine + '\r' + rvelLine); }
 
 // Copy MJD: the field's text as it stands.
-void Form1Model::Command4_Click() { copy(text(Control::txtMJD)); }
+Status Form1Model::Command4_Click() { return copy(text(Control::txtMJD)); }
 
 void Form1Model::Command5_Click() {
     closed = true;
@@ -261,7 +210,8 @@ void Form1Model::Combo1_Click() {
 }
 
 // A date edit rewrites the MJD. A text that is no date counts as serial 0 (MJD 15018) and the
-// field shows it is none; a failing Compute is skipped, its lines greyed.
+// field shows it is none; a failing Compute is skipped, its lines greyed. A date read names a day
+// of the dates, so it has an MJD.
 void Form1Model::txtDateandTime_Change() {
     if (!linkArmed) return;
     const DateTextReading reading = readDateText(text(Control::txtDateandTime), codec);
@@ -269,48 +219,38 @@ void Form1Model::txtDateandTime_Change() {
     noDateReason = reading.reason;
     showDateReading(reading.serial ? DateReading::Date : DateReading::NoDate);
     linkArmed = false;
-    if (skippingFailure([&] { write(Control::txtMJD, formatNumber(mjd(serial))); })) setNote(Control::txtMJD, std::nullopt);
+    write(Control::txtMJD, formatNumber(mjd(serial)));
+    setNote(Control::txtMJD, std::nullopt);
     linkArmed = true;
-    skippingFailure<LinesFailure>([&] { Command3_Click(); });
+    (void)Command3_Click();
     showNumberReadings();
 }
 
 // An MJD edit rewrites the date and leaves the MJD text exactly as typed. An MJD that names no
 // date empties the date field; the lines still follow the MJD, and then that failure is noted,
 // before a Compute that fails with it.
-void Form1Model::txtMJD_Change() {
-    if (!linkArmed) return;
-    std::optional<Failure> noDate;
-    std::string dateText;
-    try {
-        dateText = formatDateText(dateFromMjd(parseLeadingNumber(text(Control::txtMJD), services.numbers)), codec);
-    } catch (const Failure& failure) {
-        noDate = failure;
-    }
+std::optional<Note> Form1Model::txtMJD_Change() {
+    if (!linkArmed) return std::nullopt;
+    const Result<double> serial = serialOfMjd(mjdNumber);
     linkArmed = false;
-    write(Control::txtDateandTime, dateText);
+    write(Control::txtDateandTime, serial ? formatDateText(*serial, codec) : std::string());
     linkArmed = true;
-    showDateReading(noDate ? DateReading::NoDateForMjd : DateReading::Date);
-    bool linesComputed = true;
-    try {
-        Command3_Click();
-    } catch (const LinesFailure&) {
-        if (!noDate) throw;
-        linesComputed = false;
-    }
-    if (noDate) throw NotedFailure{*noDate, mjdNoDateText(text(Control::txtMJD), *noDate, linesComputed, services.numbers)};
+    showDateReading(serial ? DateReading::Date : DateReading::NoDateForMjd);
+    const Status computed = Command3_Click();
+    if (serial) return linesNote(computed);
+    return Note{MarkCause::OwnFailure, serial.failure(), mjdNoDateText(typed(Control::txtMJD), serial.failure(), computed.ok())};
 }
 
-void Form1Model::txtLongitude_Change() { Command3_Click(); }
+Status Form1Model::txtLongitude_Change() { return Command3_Click(); }
 
-void Form1Model::optEast_Click() { Command3_Click(); }
+Status Form1Model::optEast_Click() { return Command3_Click(); }
 
-void Form1Model::optWest_Click() { Command3_Click(); }
+Status Form1Model::optWest_Click() { return Command3_Click(); }
 
-void Form1Model::copy(const std::string& copied) {
-    if (!services.clipboard) throw Failure(FailureNumber::ClipboardUnavailable);
+Status Form1Model::copy(const std::string& copied) {
+    if (!services.clipboard) return Failure(FailureNumber::ClipboardUnavailable);
     services.clipboard->clear();
-    services.clipboard->setText(copied);
+    return services.clipboard->setText(copied);
 }
 
 std::optional<Failure> Form1Model::linesFailure() const {
@@ -380,7 +320,7 @@ void Form1Model::showNumberReadings() {
     for (const Control field : {Control::txtLongitude, Control::txtMJD}) {
         const std::optional<MarkCause> cause = causeAt(field);
         if (cause && cause != MarkCause::Reading) continue;
-        std::string note = readingNote(field == Control::txtMJD ? "MJD" : "Longitude", text(field), acceptedBy(field), services.numbers);
+        std::string note = readingNote(field == Control::txtMJD ? "MJD" : "Longitude", typed(field), acceptedBy(field), services.numbers);
         setNote(field, note.empty() ? std::nullopt : std::optional(Note{MarkCause::Reading, std::nullopt, std::move(note)}));
     }
 }

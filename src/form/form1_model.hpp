@@ -1,9 +1,11 @@
 #pragma once
 
+#include "base/result.hpp"
 #include "form/controls.hpp"
 #include "form/form_notes.hpp"
 #include "form/form_services.hpp"
 #include "orbit/central_bodies.hpp"
+#include "orbit/state.hpp"
 #include "time/date_locale.hpp"
 
 #include <array>
@@ -38,9 +40,10 @@ struct FormChanges {
 // The window as data: every field's text, shown or hidden, East/West, the body list, the
 // window-level values, and the handlers under the window's names. Writing a field's text runs its
 // change handler at once, inside the write, as the toolkit's change notification does; so the
-// guard and the order of steps are those of the window. A failure that no step skips becomes a
-// note at the control whose event started it, and the window goes on with the state it has.
-// After every event the lines belong to the fields, or linesUsable() is false.
+// guard and the order of steps are those of the window. A step that fails returns its failure;
+// one that no handler skips becomes a note at the control whose event started it, and the window
+// goes on with the state it has. After every event the lines belong to the fields, or
+// linesUsable() is false.
 class Form1Model {
 public:
     // Runs Form_Load: the instant from one clock reading, the constants, the first lines.
@@ -84,26 +87,40 @@ public:
 
 private:
 
-    void Form_Load();
+    // The handlers. One that may fail returns its failure, or the note for its control.
+    std::optional<Note> Form_Load();
     void initCentralBodies();
     void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
+    Status Command2_Click();
+    Status Command3_Click();
+    Status Command4_Click();
     void Command5_Click();
     void Combo1_Click();
     void txtDateandTime_Change();
-    void txtMJD_Change();
-    void txtLongitude_Change();
-    void optEast_Click();
-    void optWest_Click();
+    std::optional<Note> txtMJD_Change();
+    Status txtLongitude_Change();
+    Status optEast_Click();
+    Status optWest_Click();
+
+    // Compute's and Generate's steps between the fields' texts and the orbit's numbers
+    // (form1_compute.cpp).
+    [[nodiscard]] Result<OrbitalElements> writeSyncElements();
+    [[nodiscard]] Result<double> syncAxisOfBody() const;
+    [[nodiscard]] Result<double> syncAnomalyOfInstant() const;
+    [[nodiscard]] Result<double> bodyNumber(Control field) const;
+    double writeElement(Control field, double value);
+    [[nodiscard]] double elementOf(Control field) const;
+    [[nodiscard]] OrbitalElements elementsOfFields() const;
+    void showLines(const OrbitalElements& elements);
 
     void write(Control field, std::string_view text);
     void writeWithoutNotice(Control field, std::string_view text);
     void changeNotice(Control field);
-    template <class Step>
-    void reportingFailures(Control origin, Step step);
-    void copy(const std::string& text);
+    void report(Control origin, std::optional<Note> note);
+    [[nodiscard]] std::optional<Note> ownNote(Control origin, const Status& status) const;
+    [[nodiscard]] std::optional<Note> linesNote(const Status& computed) const;
+    [[nodiscard]] TypedNumber typed(Control field) const;
+    Status copy(const std::string& text);
 
     void setNote(Control control, std::optional<Note> note);
     void setCut(Control field, bool isCut);
@@ -118,6 +135,10 @@ private:
     DateTextCodec codec;
     BodyConstants constants;
     std::array<std::string, kControlCount> texts;
+    // The longitude's and the MJD's numbers, read whenever their texts are written, so that an
+    // event reads each once.
+    Result<double> longitudeNumber;
+    Result<double> mjdNumber;
     bool west = true;
     std::vector<std::string> List1;
     std::vector<std::string> Combo1;

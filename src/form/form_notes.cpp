@@ -10,15 +10,6 @@ namespace {
 
 using words::quoted;
 
-bool readable(std::string_view text, NumberConventions typed) {
-    try {
-        (void)parseLeadingNumber(text, typed);
-        return true;
-    } catch (const Failure&) {
-        return false;
-    }
-}
-
 // What keeps a longitude or MJD text from the lines: a number beyond the double range, or one
 // too large for a second to tell.
 enum class Trouble { None, Unreadable, PastSeconds };
@@ -34,9 +25,9 @@ struct NumberField {
 constexpr NumberField kLongitudeField{"a longitude", "seconds of arc", kLongitudeLimit, "degrees"};
 constexpr NumberField kMjdField{"an MJD", "seconds", kMjdLimit, "days"};
 
-Trouble troubleOf(std::string_view text, const NumberField& field, NumberConventions typed) {
-    if (!readable(text, typed)) return Trouble::Unreadable;
-    return carriesSeconds(parseLeadingNumber(text, typed), field.limit) ? Trouble::None : Trouble::PastSeconds;
+Trouble troubleOf(const TypedNumber& typed, const NumberField& field) {
+    if (!typed.number) return Trouble::Unreadable;
+    return carriesSeconds(*typed.number, field.limit) ? Trouble::None : Trouble::PastSeconds;
 }
 
 // "±68719476736 days"
@@ -56,9 +47,9 @@ std::string withFailureNumber(std::string_view words, const Failure& failure) {
     return std::string(words) + " (Error " + std::to_string(failure.number()) + ", " + failure.description() + ")";
 }
 
-std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd, NumberConventions typed) {
-    const Trouble longitudeTrouble = troubleOf(longitude, kLongitudeField, typed);
-    const Trouble mjdTrouble = troubleOf(mjd, kMjdField, typed);
+std::string linesNeedText(const Failure& failure, const TypedNumber& longitude, const TypedNumber& mjd) {
+    const Trouble longitudeTrouble = troubleOf(longitude, kLongitudeField);
+    const Trouble mjdTrouble = troubleOf(mjd, kMjdField);
     if (longitudeTrouble == Trouble::None && mjdTrouble == Trouble::None) {
         return withFailureNumber("No stationary orbit can be computed from this longitude and MJD; the lines stay greyed.", failure);
     }
@@ -72,23 +63,23 @@ std::string linesNeedText(const Failure& failure, std::string_view longitude, st
                                  failure);
     }
     return withFailureNumber(longitudeTrouble != Trouble::None
-                                 ? waitsFor(kLongitudeField, longitude, longitudeTrouble, kLongitudeAccepts)
-                                 : waitsFor(kMjdField, mjd, mjdTrouble, mjdAcceptsText()),
+                                 ? waitsFor(kLongitudeField, longitude.text, longitudeTrouble, kLongitudeAccepts)
+                                 : waitsFor(kMjdField, mjd.text, mjdTrouble, mjdAcceptsText()),
                              failure);
 }
 
-std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed, NumberConventions typed) {
-    const Trouble trouble = troubleOf(mjd, kMjdField, typed);
+std::string mjdNoDateText(const TypedNumber& mjd, const Failure& failure, bool linesComputed) {
+    const Trouble trouble = troubleOf(mjd, kMjdField);
     if (trouble == Trouble::Unreadable) {
-        return withFailureNumber("MJD " + quoted(mjd) + " is too large to read as a number. " + mjdAcceptsText(), failure);
+        return withFailureNumber("MJD " + quoted(mjd.text) + " is too large to read as a number. " + mjdAcceptsText(), failure);
     }
     if (trouble == Trouble::PastSeconds) {
-        return withFailureNumber("MJD " + quoted(mjd) + " is too large to tell seconds apart (the limit is " + limitOf(kMjdField) +
+        return withFailureNumber("MJD " + quoted(mjd.text) + " is too large to tell seconds apart (the limit is " + limitOf(kMjdField) +
                                      "), so neither a date nor lines can be computed for it. " + mjdAcceptsText(),
                                  failure);
     }
-    const bool before = parseLeadingNumber(mjd, typed) < kFirstMjd;
-    std::string words = "MJD " + quoted(mjd) + (before ? " is before 1 January 100" : " is after 31 December 9999") +
+    const bool before = *mjd.number < kFirstMjd;
+    std::string words = "MJD " + quoted(mjd.text) + (before ? " is before 1 January 100" : " is after 31 December 9999") +
                         ", so no date can be shown";
     words += linesComputed ? "; the lines are computed." : ", and no lines can be computed for it.";
     return withFailureNumber(words, failure);
@@ -98,12 +89,11 @@ std::string noDateText(const Failure& failure) {
     return withFailureNumber(failure.reason().empty() ? std::string("The text is not a date.") : failure.reason() + '.', failure);
 }
 
-std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts, NumberConventions typed) {
-    const std::string compact = withoutBlanks(text);
+std::string readingNote(std::string_view fieldName, const TypedNumber& field, std::string_view accepts, NumberConventions typed) {
+    const std::string compact = withoutBlanks(field.text);
     const std::size_t length = leadingNumberLength(compact, typed);
-    if (length == compact.size() || !readable(compact, typed)) return {};
-    const std::string readAs =
-        std::string(fieldName) + ' ' + quoted(compact) + " is read as " + formatNumber(parseLeadingNumber(compact, typed));
+    if (length == compact.size() || !field.number) return {};
+    const std::string readAs = std::string(fieldName) + ' ' + quoted(compact) + " is read as " + formatNumber(*field.number);
     const std::string why = length == 0 ? ": it does not begin with a number. "
                                         : ": the rest (" + quoted(compact.substr(length)) + ") is not part of the number. ";
     return readAs + why + std::string(accepts);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/failure.hpp"
+#include "base/result.hpp"
 #include "form/controls.hpp"
 #include "text/number_text.hpp"
 
@@ -29,19 +30,23 @@ struct Note {
     }
 };
 
+// A longitude or MJD text, with the number read from it or the failure to read one.
+struct TypedNumber {
+    std::string_view text;
+    Result<double> number;
+};
+
 // "<words> (Error 6, Overflow)".
 [[nodiscard]] std::string withFailureNumber(std::string_view words, const Failure& failure);
 
 // After a Compute that failed, whichever control's event ran it: the longitude or MJD text that
 // cannot be read as a number or is too large to tell seconds apart (saying the limit and what to
 // type), or that no orbit follows from the two.
-[[nodiscard]] std::string linesNeedText(const Failure& failure, std::string_view longitude, std::string_view mjd,
-                                        NumberConventions typed);
+[[nodiscard]] std::string linesNeedText(const Failure& failure, const TypedNumber& longitude, const TypedNumber& mjd);
 
 // An MJD that names no day of the years 100 to 9999, with or without lines computed for it; or
 // one too large to read at all, or to tell seconds apart.
-[[nodiscard]] std::string mjdNoDateText(std::string_view mjd, const Failure& failure, bool linesComputed,
-                                        NumberConventions typed);
+[[nodiscard]] std::string mjdNoDateText(const TypedNumber& mjd, const Failure& failure, bool linesComputed);
 
 // A date text that is no date: the reader's reason, which says what to type.
 [[nodiscard]] std::string noDateText(const Failure& failure);
@@ -49,7 +54,7 @@ struct Note {
 // How a longitude or MJD text was read when not as written: "Longitude \"12abc\" is read as 12:
 // the rest (\"abc\") is not part of the number. ..." Empty for a text that is read whole, for an
 // empty text, and for one beyond the double range, which fails where it is read.
-[[nodiscard]] std::string readingNote(std::string_view fieldName, std::string_view text, std::string_view accepts,
+[[nodiscard]] std::string readingNote(std::string_view fieldName, const TypedNumber& field, std::string_view accepts,
                                       NumberConventions typed);
 
 // A text longer than a field holds: "The longitude text was cut to its first 200 characters, the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/result.hpp"
 #include "text/number_text.hpp"
 #include "time/date_locale.hpp"
 
@@ -9,12 +10,13 @@
 
 namespace skyanchor {
 
-// The two clipboard operations the copy buttons use, each a step that can fail.
+// The two clipboard operations the copy buttons use. Setting the text fails when another program
+// keeps the clipboard from taking it.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
     virtual void clear() = 0;
-    virtual void setText(const std::string& text) = 0;
+    virtual Status setText(const std::string& text) = 0;
 };
 
 // What the form takes from outside: the clock (a date serial in UT), the clipboard and the user's

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/state.hpp"
+#include "orbit/state.hpp"
 
 namespace skyanchor {
 

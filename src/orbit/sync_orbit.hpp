@@ -1,23 +1,9 @@
 #pragma once
 
-#include "text/number_text.hpp"
-
-#include <functional>
-#include <string_view>
+#include "base/result.hpp"
+#include "orbit/central_bodies.hpp"
 
 namespace skyanchor {
-
-// The texts Compute reads: the central body's parameter fields, the MJD and the longitude.
-struct SyncInputs {
-    std::string_view rotationalPeriod;  // seconds
-    std::string_view mass;              // kilograms
-    std::string_view obliquity;         // degrees, copied as text
-    std::string_view planetLan;         // degrees
-    std::string_view sidRotOffset;      // degrees
-    std::string_view mjd;               // days
-    std::string_view longitude;         // degrees, East positive
-    bool west = false;
-};
 
 // Beyond these magnitudes adjacent doubles lie more than a second apart, so the number typed no
 // longer names one instant or one place. An MJD below 2^36 days is held to 2^-17 day (0.66 s) or
@@ -29,19 +15,27 @@ inline constexpr double kLongitudeLimit = 0x1p41;  // 2199023255552 degrees
 // Whether a value lies inside such a limit, where a second still tells.
 [[nodiscard]] bool carriesSeconds(double value, double limit);
 
-enum class SyncElement { SemiMajorAxis, Inclination, AscendingNode, MeanAnomaly };
+// The circular equatorial orbit whose period is the body's rotation and which stands over a
+// longitude at an instant, in three steps that each may fail; a step leaving the double range is
+// an Overflow.
 
-// Receives each element text as soon as it is formed, so that a later failing step leaves the
-// earlier ones written.
-using SyncElementWriter = std::function<void(SyncElement, std::string_view)>;
+// Its semi-major axis in kilometres, from the rotational period (seconds) and the mass
+// (kilograms). InvalidArgument for a negative period or mass.
+[[nodiscard]] Result<double> syncSemiMajorAxis(double rotationalPeriod, double mass, const BodyConstants& body);
 
-// Derives the circular equatorial orbit whose period is the body's rotation and which stands over
-// the longitude at the MJD, and writes semi-major axis (km), inclination, node and mean anomaly
-// (degrees) in that order. Throws Failure: InvalidArgument for a negative period or mass,
-// Overflow when a step leaves the double range or the MJD or the longitude lies beyond its limit
-// above. The MJD and longitude are read as typed, in the user's conventions; the body's fields
-// keep ".".
-void computeSyncElements(const SyncInputs& inputs, double pi, double gravConst, const SyncElementWriter& write,
-                         NumberConventions typed = {});
+// Its ascending node in degrees: the body's own, plus half a turn.
+[[nodiscard]] Result<double> syncAscendingNode(double planetLan);
+
+// Where and when the satellite stands: the body's rotation offset (degrees), the MJD and the
+// longitude (degrees, East positive; West turns it round).
+struct SyncInstant {
+    double sidRotOffset = 0.0;
+    double mjd = 0.0;
+    double longitude = 0.0;
+    bool west = false;
+};
+
+// Its mean anomaly in degrees. Overflow also for an MJD or a longitude beyond its limit above.
+[[nodiscard]] Result<double> syncMeanAnomaly(const SyncInstant& instant);
 
 }  // namespace skyanchor

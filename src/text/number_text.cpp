@@ -1,6 +1,5 @@
 #include "text/number_text.hpp"
 
-#include "base/failure.hpp"
 
 #include <algorithm>
 #include <array>
@@ -83,10 +82,10 @@ DecimalSpan scanDecimal(std::string_view s, NumberConventions conventions) {
 }
 
 // "&H1F" / "&O17": an unsigned whole number of up to 64 bits; more fails with overflow.
-double parseRadixNumber(std::string_view digits, int base) {
+Result<double> parseRadixNumber(std::string_view digits, int base) {
     std::uint64_t value = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    if (ec == std::errc::result_out_of_range) throw Failure(FailureNumber::Overflow);
+    if (ec == std::errc::result_out_of_range) return Failure(FailureNumber::Overflow);
     if (end == digits.data()) return 0.0;
     return static_cast<double>(value);
 }
@@ -124,7 +123,7 @@ std::string formatDigits(double value) {
 
 }  // namespace
 
-double parseLeadingNumber(std::string_view text, NumberConventions conventions) {
+Result<double> parseLeadingNumber(std::string_view text, NumberConventions conventions) {
     std::string compact = withoutBlanks(text);
     const std::string_view s = compact;
     if (const int base = radixOf(s); base != 0) return parseRadixNumber(s.substr(2), base);
@@ -138,7 +137,7 @@ double parseLeadingNumber(std::string_view text, NumberConventions conventions) 
     const auto [end, ec] = std::from_chars(s.data() + numberStart, s.data() + span.end, value);
     if (ec == std::errc::result_out_of_range) {
         const auto mantissa = s.substr(span.mantissaStart, span.mantissaEnd - span.mantissaStart);
-        if (exceedsDoubleRange(mantissa, span.exponentDigits, span.negativeExponent)) throw Failure(FailureNumber::Overflow);
+        if (exceedsDoubleRange(mantissa, span.exponentDigits, span.negativeExponent)) return Failure(FailureNumber::Overflow);
         return negative ? -0.0 : 0.0;
     }
     return value;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.hpp"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,8 +19,8 @@ struct NumberConventions {
 // line feeds anywhere are ignored, "." is the decimal point (and a comma between digits where the
 // conventions say so), and a text that does not begin with a number reads as 0. "&H" and "&O"
 // introduce hexadecimal and octal whole numbers.
-// Throws Failure(Overflow) when the number lies beyond the double range.
-[[nodiscard]] double parseLeadingNumber(std::string_view text, NumberConventions conventions = {});
+// Fails with Overflow when the number lies beyond the double range.
+[[nodiscard]] Result<double> parseLeadingNumber(std::string_view text, NumberConventions conventions = {});
 
 // The text as parseLeadingNumber sees it: blanks, tabs and line feeds taken out.
 [[nodiscard]] std::string withoutBlanks(std::string_view text);

@@ -18,10 +18,10 @@ std::string buildLine(const char* keyword, double first, double second, double t
 
 }  // namespace
 
-VectorLines buildVectorLines(const StateVector& state) {
+VectorLines buildVectorLines(const Components& position, const Components& velocity) {
     return VectorLines{
-        .rpos = buildLine("RPOS", state.x, state.z, state.y),
-        .rvel = buildLine("RVEL", state.vx, state.vz, state.vy),
+        .rpos = buildLine("RPOS", position.x, position.z, position.y),
+        .rvel = buildLine("RVEL", velocity.x, velocity.z, velocity.y),
     };
 }
 

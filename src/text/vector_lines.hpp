@@ -1,10 +1,15 @@
 #pragma once
 
-#include "base/state.hpp"
-
 #include <string>
 
 namespace skyanchor {
+
+// A position or a velocity in a right-handed frame.
+struct Components {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+};
 
 // The two scenario lines: "RPOS x z y" in metres and "RVEL vx vz vy" in metres per second.
 struct VectorLines {
@@ -12,6 +17,6 @@ struct VectorLines {
     std::string rvel;
 };
 
-[[nodiscard]] VectorLines buildVectorLines(const StateVector& state);
+[[nodiscard]] VectorLines buildVectorLines(const Components& position, const Components& velocity);
 
 }  // namespace skyanchor

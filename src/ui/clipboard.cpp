@@ -1,7 +1,5 @@
 #include "ui/clipboard.hpp"
 
-#include "base/failure.hpp"
-
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -9,11 +7,12 @@ namespace skyanchor {
 
 void SystemClipboard::clear() { QGuiApplication::clipboard()->clear(); }
 
-void SystemClipboard::setText(const std::string& text) {
+Status SystemClipboard::setText(const std::string& text) {
     const QString copied = QString::fromStdString(text);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(copied);
-    if (clipboard->text() != copied) throw Failure(FailureNumber::ClipboardUnavailable);
+    if (clipboard->text() != copied) return Failure(FailureNumber::ClipboardUnavailable);
+    return done();
 }
 
 }  // namespace skyanchor

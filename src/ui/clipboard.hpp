@@ -9,7 +9,7 @@ namespace skyanchor {
 class SystemClipboard final : public Clipboard {
 public:
     void clear() override;
-    void setText(const std::string& text) override;
+    Status setText(const std::string& text) override;
 };
 
 }  // namespace skyanchor

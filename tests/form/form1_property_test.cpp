@@ -83,12 +83,7 @@ protected:
         }
         for (const Control field : {Control::txtLongitude, Control::txtMJD}) {
             const std::string compact = withoutBlanks(form.text(field));
-            bool overflows = false;
-            try {
-                (void)parseLeadingNumber(compact);
-            } catch (const Failure&) {
-                overflows = true;
-            }
+            const bool overflows = !parseLeadingNumber(compact).ok();
             const bool readWhole = leadingNumberLength(compact) == compact.size();
             const std::optional<Note>& note = form.noteAt(field);
             if (!readWhole && !overflows) {

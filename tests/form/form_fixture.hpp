@@ -1,10 +1,11 @@
 #pragma once
 
-#include "base/failure.hpp"
 #include "form/form1_model.hpp"
-#include "orbit/generate.hpp"
+#include "orbit/kepler.hpp"
 #include "orbit/sync_orbit.hpp"
 #include "test_locales.hpp"
+#include "text/number_text.hpp"
+#include "text/vector_lines.hpp"
 
 #include <array>
 #include <memory>
@@ -23,10 +24,11 @@ public:
         operations.push_back("clear");
         text.clear();
     }
-    void setText(const std::string& newText) override {
-        if (refuses) throw Failure(FailureNumber::ClipboardUnavailable);
+    Status setText(const std::string& newText) override {
+        if (refuses) return Failure(FailureNumber::ClipboardUnavailable);
         operations.push_back("set");
         text = newText;
+        return done();
     }
     std::vector<std::string> operations;
     std::string text = "held before";
@@ -51,25 +53,23 @@ struct FakeServices {
 };
 
 // What Compute and Generate give for the form's fields as they stand, worked out from the orbit
-// functions alone; nothing when Compute fails for them.
+// functions alone, through the elements' 15-digit texts; nothing when Compute fails for them.
 inline std::optional<std::vector<std::string>> linesOfFields(const Form1Model& form) {
-    const auto text = [&](Control field) { return form.text(field); };
-    std::array<std::string, 4> elements = {text(Control::txtSMA), text(Control::txtInclination), text(Control::txtLan),
-                                           text(Control::txtMA)};
-    try {
-        computeSyncElements({text(Control::txtRotationalPeriod), text(Control::txtMass), text(Control::txtObliquity),
-                             text(Control::txtPlanetLAN), text(Control::txtSidRotOffset), text(Control::txtMJD),
-                             text(Control::txtLongitude), form.isWest()},
-                            form.bodyConstants().pi, form.bodyConstants().gravConst,
-                            [&](SyncElement element, std::string_view written) {
-                                elements[static_cast<std::size_t>(element)] = std::string(written);
-                            });
-    } catch (const Failure&) {
-        return std::nullopt;
-    }
-    const VectorLines lines = generateLines({elements[0], text(Control::txtEccentricity), elements[1],
-                                             text(Control::txtArgumentOfPerapsis), elements[2], elements[3]},
-                                            form.bodyConstants().pi, static_cast<double>(form.bodyConstants().massFactor));
+    const auto number = [&](Control field) { return parseLeadingNumber(form.text(field)); };
+    const auto asWritten = [](double element) { return parseLeadingNumber(formatNumber(element)).valueOr(0.0); };
+    const BodyConstants& body = form.bodyConstants();
+    const Result<double> period = number(Control::txtRotationalPeriod), mass = number(Control::txtMass),
+                         lan = number(Control::txtPlanetLAN), offset = number(Control::txtSidRotOffset),
+                         mjd = number(Control::txtMJD), longitude = number(Control::txtLongitude);
+    if (!period || !mass || !lan || !offset || !mjd || !longitude) return std::nullopt;
+    const Result<double> axis = syncSemiMajorAxis(*period, *mass, body), node = syncAscendingNode(*lan),
+                         anomaly = syncMeanAnomaly({*offset, *mjd, *longitude, form.isWest()});
+    if (!axis || !node || !anomaly) return std::nullopt;
+    const StateVector s = generateVectors({asWritten(*axis), number(Control::txtEccentricity).valueOr(0.0),
+                                           number(Control::txtObliquity).valueOr(0.0),
+                                           number(Control::txtArgumentOfPerapsis).valueOr(0.0), asWritten(*node), asWritten(*anomaly)},
+                                          body.pi, static_cast<double>(body.massFactor));
+    const VectorLines lines = buildVectorLines({s.x, s.y, s.z}, {s.vx, s.vy, s.vz});
     return std::vector<std::string>{lines.rpos, lines.rvel};
 }
 

@@ -8,7 +8,8 @@ namespace skyanchor {
 namespace {
 
 struct LineCase {
-    StateVector state;
+    Components position;
+    Components velocity;
     const char* rpos;
     const char* rvel;
 };
@@ -18,7 +19,7 @@ void PrintTo(const LineCase& c, std::ostream* os) { *os << '"' << c.rpos << "\" 
 class VectorLinesTest : public testing::TestWithParam<LineCase> {};
 
 TEST_P(VectorLinesTest, WritesKeywordAndComponentsInXZYOrder) {
-    const VectorLines lines = buildVectorLines(GetParam().state);
+    const VectorLines lines = buildVectorLines(GetParam().position, GetParam().velocity);
     EXPECT_EQ(lines.rpos, GetParam().rpos);
     EXPECT_EQ(lines.rvel, GetParam().rvel);
 }
@@ -26,11 +27,10 @@ TEST_P(VectorLinesTest, WritesKeywordAndComponentsInXZYOrder) {
 INSTANTIATE_TEST_SUITE_P(
     States, VectorLinesTest,
     testing::Values(
-        LineCase{{.x = 1000.5, .y = 3, .z = -20}, "RPOS 1000.5 -20 3", "RVEL 0 0 0"},
-        LineCase{{.x = -7.25, .y = -1, .z = 2}, "RPOS-7.25 2 -1", "RVEL 0 0 0"},
-        LineCase{{.vx = 5, .vy = -6, .vz = -7}, "RPOS 0 0 0", "RVEL 5 -7 -6"},
-        LineCase{{.x = -1, .y = -0.0, .z = -2, .vx = -0.0, .vy = 1e-9, .vz = -3e20},
-                 "RPOS-1 -2 0", "RVEL 0 -3E+20 1E-09"}));
+        LineCase{{.x = 1000.5, .y = 3, .z = -20}, {}, "RPOS 1000.5 -20 3", "RVEL 0 0 0"},
+        LineCase{{.x = -7.25, .y = -1, .z = 2}, {}, "RPOS-7.25 2 -1", "RVEL 0 0 0"},
+        LineCase{{}, {.x = 5, .y = -6, .z = -7}, "RPOS 0 0 0", "RVEL 5 -7 -6"},
+        LineCase{{.x = -1, .y = -0.0, .z = -2}, {.x = -0.0, .y = 1e-9, .z = -3e20}, "RPOS-1 -2 0", "RVEL 0 -3E+20 1E-09"}));
 
 }  // namespace
 }  // namespace skyanchor

@@ -311,7 +311,7 @@ TEST_P(Form1TimeZone, StartsAtThePresentInstantInUt) {
     qputenv("TZ", savedZone);
     tzset();
 
-    const double started = parseLeadingNumber(form.model().text(Control::txtMJD));
+    const double started = parseLeadingNumber(form.model().text(Control::txtMJD)).value();
     EXPECT_GE(started, before - kOneSecond);
     EXPECT_LE(started, after + kOneSecond);
     EXPECT_NEAR(parseDateText(form.model().text(Control::txtDateandTime), form.model().dateCodec()) + kMjdOfSerialZero, started,
