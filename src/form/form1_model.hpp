@@ -68,10 +68,8 @@ public:
     [[nodiscard]] bool isClosed() const { return closed; }
     [[nodiscard]] const DateTextCodec& dateCodec() const { return codec; }
 
-    // False while the lines may not be those of the fields as they stand: after a Compute that
-    // failed, an edit of a hidden input, a body that changed the mass factor.
-    [[nodiscard]] bool areLinesCurrent() const { return linesCurrent; }
-    // Whether the lines may be copied: current, the date text is a date (or empty because the MJD
+    // Whether the lines may be copied: current (not after a Compute that failed, an edit of a
+    // hidden input, a body that changed the mass factor), the date text is a date (or empty because the MJD
     // names none), and no field holds a text that an edit cut short, which is no longer the one given.
     [[nodiscard]] bool linesUsable() const { return linesCurrent && dateReading_ != DateReading::NoDate && cut.none(); }
     [[nodiscard]] DateReading dateReading() const { return dateReading_; }

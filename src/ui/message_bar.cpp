@@ -22,8 +22,6 @@ QColor hueOf(MessageKind kind) {
         return {218, 68, 83};
     case MessageKind::Warning:
         return {246, 116, 0};
-    case MessageKind::Information:
-        return {61, 174, 233};
     case MessageKind::Positive:
         return {39, 174, 96};
     }
@@ -36,12 +34,10 @@ QStyle::StandardPixmap iconOf(MessageKind kind) {
         return QStyle::SP_MessageBoxCritical;
     case MessageKind::Warning:
         return QStyle::SP_MessageBoxWarning;
-    case MessageKind::Information:
-        return QStyle::SP_MessageBoxInformation;
     case MessageKind::Positive:
         return QStyle::SP_DialogApplyButton;
     }
-    return QStyle::SP_MessageBoxInformation;
+    return QStyle::SP_MessageBoxCritical;
 }
 
 // What a screen reader says of the message besides its text, as the icon says it to the eye.
@@ -51,8 +47,6 @@ QString wordOf(MessageKind kind) {
         return QStringLiteral("Error");
     case MessageKind::Warning:
         return QStringLiteral("Warning");
-    case MessageKind::Information:
-        return QStringLiteral("Information");
     case MessageKind::Positive:
         return QStringLiteral("Done");
     }

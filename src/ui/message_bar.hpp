@@ -10,7 +10,7 @@
 
 namespace skyanchor {
 
-enum class MessageKind { Error, Warning, Information, Positive };
+enum class MessageKind { Error, Warning, Positive };
 
 struct MessageColors {
     QColor background;
@@ -71,7 +71,7 @@ protected:
 private:
     [[nodiscard]] int padding() const;
 
-    MessageKind kind_ = MessageKind::Information;
+    MessageKind kind_ = MessageKind::Error;
     QString text_;
     QTimer expiry_;
     std::function<void()> afterConfirmation_;
