@@ -1,7 +1,7 @@
 // The window's look at every application font in each environment this binary is registered
 // under (scale factors 1, 1.5 and 2, a font DPI of 144), its keyboard and its accessibility.
+#include "form_fixture.hpp"
 #include "qt_printers.hpp"
-#include "test_locales.hpp"
 #include "ui/caption_frame.hpp"
 #include "ui/form1.hpp"
 #include "ui/wrapping_button.hpp"
@@ -34,18 +34,7 @@
 namespace skyanchor {
 namespace {
 
-constexpr double kStartSerial = 46364.30810185185;  // 8 December 2026, 07:23:40
 constexpr int kReferencePoints = 9;
-
-class SilentClipboard final : public Clipboard {
-public:
-    void clear() override { text.clear(); }
-    Status setText(const std::string& newText) override {
-        text = newText;
-        return done();
-    }
-    std::string text;
-};
 
 // Every shown control but the panel that holds them.
 const char* const kShownControls[] = {"Frame13", "txtLongitude", "optEast", "optWest", "Frame16", "txtDateandTime",
@@ -59,13 +48,7 @@ public:
         QFont font = saved_;
         font.setPointSize(points);
         QApplication::setFont(font);
-        FormServices services{
-            .readClock = [] { return kStartSerial; },
-            .clipboard = clipboard,
-            .dateLocale = test::kUnitedStates,
-            .numbers = {},
-        };
-        form = std::make_unique<Form1>(std::move(services));
+        form = std::make_unique<Form1>(fakes.services());
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -91,7 +74,7 @@ public:
         return QFontInfo(QApplication::font()).pointSize() == kReferencePoints && form->logicalDpiY() == 96;
     }
 
-    std::shared_ptr<SilentClipboard> clipboard = std::make_shared<SilentClipboard>();
+    test::FakeServices fakes;
     std::unique_ptr<Form1> form;
 
 private:
@@ -326,7 +309,7 @@ TEST_F(Form1Keys, ReturnEnterAndSpacePressTheFocusedButton) {
         QTest::keyClick(button, Qt::Key_Return, Qt::ShiftModifier);
         EXPECT_EQ(clicks.size(), 3) << name;
     }
-    EXPECT_EQ(window.clipboard->text, window.control<QLineEdit>("txtMJD")->text().toStdString());
+    EXPECT_EQ(window.fakes.clipboard->text, window.control<QLineEdit>("txtMJD")->text().toStdString());
 }
 
 struct CloseCase {
