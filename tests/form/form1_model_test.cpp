@@ -384,82 +384,62 @@ INSTANTIATE_TEST_SUITE_P(
                  "(Error 5, Invalid procedure call or argument)"}),
     [](const testing::TestParamInfo<NoteCase>& c) { return std::string(c.param.name); });
 
-struct ComputeCase {
-    const char* name;
-    Control field;
-    const char* text;
-    std::array<const char*, 4> elements;  // SMA, inclination, LAN, MA after Compute; "-" where left unwritten
-    int failure;                          // 0 when Compute succeeds
-};
-
-void PrintTo(const ComputeCase& c, std::ostream* out) { *out << c.name; }
-
-class Form1ModelCompute : public Form1ModelTest, public testing::WithParamInterface<ComputeCase> {};
-
-// Compute reads the body's fields as they stand, copies the obliquity's text as the inclination,
-// and writes each element as soon as it is known: a step that fails leaves the earlier ones.
-TEST_P(Form1ModelCompute, WritesTheElementsUpToAStepThatFails) {
-    typeInto(Control::txtMJD, "51544.5");
-    const std::array elements = {Control::txtSMA, Control::txtInclination, Control::txtLan, Control::txtMA};
-    for (const Control element : elements) form.edit(element, "-");
-    form.edit(GetParam().field, GetParam().text);
-    form.click(Control::Command3);
-    for (std::size_t i = 0; i < elements.size(); ++i) EXPECT_EQ(text(elements[i]), GetParam().elements[i]) << nameOf(elements[i]);
-    EXPECT_EQ(form.linesFailure() ? form.linesFailure()->number() : 0, GetParam().failure);
-}
-
 constexpr const char* kAxis = "42162.9266209506";
 constexpr const char* kAnomaly = "338.497218184246";
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, Form1ModelCompute,
-    testing::Values(ComputeCase{"Lan", Control::txtPlanetLAN, "270", {kAxis, "23.45", "450", kAnomaly}, 0},
-                    ComputeCase{"ObliquityAsTyped", Control::txtObliquity, "23.450", {kAxis, "23.450", "180", kAnomaly}, 0},
-                    ComputeCase{"ObliquityNoNumber", Control::txtObliquity, "abc", {kAxis, "abc", "180", kAnomaly}, 0},
-                    ComputeCase{"ObliquityEmpty", Control::txtObliquity, "", {kAxis, "", "180", kAnomaly}, 0},
-                    ComputeCase{"NoPeriod", Control::txtRotationalPeriod, "0", {"0", "23.45", "180", kAnomaly}, 0},
-                    ComputeCase{"NoMass", Control::txtMass, "0", {"0", "23.45", "180", kAnomaly}, 0},
-                    // The annual term keeps its fixed multiplier whatever the period field holds.
-                    ComputeCase{"OtherPeriod", Control::txtRotationalPeriod, "86400", {"42239.8505667443", "23.45", "180", kAnomaly}, 0},
-                    ComputeCase{"NegativePeriod", Control::txtRotationalPeriod, "-1", {"-", "-", "-", "-"}, 5},
-                    ComputeCase{"NegativeMass", Control::txtMass, "-1", {"-", "-", "-", "-"}, 5},
-                    ComputeCase{"MassBeyondTheDoubles", Control::txtMass, "1E+400", {"-", "-", "-", "-"}, 6},
-                    ComputeCase{"LanBeyondTheDoubles", Control::txtPlanetLAN, "1E+400", {kAxis, "23.45", "-", "-"}, 6},
-                    ComputeCase{"OffsetBeyondTheDoubles", Control::txtSidRotOffset, "1E+400", {kAxis, "23.45", "180", "-"}, 6},
-                    ComputeCase{"MjdBeyondTheDoubles", Control::txtMJD, "1E+304", {kAxis, "23.45", "180", "-"}, 6},
-                    ComputeCase{"LongitudePastSeconds", Control::txtLongitude, "-2199023255552", {kAxis, "23.45", "180", "-"}, 6}),
-    [](const testing::TestParamInfo<ComputeCase>& c) { return std::string(c.param.name); });
-
-struct GenerateCase {
-    const char* name;
-    std::array<const char*, 6> elements;  // SMA, eccentricity, inclination, argument of periapsis, LAN, MA
-    Lines lines;
-};
-
-void PrintTo(const GenerateCase& c, std::ostream* out) { *out << c.name; }
-
-class Form1ModelGenerate : public Form1ModelTest, public testing::WithParamInterface<GenerateCase> {};
+// Compute reads the body's fields as they stand, copies the obliquity's text as the inclination,
+// and writes each element as soon as it is known: a step that fails leaves the earlier ones.
+TEST(Form1ModelCompute, WritesTheElementsUpToAStepThatFails) {
+    // The SMA, inclination, LAN and MA after Compute ("-" where left unwritten), and its failure (0: none).
+    struct Case { const char* name; Control field; const char* text; std::array<const char*, 4> elements; int failure; };
+    const Case cases[] = {
+        {"Lan", Control::txtPlanetLAN, "270", {kAxis, "23.45", "450", kAnomaly}, 0},
+        {"ObliquityAsTyped", Control::txtObliquity, "23.450", {kAxis, "23.450", "180", kAnomaly}, 0},
+        {"ObliquityNoNumber", Control::txtObliquity, "abc", {kAxis, "abc", "180", kAnomaly}, 0},
+        {"ObliquityEmpty", Control::txtObliquity, "", {kAxis, "", "180", kAnomaly}, 0},
+        {"NoPeriod", Control::txtRotationalPeriod, "0", {"0", "23.45", "180", kAnomaly}, 0},
+        {"NoMass", Control::txtMass, "0", {"0", "23.45", "180", kAnomaly}, 0},
+        // The annual term keeps its fixed multiplier whatever the period field holds.
+        {"OtherPeriod", Control::txtRotationalPeriod, "86400", {"42239.8505667443", "23.45", "180", kAnomaly}, 0},
+        {"NegativePeriod", Control::txtRotationalPeriod, "-1", {"-", "-", "-", "-"}, 5},
+        {"NegativeMass", Control::txtMass, "-1", {"-", "-", "-", "-"}, 5},
+        {"MassBeyondTheDoubles", Control::txtMass, "1E+400", {"-", "-", "-", "-"}, 6},
+        {"LanBeyondTheDoubles", Control::txtPlanetLAN, "1E+400", {kAxis, "23.45", "-", "-"}, 6},
+        {"OffsetBeyondTheDoubles", Control::txtSidRotOffset, "1E+400", {kAxis, "23.45", "180", "-"}, 6},
+        {"MjdBeyondTheDoubles", Control::txtMJD, "1E+304", {kAxis, "23.45", "180", "-"}, 6},
+        {"MjdBelowTheDoubles", Control::txtMJD, "-1E+304", {kAxis, "23.45", "180", "-"}, 6},
+        {"MjdPastSeconds", Control::txtMJD, "68719476736", {kAxis, "23.45", "180", "-"}, 6},
+        {"LongitudeBeyondTheDoubles", Control::txtLongitude, "1E+999", {kAxis, "23.45", "180", "-"}, 6},
+        {"LongitudePastSeconds", Control::txtLongitude, "-2199023255552", {kAxis, "23.45", "180", "-"}, 6}};
+    const std::array elements = {Control::txtSMA, Control::txtInclination, Control::txtLan, Control::txtMA};
+    for (const Case& c : cases) {
+        test::FakeServices fakes;
+        Form1Model form(fakes.services());
+        form.edit(Control::txtMJD, "51544.5");
+        for (const Control element : elements) form.edit(element, "-");
+        form.edit(c.field, c.text);
+        form.click(Control::Command3);
+        for (std::size_t i = 0; i < elements.size(); ++i) EXPECT_EQ(form.text(elements[i]), c.elements[i]) << c.name << ' ' << nameOf(elements[i]);
+        EXPECT_EQ(form.linesFailure() ? form.linesFailure()->number() : 0, c.failure) << c.name;
+    }
+}
 
 // Generate reads each element field by the lenient number rule; a text beyond the double range
 // keeps its element's zero rather than stopping Generate.
-TEST_P(Form1ModelGenerate, ReadsTheElementFieldsLeniently) {
-    const std::array fields = {Control::txtSMA, Control::txtEccentricity, Control::txtInclination,
-                               Control::txtArgumentOfPerapsis, Control::txtLan, Control::txtMA};
-    for (std::size_t i = 0; i < fields.size(); ++i) form.edit(fields[i], GetParam().elements[i]);
-    form.click(Control::Command1);
-    EXPECT_EQ(form.listLines(), GetParam().lines);
+TEST_F(Form1ModelTest, GenerateReadsTheElementFieldsLeniently) {
+    const std::array fields = {Control::txtSMA, Control::txtEccentricity, Control::txtInclination, Control::txtArgumentOfPerapsis, Control::txtLan, Control::txtMA};
+    const std::pair<std::array<const char*, 6>, Lines> cases[] = {
+        {{"42164abc", "0.1x", "abc", "12abc", "", "-1E999"},
+         {"RPOS 37118353.8936062 0 7889749.678476", "RVEL-706.727486805048 0 3324.89141361907"}},
+        {{"", "0", "23.45", "0", "180", kAnomaly}, {"RPOS 0 0 0", "RVEL 0 0 0"}},
+        {{"km", "0", "23.45", "0", "180", kAnomaly}, {"RPOS 0 0 0", "RVEL 0 0 0"}},
+        {{"1E+400", "0", "23.45", "0", "180", kAnomaly}, {"RPOS 0 0 0", "RVEL 0 0 0"}}};
+    for (const auto& [texts, lines] : cases) {
+        for (std::size_t i = 0; i < fields.size(); ++i) form.edit(fields[i], texts[i]);
+        form.click(Control::Command1);
+        EXPECT_EQ(form.listLines(), lines) << texts[0];
+    }
 }
-
-const Lines kNoAxis = {"RPOS 0 0 0", "RVEL 0 0 0"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Form1ModelGenerate,
-    testing::Values(GenerateCase{"Lenient", {"42164abc", "0.1x", "abc", "12abc", "", "-1E999"},
-                                 {"RPOS 37118353.8936062 0 7889749.678476", "RVEL-706.727486805048 0 3324.89141361907"}},
-                    GenerateCase{"EmptyAxis", {"", "0", "23.45", "0", "180", kAnomaly}, kNoAxis},
-                    GenerateCase{"AxisNoNumber", {"km", "0", "23.45", "0", "180", kAnomaly}, kNoAxis},
-                    GenerateCase{"AxisBeyondTheDoubles", {"1E+400", "0", "23.45", "0", "180", kAnomaly}, kNoAxis}),
-    [](const testing::TestParamInfo<GenerateCase>& c) { return std::string(c.param.name); });
 
 // The reading note gives way to a failed Compute's note at the same field, and comes back when
 // a later Compute succeeds.

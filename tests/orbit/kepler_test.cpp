@@ -65,15 +65,12 @@ TEST(GenerateVectors, TheSunScalesOnlyTheVelocity) {
     EXPECT_NEAR(sun.vz, earth.vz * factor, 1e-9 * std::abs(sun.vz));
 }
 
-// Generate ends for every element, also where the Kepler iteration cycles or meets non-finite
-// values; on an ellipse the satellite stays within its apoapsis.
+// Generate ends for every element, also where Kepler's iteration cycles; on an ellipse it stays within the apoapsis.
 TEST(GenerateVectors, EndsForHostileElements) {
     for (const double e : {0.9, 0.999999, 1.0, 5.0, 1e200, -3.0}) {
         for (const double m : {333.6, 0.0, 180.0, 1e300, -1e300}) {
             const StateVector s = generateVectors({42164, e, 23.45, 0, 180, m}, kPi, 1.0);
-            if (std::abs(e) < 1.0) {
-                EXPECT_LE(std::hypot(s.x, s.y, s.z), 42164e3 * (1.0 + e) * (1.0 + 1e-12)) << e << ' ' << m;
-            }
+            EXPECT_TRUE(std::abs(e) >= 1.0 || std::hypot(s.x, s.y, s.z) <= 42164e3 * (1.0 + e) * (1.0 + 1e-12)) << e << ' ' << m;
         }
     }
 }
