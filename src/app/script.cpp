@@ -13,7 +13,7 @@ void requireCopyable(const Form1Model& form, Control lastEdited, Control instant
         const std::optional<Note>& note = form.noteAt(noted);
         if (note && note->failure) throw ScriptFailure(note->text);
     }
-    throw ScriptFailure(withFailureNumber("The lines cannot be computed.", *failure));
+    throw ScriptFailure(withFailureNumber(words::kLinesCannotBeComputed, *failure));
 }
 
 }  // namespace

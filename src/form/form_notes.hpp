@@ -4,6 +4,7 @@
 #include "base/result.hpp"
 #include "form/controls.hpp"
 #include "text/number_text.hpp"
+#include "words/form.hpp"
 
 #include <optional>
 #include <string>
@@ -36,8 +37,11 @@ struct TypedNumber {
     Result<double> number;
 };
 
-// "<words> (Error 6, Overflow)".
-[[nodiscard]] std::string withFailureNumber(std::string_view words, const Failure& failure);
+// The form's sentences are the words module's: the form says which, and with what facts.
+using words::kClipboardAdvice;
+using words::kLongitudeAccepts;
+using words::kNoDateForMjd;
+using words::withFailureNumber;
 
 // After a Compute that failed, whichever control's event ran it: the longitude or MJD text that
 // cannot be read as a number or is too large to tell seconds apart (saying the limit and what to
@@ -61,10 +65,7 @@ struct TypedNumber {
 // most a field holds: check what is left and edit it; the lines stay greyed until then."
 [[nodiscard]] std::string cutNotice(Control field, std::size_t limit);
 
-// Why the date field is empty.
-inline constexpr std::string_view kNoDateForMjd = "No date: the MJD is outside the years 100 to 9999.";
-inline constexpr std::string_view kLongitudeAccepts = "Type a longitude in degrees, such as 122 or -75.5.";
-[[nodiscard]] std::string mjdAcceptsText();  // "Type an MJD from -642416 to 2973484 (the years 100 to 9999)."
-inline constexpr std::string_view kClipboardAdvice = "The clipboard did not take the text; another program may hold it. Try again.";
+// "Type an MJD from -642416 to 2973484 (the years 100 to 9999)."
+[[nodiscard]] std::string mjdAcceptsText();
 
 }  // namespace skyanchor
