@@ -1,5 +1,6 @@
 #include "time/date_locale.hpp"
 
+#include "time/icu_calendar_facts.hpp"
 #include "time/icu_date_facts.hpp"
 #include "time/unicode_text.hpp"
 
@@ -256,8 +257,8 @@ DateTextCodec::Reading::Reading(const DateTextCodec& codec, const IcuDateFacts& 
     orders.push_back(order);
     if (isPosixLocale(locale.icuLocale)) {
         orders = {DateOrder::YearMonthDay, DateOrder::DayMonthYear, DateOrder::MonthDayYear};
-    } else if (!facts.icuShortDatePattern.empty()) {
-        const DateOrder everyday = orderOf(compilePattern(datePatternOfIcu(facts.icuShortDatePattern)).tokens);
+    } else if (!facts.everydayDatePattern.empty()) {
+        const DateOrder everyday = orderOf(compilePattern(facts.everydayDatePattern).tokens);
         if (everyday != order) orders.push_back(everyday);
     }
     const bool shortHasMonthWord = hasField(codec.dateTokens_, {Field::MonthAbbreviation, Field::MonthName});
@@ -287,11 +288,6 @@ DateTextCodec::Reading::Reading(const DateTextCodec& codec, const IcuDateFacts& 
 
 DateTextCodec::DateTextCodec(const DateLocale& locale) : DateTextCodec(locale, icuOtherCalendarsOf(locale.icuLocale)) {}
 
-DateTextCodec::DateTextCodec(const DateLocale& locale, const IcuDateFacts& facts)
-    : DateTextCodec(locale, facts.otherCalendars) {
-    buildReading(&facts);
-}
-
 DateTextCodec::DateTextCodec(const DateLocale& locale, std::vector<CustomaryCalendar> otherCalendars)
     : locale_(locale),
       dateTokens_(tokensOrFallback(locale.shortDatePattern, kFallbackDatePattern, Field::Year)),
@@ -315,19 +311,16 @@ DateTextCodec::DateTextCodec(DateTextCodec&&) noexcept = default;
 DateTextCodec& DateTextCodec::operator=(DateTextCodec&&) noexcept = default;
 DateTextCodec::~DateTextCodec() = default;
 
-// From the facts given, or else from ICU's, gathered now.
-void DateTextCodec::buildReading(const IcuDateFacts* given) const {
+void DateTextCodec::buildReading() const {
     std::call_once(reading_->built, [&] {
-        reading_->tables = given != nullptr
-                               ? std::make_unique<const Reading>(*this, *given)
-                               : std::make_unique<const Reading>(*this, icuDateFactsOf(locale_.icuLocale, otherCalendars_));
+        reading_->tables = std::make_unique<const Reading>(*this, icuDateFactsOf(locale_.icuLocale, otherCalendars_));
         reading_->ready.store(reading_->tables.get(), std::memory_order_release);
     });
 }
 
 const DateTextCodec::Reading& DateTextCodec::reading() const {
     if (const Reading* tables = reading_->ready.load(std::memory_order_acquire)) return *tables;
-    buildReading(nullptr);
+    buildReading();
     return *reading_->tables;
 }
 

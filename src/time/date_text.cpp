@@ -4,7 +4,7 @@
 #include "base/utf8_text.hpp"
 #include "words/quoting.hpp"
 #include "time/date_serial.hpp"
-#include "time/icu_date_facts.hpp"
+#include "time/calendar_conversion.hpp"
 #include "time/unicode_text.hpp"
 
 #include <array>

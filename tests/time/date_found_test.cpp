@@ -1,6 +1,6 @@
+#include "icu_date_locale.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
-#include "time/icu_date_facts.hpp"
 
 #include <gtest/gtest.h>
 

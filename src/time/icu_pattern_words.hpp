@@ -1,0 +1,37 @@
+#pragma once
+
+#include <unicode/dtptngen.h>
+#include <unicode/locid.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace skyanchor {
+
+// ICU's time patterns in its four styles, in the letters of DatePattern.
+[[nodiscard]] std::vector<std::string> timePatternsOf(const icu::Locale& locale);
+
+// The words of the locale's date-time patterns, every style of date with every style of time, a
+// date or a time alone among them.
+[[nodiscard]] std::vector<std::string> dateTimeWordsOf(const icu::Locale& locale);
+
+// The words of its date patterns alone: the four styles, and ICU's best patterns for dates that
+// name the month or the weekday.
+[[nodiscard]] std::vector<std::string> dateWordsOf(const icu::Locale& locale, icu::DateTimePatternGenerator& generator);
+
+// Null where ICU has no data to build one from.
+[[nodiscard]] std::unique_ptr<icu::DateTimePatternGenerator> patternGeneratorOf(const icu::Locale& locale);
+
+// The words of ICU's best patterns for the skeletons ("H" gives "Uhr" in German).
+[[nodiscard]] std::vector<std::string> skeletonWordsOf(icu::DateTimePatternGenerator& generator,
+                                                       std::initializer_list<const char*> skeletons);
+
+// Whether ICU's best pattern for the skeleton writes the marker letter ('a', 'B') before the hour.
+[[nodiscard]] bool markerBeforeHour(icu::DateTimePatternGenerator& generator, const char* skeleton, char marker);
+
+// What the locale writes after a day's number as an ordinal: "st", "nd", "er".
+[[nodiscard]] std::vector<std::string> ordinalSuffixesOf(const icu::Locale& locale);
+
+}  // namespace skyanchor
