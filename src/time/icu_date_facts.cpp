@@ -51,9 +51,14 @@ void append(std::vector<std::string>& words, const std::vector<std::string>& mor
     words.insert(words.end(), more.begin(), more.end());
 }
 
+// The words of every date, time and date-time pattern; a date or a time alone is written with
+// the style's own pattern, which ICU builds once for both.
 void addPatternWords(const icu::Locale& locale, IcuDateFacts& facts) {
-    facts.timePatterns = timePatternsOf(locale);
-    facts.patternWords = dateTimeWordsOf(locale);
+    const StylePatterns styles = stylePatternsOf(locale);
+    for (const std::string& time : styles.times) facts.timePatterns.push_back(datePatternOfIcu(time));
+    facts.patternWords = wordsOfPatterns(styles.dates);
+    append(facts.patternWords, wordsOfPatterns(styles.times));
+    append(facts.patternWords, dateTimeWordsOf(locale));
     const auto generator = patternGeneratorOf(locale);
     if (!generator) return;
     facts.hourWords = skeletonWordsOf(*generator, {"H", "h", "Bh"});
@@ -61,7 +66,7 @@ void addPatternWords(const icu::Locale& locale, IcuDateFacts& facts) {
     facts.periodBeforeHour = markerBeforeHour(*generator, "Bhm", 'B');
     append(facts.patternWords, skeletonWordsOf(*generator, {"Hm", "hm", "Hms", "hms", "Bhm"}));
     // A word that also follows a day (Kurdish "ی") does not make the number before it an hour.
-    const std::vector<std::string> dateWords = dateWordsOf(locale, *generator);
+    const std::vector<std::string> dateWords = dateWordsOf(styles, *generator);
     std::erase_if(facts.hourWords, [&dateWords](const std::string& word) {
         return std::find(dateWords.begin(), dateWords.end(), word) != dateWords.end();
     });

@@ -40,21 +40,21 @@ void addSuffixes(const std::string& ordinal, std::vector<std::string>& suffixes)
 
 }  // namespace
 
-std::vector<std::string> timePatternsOf(const icu::Locale& locale) {
-    std::vector<std::string> patterns;
-    for (const Style time : kStyles) {
-        const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createTimeInstance(time, locale));
-        patterns.push_back(datePatternOfIcu(patternOf(format.get())));
+StylePatterns stylePatternsOf(const icu::Locale& locale) {
+    StylePatterns styles;
+    for (const Style style : kStyles) {
+        const std::unique_ptr<icu::DateFormat> date(icu::DateFormat::createDateInstance(style, locale));
+        styles.dates.push_back(patternOf(date.get()));
+        const std::unique_ptr<icu::DateFormat> time(icu::DateFormat::createTimeInstance(style, locale));
+        styles.times.push_back(patternOf(time.get()));
     }
-    return patterns;
+    return styles;
 }
 
 std::vector<std::string> dateTimeWordsOf(const icu::Locale& locale) {
-    constexpr std::array<Style, 5> kStylesOrNone{Style::kNone, Style::kShort, Style::kMedium, Style::kLong, Style::kFull};
     std::vector<std::string> words;
-    for (const Style date : kStylesOrNone) {
-        for (const Style time : kStylesOrNone) {
-            if (date == Style::kNone && time == Style::kNone) continue;
+    for (const Style date : kStyles) {
+        for (const Style time : kStyles) {
             const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateTimeInstance(date, time, locale));
             append(words, literalWordsOf(patternOf(format.get())));
         }
@@ -62,12 +62,14 @@ std::vector<std::string> dateTimeWordsOf(const icu::Locale& locale) {
     return words;
 }
 
-std::vector<std::string> dateWordsOf(const icu::Locale& locale, icu::DateTimePatternGenerator& generator) {
+std::vector<std::string> wordsOfPatterns(const std::vector<std::string>& icuPatterns) {
     std::vector<std::string> words;
-    for (const Style date : kStyles) {
-        const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(date, locale));
-        append(words, literalWordsOf(patternOf(format.get())));
-    }
+    for (const std::string& pattern : icuPatterns) append(words, literalWordsOf(pattern));
+    return words;
+}
+
+std::vector<std::string> dateWordsOf(const StylePatterns& styles, icu::DateTimePatternGenerator& generator) {
+    std::vector<std::string> words = wordsOfPatterns(styles.dates);
     append(words, skeletonWordsOf(generator, {"yMMMd", "yMMMMd", "yMMMEd", "yMMMMEEEEd", "MMMd", "yMd"}));
     return words;
 }

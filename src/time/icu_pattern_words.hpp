@@ -10,16 +10,24 @@
 
 namespace skyanchor {
 
-// ICU's time patterns in its four styles, in the letters of DatePattern.
-[[nodiscard]] std::vector<std::string> timePatternsOf(const icu::Locale& locale);
+// ICU's patterns of the locale's four styles (short to full) of a date alone and of a time
+// alone, in ICU's letters.
+struct StylePatterns {
+    std::vector<std::string> dates;
+    std::vector<std::string> times;
+};
+[[nodiscard]] StylePatterns stylePatternsOf(const icu::Locale& locale);
 
-// The words of the locale's date-time patterns, every style of date with every style of time, a
-// date or a time alone among them.
+// The words of the locale's patterns of a date with a time, every style of date with every style
+// of time.
 [[nodiscard]] std::vector<std::string> dateTimeWordsOf(const icu::Locale& locale);
 
-// The words of its date patterns alone: the four styles, and ICU's best patterns for dates that
-// name the month or the weekday.
-[[nodiscard]] std::vector<std::string> dateWordsOf(const icu::Locale& locale, icu::DateTimePatternGenerator& generator);
+// The words of ICU patterns, one after another.
+[[nodiscard]] std::vector<std::string> wordsOfPatterns(const std::vector<std::string>& icuPatterns);
+
+// The words of its dates: the styles' patterns, and ICU's best patterns for dates that name the
+// month or the weekday.
+[[nodiscard]] std::vector<std::string> dateWordsOf(const StylePatterns& styles, icu::DateTimePatternGenerator& generator);
 
 // Null where ICU has no data to build one from.
 [[nodiscard]] std::unique_ptr<icu::DateTimePatternGenerator> patternGeneratorOf(const icu::Locale& locale);
