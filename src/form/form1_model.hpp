@@ -4,7 +4,7 @@
 #include "form/form_notes.hpp"
 #include "form/form_services.hpp"
 #include "orbit/central_bodies.hpp"
-#include "time/date_locale.hpp"
+#include "time/date_text_codec.hpp"
 
 #include <array>
 #include <bitset>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "time/date_locale.hpp"
+#include "time/date_text_codec.hpp"
 
 #include <optional>
 #include <string>

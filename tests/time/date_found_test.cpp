@@ -1,4 +1,4 @@
-#include "icu_date_locale.hpp"
+#include "test_codecs.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 
@@ -7,7 +7,6 @@
 #include <unicode/calendar.h>
 #include <unicode/smpdtfmt.h>
 
-#include <map>
 #include <memory>
 #include <string>
 
@@ -16,17 +15,7 @@ namespace {
 
 using namespace std::chrono;
 
-// Locales as ICU describes them; "en_CA/Qt" has Qt's short pattern beside ICU's everyday one.
-const DateTextCodec& codecOf(const std::string& name) {
-    static std::map<std::string, std::unique_ptr<DateTextCodec>> codecs;
-    auto& codec = codecs[name];
-    if (!codec) {
-        DateLocale locale = dateLocaleFromIcu(name.substr(0, name.find('/')));
-        if (name == "en_CA/Qt") locale.shortDatePattern = "yyyy-MM-dd";
-        codec = std::make_unique<DateTextCodec>(locale);
-    }
-    return *codec;
-}
+constexpr auto codecOf = test::icuCodecOf;
 
 constexpr double kRefused = -1e9;
 

@@ -1,4 +1,4 @@
-#include "test_locales.hpp"
+#include "test_codecs.hpp"
 #include "base/failure.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
@@ -15,12 +15,7 @@ namespace {
 
 using namespace std::chrono;
 
-// Each locale compiled once for the whole run.
-template <const DateLocale& locale>
-const DateTextCodec& codecOf() {
-    static const DateTextCodec codec(locale);
-    return codec;
-}
+using test::codecOf;
 constexpr auto unitedStates = codecOf<test::kUnitedStates>;
 constexpr auto germany = codecOf<test::kGermany>;
 constexpr auto japan = codecOf<test::kJapan>;

@@ -11,6 +11,8 @@
 
 namespace skyanchor {
 
+struct ReadingTables;
+
 // A locale compiled once for fast writing and reading of date texts. The year is always written
 // with four digits (a two-digit year cannot be read back to its century), the time zone and
 // weekday are left out (a serial carries neither).
@@ -18,7 +20,7 @@ class DateTextCodec {
 public:
     // Ready to write at once. What reading needs of ICU beyond the locale's calendars (its pattern
     // words, day periods, eras, zone names) is gathered at the first read: a window that only
-    // writes its start date need not wait for it.
+    // writes its start date need not wait for it. Reading and writing stay on one thread.
     explicit DateTextCodec(const DateLocale& locale);
     DateTextCodec(DateTextCodec&&) noexcept;
     DateTextCodec& operator=(DateTextCodec&&) noexcept;
@@ -47,14 +49,9 @@ public:
     // time is then always written with its date, 30 December 1899 included.
     [[nodiscard]] bool writesDateWithEveryTime() const { return writesDateWithEveryTime_; }
 
-    // The order of the numbers in the short date pattern.
-    [[nodiscard]] bool yearFirst() const { return yearFirst_; }
-    [[nodiscard]] bool monthBeforeDay() const { return monthBeforeDay_; }
     // Where the month is a word: whether the year comes before the day.
     [[nodiscard]] bool yearBeforeDayAroundMonthWord() const;
-    // The orders a text of three numbers may be meant in: the short pattern's first, then ICU's
-    // everyday order where it differs (Canadian "M/d/yy" beside Qt's "yyyy-MM-dd"), or all three
-    // in the C/POSIX locale, whose people write no one order but ISO 8601.
+    // The orders a text of three numbers may be meant in, the short pattern's first.
     [[nodiscard]] const std::vector<DateOrder>& orders() const;
 
     [[nodiscard]] const DayPeriod& period(int number) const;
@@ -71,12 +68,8 @@ public:
     [[nodiscard]] bool isHourWord(std::string_view gap) const;
 
 private:
-    struct Reading;
-    struct LazyReading;
-    // What writing needs; the reading tables are left to be built.
-    DateTextCodec(const DateLocale& locale, std::vector<CustomaryCalendar> otherCalendars);
-    [[nodiscard]] const Reading& reading() const;
-    void buildReading() const;
+    // Built at the first read.
+    [[nodiscard]] const ReadingTables& reading() const;
 
     DateLocale locale_;
     std::vector<DateToken> dateTokens_;
@@ -84,10 +77,8 @@ private:
     std::string amLowercase_;
     std::string pmLowercase_;
     bool writesDateWithEveryTime_ = false;
-    bool yearFirst_ = false;
-    bool monthBeforeDay_ = false;
     std::vector<CustomaryCalendar> otherCalendars_;
-    std::unique_ptr<LazyReading> reading_;
+    mutable std::unique_ptr<const ReadingTables> reading_;
 };
 
 }  // namespace skyanchor
