@@ -2,7 +2,7 @@
 
 #include "base/failure.hpp"
 #include "base/utf8_text.hpp"
-#include "words/quoting.hpp"
+#include "words/date_refusals.hpp"
 #include "time/date_serial.hpp"
 #include "time/calendar_conversion.hpp"
 #include "time/unicode_text.hpp"
@@ -57,13 +57,12 @@ void appendFields(std::string& text, const std::vector<DateToken>& tokens, const
     }
 }
 
-using words::quoted;
+using words::DatePieceFault;
+using words::DateTextFault;
 
-// A text to show as the form to type: 8 December 2026, 19:23:40, as the field writes it, isolated
-// so that a right-to-left example keeps its order inside a left-to-right message.
-std::string example(const DateTextCodec& codec) {
-    return "\u2068" + formatDateText(serialFromCivil({year{2026} / 12 / 8, hours{19} + minutes{23} + seconds{40}}), codec) +
-           "\u2069";
+// The form to type: 8 December 2026, 19:23:40, as the field writes it.
+std::string exampleText(const DateTextCodec& codec) {
+    return formatDateText(serialFromCivil({year{2026} / 12 / 8, hours{19} + minutes{23} + seconds{40}}), codec);
 }
 
 std::string dayText(year_month_day date, const DateTextCodec& codec) {
@@ -72,8 +71,10 @@ std::string dayText(year_month_day date, const DateTextCodec& codec) {
 
 [[noreturn]] void refuse(std::string reason) { throw Failure(FailureNumber::TypeMismatch, std::move(reason)); }
 
-[[noreturn]] void refuse(std::string_view what, const DateTextCodec& codec) {
-    refuse(std::string(what) + ": type a date and time such as " + example(codec));
+[[noreturn]] void refuse(DateTextFault fault, const DateTextCodec& codec) { refuse(words::dateRefusal(fault, exampleText(codec))); }
+
+[[noreturn]] void refuse(DatePieceFault fault, std::string_view piece, const DateTextCodec& codec) {
+    refuse(words::dateRefusal(fault, piece, exampleText(codec)));
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -147,7 +148,7 @@ private:
         piece.afterT = afterT_;
         afterT_ = false;
         while (pos < text.size() && isDigit(text[pos])) {
-            if (pos - piece.begin == kMaxDigits) refuse(quoted(text.substr(piece.begin, kMaxDigits + 1)) + "… is too long a number", codec_);
+            if (pos - piece.begin == kMaxDigits) refuse(DatePieceFault::TooLongNumber, text.substr(piece.begin, kMaxDigits + 1), codec_);
             piece.value = piece.value * 10 + (text[pos] - '0');
             ++pos;
         }
@@ -196,26 +197,25 @@ private:
                 return runEnd;
             }
         }
-        if (!match) refuse(quoted(text.substr(pos, runEnd - pos)) + " is no month, weekday or other date word here", codec_);
+        if (!match) refuse(DatePieceFault::UnknownWord, text.substr(pos, runEnd - pos), codec_);
         add(wordPiece(pos, pos + match->length, match->meaning));
         return pos + match->length;
     }
 
     void add(Piece piece) {
         const WordMeaning& m = piece.meaning;
-        if (++words_ > kMaxWords) refuse("The text is longer than any date and time", codec_);
+        if (++words_ > kMaxWords) refuse(DateTextFault::TooLong, codec_);
         if (!piece.isNumber && m.firstYear) {  // "明治元年": the year, right after its era
             const bool afterEra = count_ > 0 && pieces_[count_ - 1].meaning.era != 0 && pieces_[count_ - 1].end == piece.begin;
             if (!afterEra) {
-                refuse(quoted(text_.substr(piece.begin, piece.end - piece.begin)) + " names the first year of an era only right after the era",
-                       codec_);
+                refuse(DatePieceFault::FirstYearAwayFromEra, text_.substr(piece.begin, piece.end - piece.begin), codec_);
             }
             piece.isNumber = true;
             piece.value = 1;
             piece.digitCount = 1;
         }
         if (!piece.isNumber && m.literal && m.month == 0 && m.weekday == 0 && m.calendarMonth == 0) return;  // a pattern word only
-        if (count_ == kMaxPieces) refuse("The text is longer than any date and time", codec_);
+        if (count_ == kMaxPieces) refuse(DateTextFault::TooLong, codec_);
         pieces_[count_++] = piece;
     }
 
@@ -303,12 +303,11 @@ public:
             } else if (startsOffset(i)) {
                 i = readOffset(i);
             } else if (isMinus(i)) {
-                refuse("A minus sign stands before " + quoted(text_.substr(piece.begin, piece.digits())) +
-                       ": dates run from the year 100 to 9999, without a sign", codec_);
+                refuse(DatePieceFault::MinusSign, text_.substr(piece.begin, piece.digits()), codec_);
             } else if (r_.timeCount == 0 && startsTime(i)) {
                 i = readTime(i);
             } else {
-                if (r_.dateCount == 3) refuse("There are more numbers than a date and a time have", codec_);
+                if (r_.dateCount == 3) refuse(DateTextFault::TooManyNumbers, codec_);
                 r_.dateNumbers[r_.dateCount++] = DateNumber{piece.value, piece.digits()};
                 lastDatePiece_ = i;
             }
@@ -376,7 +375,7 @@ private:
         } else if (meaning.zone && !r_.zone) {
             r_.zone = true;
         } else {
-            refuse(quoted(pieceText(i)) + " is out of place or said twice", codec_);
+            refuse(DatePieceFault::OutOfPlace, pieceText(i), codec_);
         }
     }
 
@@ -390,7 +389,7 @@ private:
         const bool exactHour = meaning.period != 0 && codec_.period(meaning.period).exactHour >= 0;
         const bool timeSaid = r_.dayHalf != 0 || r_.period != 0;
         if (timeSaid && (after || before)) {
-            refuse(quoted(pieceText(w)) + " says the time of day a second time", codec_);
+            refuse(DatePieceFault::TimeOfDayTwice, pieceText(w), codec_);
         } else if (meaning.dayHalf != 0 && (codec_.dayHalfBeforeHour() ? before : after)) {
             r_.dayHalf = meaning.dayHalf;
         } else if (meaning.anyDayHalf != 0 && after && gap.find_first_not_of('.') == std::string_view::npos) {
@@ -401,8 +400,7 @@ private:
         } else if (meaning.era != 0 && r_.era == 0) {  // Arabic "م" is after noon and the Christian era
             r_.era = meaning.era;
         } else {
-            refuse(quoted(pieceText(w)) + " stands away from a time: a day-half word goes next to the time, as in " +
-                   example(codec_));
+            refuse(DatePieceFault::DayHalfAwayFromTime, pieceText(w), codec_);
         }
     }
 
@@ -454,11 +452,11 @@ private:
             minute = hour % 100;
             hour /= 100;
         } else if (pieces_[i].digits() > 2) {
-            refuse(quoted(pieceText(i)) + " is no offset from UT: write it as +01:00 or +0100", codec_);
+            refuse(DatePieceFault::NoOffset, pieceText(i), codec_);
         } else if (i + 1 < pieces_.size() && pieces_[i + 1].isNumber && gapAfter(i) == ":") {
             minute = pieces_[++i].value;
         }
-        if (hour > 14 || minute > 59) refuse("That offset from UT is beyond the Earth's time zones", codec_);
+        if (hour > 14 || minute > 59) refuse(DateTextFault::OffsetBeyondZones, codec_);
         r_.offsetMinutes = sign * (hour * 60 + minute);
         return i;
     }
@@ -505,26 +503,21 @@ CandidateDay inRange(std::optional<year_month_day> date) {
 // The year of a calendar that two digits name: the one of the hundred years around its present.
 int yearOfTwoDigits(int digits, int base) { return base + ((digits - base % 100) % 100 + 100) % 100; }
 
-// "明治 ran from 1868/09/08 to 1912/07/29", or as far as the era's days are known.
-std::string eraSpan(const CalendarEra& era, const DateTextCodec& codec) {
-    const auto named = [&codec](sys_days day) { return inFieldRange(year_month_day{day}) ? dayText(day, codec) : std::string(); };
-    const std::string first = era.firstDay == sys_days::min() ? std::string() : named(era.firstDay);
-    const std::string last = era.lastDay == sys_days::max() ? std::string() : named(era.lastDay);
-    if (!first.empty() && !last.empty()) return era.name + " ran from " + first + " to " + last;
-    if (!last.empty()) return era.name + " ended on " + last;
-    return first.empty() ? era.name + " has no such year" : era.name + " began on " + first;
+// An era's first or last day as the field writes it; empty where it has none or the field none.
+std::string eraDayText(sys_days day, bool open, const DateTextCodec& codec) {
+    return open || !inFieldRange(year_month_day{day}) ? std::string() : dayText(day, codec);
 }
 
 // A year written with an era is read as written, within the days the era ran. Two digits with
 // an era whose years now have four ("48 AH") are a shortened year, whose century is not said.
 CandidateDay dayInEra(const Candidate& c, const CalendarEra& era, const DateTextCodec& codec) {
     if (c.year.digits <= 2 && era.presentYear >= 1000) {
-        return {std::nullopt, "A year of two digits with " + quoted(era.name) + " does not say its century: write all its digits (" +
-                                  quoted(std::to_string(era.presentYear) + " " + era.name) + " is this year)"};
+        return {std::nullopt, words::eraYearWithoutCentury(era.name, era.presentYear)};
     }
     const auto date = gregorianDateOf(era.calendar, era.era, c.year.value, c.month, c.day);
     if (date && (sys_days{*date} < era.firstDay || sys_days{*date} > era.lastDay)) {
-        return {std::nullopt, "That day is not in the era it names: " + eraSpan(era, codec)};
+        return {std::nullopt, words::dayOutsideEra(era.name, eraDayText(era.firstDay, era.firstDay == sys_days::min(), codec),
+                                                   eraDayText(era.lastDay, era.lastDay == sys_days::max(), codec))};
     }
     return inRange(date);
 }
@@ -533,19 +526,20 @@ CandidateDay dayInEra(const Candidate& c, const CalendarEra& era, const DateText
 // of that calendar's: both readings, never a guess.
 [[noreturn]] void refuseMixedYear(const Candidate& c, const CustomaryCalendar& other, const DateTextCodec& codec) {
     const int typed = c.year.value;
-    std::string reason = "The month is one of the " + other.displayName + ", the year " + std::to_string(typed) +
-                         " one of the Gregorian calendar: it could be ";
     const auto there = gregorianDateOf(other.calendar, other.era, typed, c.month, c.day);
-    if (there && inFieldRange(*there)) reason += dayText(*there, codec) + " (the year " + std::to_string(typed) + " of the " + other.displayName + ") or ";
+    const std::string dayThere = there && inFieldRange(*there) ? dayText(*there, codec) : std::string();
+    words::MonthAndYearOfTwoCalendars facts{.calendar = other.displayName, .year = typed, .dayThere = dayThere,
+                                            .gregorianDay = {}, .calendarYear = 0, .calendarEra = other.eraName};
     for (const year_month_day edge : {year{typed} / 1 / 1, year{typed} / 12 / 31}) {
         const int calendarYear = calendarYearOf(other.calendar, edge);
         const auto day = gregorianDateOf(other.calendar, other.era, calendarYear, c.month, c.day);
         if (!day || day->year() != year{typed}) continue;
-        refuse(reason + dayText(*day, codec) + " (its year " + std::to_string(calendarYear) + "): type " +
-               std::to_string(calendarYear) + " for the second, or add " + (other.eraName.empty() ? "its era" : other.eraName) +
-               " for the first");
+        const std::string gregorianDay = dayText(*day, codec);
+        facts.gregorianDay = gregorianDay;
+        facts.calendarYear = calendarYear;
+        refuse(words::monthAndYearOfTwoCalendars(facts));
     }
-    refuse(reason + "a day of the Gregorian year " + std::to_string(typed) + ": type the year of the " + other.displayName);
+    refuse(words::monthAndYearOfTwoCalendars(facts));
 }
 
 // The day a candidate names: in the calendar of a written era or of a month's name, else in the
@@ -554,7 +548,7 @@ CandidateDay dayOf(const Candidate& c, const Reading& r, const DateTextCodec& co
     if (r.monthCalendar == 0) return r.era == 0 ? inRange(gregorianDay(fullYear(c.year), c.month, c.day)) : dayInEra(c, codec.era(r.era), codec);
     const CustomaryCalendar& other = codec.otherCalendars()[static_cast<std::size_t>(r.monthCalendar - 1)];
     if (r.era != 0 && codec.era(r.era).calendar != other.calendar) {
-        refuse("The month is one of the " + other.displayName + ", the era of another calendar", codec);
+        refuse(words::monthAndEraOfTwoCalendars(other.displayName, exampleText(codec)));
     }
     if (r.era != 0) return dayInEra(c, codec.era(r.era), codec);
     const bool twoDigits = c.year.digits <= 2;
@@ -569,28 +563,23 @@ CandidateDay dayOf(const Candidate& c, const Reading& r, const DateTextCodec& co
 // from 1900 to 2099, where the other calendar's years of the present are not.
 void checkOtherCalendars(const Candidate& c, year_month_day gregorian, const Reading& r, const DateTextCodec& codec) {
     if (r.era != 0 || r.monthCalendar != 0) return;
-    const std::string gregorianEra = codec.gregorianEra().empty() ? "its era" : codec.gregorianEra();
     for (const CustomaryCalendar& other : codec.otherCalendars()) {
-        const std::string otherEra = other.eraName.empty() ? "its era" : other.eraName;
-        const std::string typed = "The year " + std::to_string(c.year.value) + " may be meant in the " + other.displayName;
         const bool twoDigits = c.year.digits <= 2;
         const bool present = !twoDigits && c.year.value >= other.firstYear && c.year.value <= other.lastYear;
         if (other.customary && !twoDigits && !present && (c.year.value < 1900 || c.year.value > 2099)) {
-            refuse(typed + " or in the Gregorian calendar: add " + otherEra + " for the first, " + gregorianEra +
-                   " for the second");
+            refuse(words::yearOfEitherCalendar(c.year.value, other.displayName, other.eraName, codec.gregorianEra()));
         }
         if (!present && !(twoDigits && (other.customary || other.firstYear < 100))) continue;
         const int calendarYear = twoDigits ? yearOfTwoDigits(c.year.value, other.twoDigitBase) : c.year.value;
         const auto there = gregorianDateOf(other.calendar, other.era, calendarYear, c.month, c.day);
-        std::string reason = typed;
-        if (there) reason += " (" + dayText(*there, codec) + ")";
-        reason += " or in the Gregorian calendar (" + dayText(gregorian, codec) + "): for the first ";
-        if (there) reason += "type " + std::to_string(static_cast<int>(there->year())) + " or ";
-        refuse(reason + "add " + otherEra + ", for the second write the year with four digits and " + gregorianEra);
+        const std::string dayThere = there ? dayText(*there, codec) : std::string();
+        const std::string gregorianDay = dayText(gregorian, codec);
+        refuse(words::dayOfEitherCalendar({.year = c.year.value, .calendar = other.displayName, .dayThere = dayThere,
+                                           .gregorianYearThere = there ? static_cast<int>(there->year()) : 0,
+                                           .gregorianDay = gregorianDay, .calendarEra = other.eraName,
+                                           .gregorianEra = codec.gregorianEra()}));
     }
 }
-
-const std::array<const char*, 7> kWeekdayNames{"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 
 // The readings of the numbers in the orders they may be meant in.
 std::vector<Candidate> candidatesOf(const Reading& r, const DateTextCodec& codec) {
@@ -627,30 +616,28 @@ std::pair<year_month_day, Candidate> onlyDay(const std::vector<Candidate>& candi
         if (reason.empty()) reason = day.reason;
         if (!day.date || (found && *day.date == found->first)) continue;
         if (found) {
-            refuse("The order of day, month and year is not known here: it could be " + dayText(found->first, codec) + " or " +
-                   dayText(*day.date, codec) + "; write the month as a word, or the date in the form " + example(codec));
+            refuse(words::orderUnknown(dayText(found->first, codec), dayText(*day.date, codec), exampleText(codec)));
         }
         found.emplace(*day.date, c);
     }
     if (found) return *found;
     if (!reason.empty()) refuse(reason);
-    refuse("No such day (the numbers are read in the order of " + dayText(year{2026} / 12 / 8, codec) +
-           "; dates run from 1 January 100 to 31 December 9999)", codec);
+    refuse(words::noSuchDay(dayText(year{2026} / 12 / 8, codec), exampleText(codec)));
 }
 
 std::optional<year_month_day> dateOf(const Reading& r, const DateTextCodec& codec) {
     if (r.month == 0 && r.dateCount == 0) {
-        if (r.weekday != 0) refuse("A weekday alone names no day", codec);
-        if (r.era != 0) refuse("An era alone names no day", codec);
+        if (r.weekday != 0) refuse(DateTextFault::WeekdayAlone, codec);
+        if (r.era != 0) refuse(DateTextFault::EraAlone, codec);
         return std::nullopt;
     }
-    if (r.dateCount != (r.month != 0 ? 2u : 3u)) refuse("A date needs a day, a month and a year", codec);
+    if (r.dateCount != (r.month != 0 ? 2u : 3u)) refuse(DateTextFault::DateIncomplete, codec);
     const auto [date, chosen] = onlyDay(candidatesOf(r, codec), r, codec);
     checkOtherCalendars(chosen, date, r, codec);
     if (r.weekday != 0) {
         const unsigned iso = weekday{sys_days{date}}.iso_encoding();
         if ((r.weekday & (1u << (iso - 1))) == 0) {
-            refuse(dayText(date, codec) + " is a " + kWeekdayNames[iso - 1] + ": correct the weekday or leave it out");
+            refuse(words::wrongWeekday(dayText(date, codec), iso));
         }
     }
     return date;
@@ -666,7 +653,7 @@ std::optional<seconds> timeOf(const Reading& r, const DateTextCodec& codec) {
     const int minute = r.timeCount >= 2 ? r.timeNumbers[1] : 0;
     const int second = r.timeCount == 3 ? r.timeNumbers[2] : 0;
     const auto noTime = [&codec] {
-        refuse("No such time of day: hours 0 to 23, or 1 to 12 with a day-half word; minutes and seconds 0 to 59", codec);
+        refuse(DateTextFault::NoSuchTime, codec);
     };
     if (r.dayHalf != 0) {
         if (hour > 12) noTime();
@@ -678,7 +665,7 @@ std::optional<seconds> timeOf(const Reading& r, const DateTextCodec& codec) {
         const bool early = hour < 24 && (period->hours >> (hour % 12) & 1u) != 0;
         const bool late = hour < 24 && (period->hours >> (hour % 12 + 12) & 1u) != 0;
         if (hour > 12 ? (period->hours >> std::min(hour, 31) & 1u) == 0 : early == late) {
-            refuse("That hour is not in the part of the day the text names", codec);
+            refuse(DateTextFault::HourOutsidePeriod, codec);
         }
         if (hour <= 12) hour = early ? hour % 12 : hour % 12 + 12;
     }
@@ -700,21 +687,19 @@ double serialOfInstant(sys_time<microseconds> instant, const DateTextCodec& code
         serial = index + 1;
     }
     if (!inFieldRange(year_month_day{day})) {
-        refuse(roundedToMidnight ? "That instant rounds to the midnight after 31 December 9999, the last day of dates"
-                                 : "Dates run from 1 January 100 to 31 December 9999, in UT",
-               codec);
+        refuse(roundedToMidnight ? DateTextFault::RoundsPastLastDay : DateTextFault::OutsideDates, codec);
     }
     return serial;
 }
 
 double readText(std::string_view text, const DateTextCodec& codec) {
-    if (validUtf8Length(text) != text.size()) refuse("The text holds bytes that are no UTF-8 text, so its characters are not known", codec);
+    if (validUtf8Length(text) != text.size()) refuse(DateTextFault::NotUtf8, codec);
     const std::string form = readingForm(text, codec.words().turkicCase());
     const Pieces pieces(form, codec);
     const Reading reading = Reader(form, pieces, codec).read();
     const std::optional<year_month_day> date = dateOf(reading, codec);
     const std::optional<seconds> time = timeOf(reading, codec);
-    if (!date && !time) refuse(text.empty() ? "The text is empty" : "The text names no date and no time", codec);
+    if (!date && !time) refuse(text.empty() ? DateTextFault::Empty : DateTextFault::NamesNothing, codec);
     sys_time<microseconds> instant = sys_days{date.value_or(kSerialZeroDate)} + time.value_or(seconds{0}) + reading.fraction;
     instant -= minutes{reading.offsetMinutes.value_or(0)};  // the field is in UT
     return serialOfInstant(instant, codec);
