@@ -264,10 +264,10 @@ void Form1Model::Combo1_Click() {
 // field shows it is none; a failing Compute is skipped, its lines greyed.
 void Form1Model::txtDateandTime_Change() {
     if (!linkArmed) return;
-    const DateTextReading reading = readDateText(text(Control::txtDateandTime), codec);
-    const double serial = reading.serial.value_or(0.0);
-    noDateReason = reading.reason;
-    showDateReading(reading.serial ? DateReading::Date : DateReading::NoDate);
+    const Result<double> reading = readDateText(text(Control::txtDateandTime), codec);
+    const double serial = reading.valueOr(0.0);
+    noDateReason = reading ? std::string() : reading.failure().reason();
+    showDateReading(reading ? DateReading::Date : DateReading::NoDate);
     linkArmed = false;
     if (skippingFailure([&] { write(Control::txtMJD, formatNumber(mjd(serial))); })) setNote(Control::txtMJD, std::nullopt);
     linkArmed = true;
