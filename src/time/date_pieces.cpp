@@ -23,20 +23,6 @@ DatePieces::DatePieces(std::string_view text, const DateTextCodec& codec) : text
     for (std::size_t pos = 0; pos < text.size();) pos = cutAt(pos);
 }
 
-std::string_view DatePieces::textOf(std::size_t i) const {
-    return text_.substr(pieces_[i].begin, pieces_[i].end - pieces_[i].begin);
-}
-
-std::string_view DatePieces::gapBefore(std::size_t i) const {
-    const std::size_t from = i == 0 ? 0 : pieces_[i - 1].end;
-    return text_.substr(from, pieces_[i].begin - from);
-}
-
-std::string_view DatePieces::gapAfter(std::size_t i) const {
-    const std::size_t to = i + 1 < count_ ? pieces_[i + 1].begin : text_.size();
-    return text_.substr(pieces_[i].end, to - pieces_[i].end);
-}
-
 // Where the next piece begins after the one, if any, that begins at pos: past the text's end
 // once the text is refused.
 std::size_t DatePieces::cutAt(std::size_t pos) {

@@ -43,9 +43,17 @@ public:
     [[nodiscard]] const DatePiece& operator[](std::size_t i) const { return pieces_[i]; }
 
     // The text of a piece, and what stands between it and its neighbours (or the text's ends).
-    [[nodiscard]] std::string_view textOf(std::size_t i) const;
-    [[nodiscard]] std::string_view gapBefore(std::size_t i) const;
-    [[nodiscard]] std::string_view gapAfter(std::size_t i) const;
+    [[nodiscard]] std::string_view textOf(std::size_t i) const {
+        return text_.substr(pieces_[i].begin, pieces_[i].end - pieces_[i].begin);
+    }
+    [[nodiscard]] std::string_view gapBefore(std::size_t i) const {
+        const std::size_t from = i == 0 ? 0 : pieces_[i - 1].end;
+        return text_.substr(from, pieces_[i].begin - from);
+    }
+    [[nodiscard]] std::string_view gapAfter(std::size_t i) const {
+        const std::size_t to = i + 1 < count_ ? pieces_[i + 1].begin : text_.size();
+        return text_.substr(pieces_[i].end, to - pieces_[i].end);
+    }
 
 private:
     static constexpr std::size_t kMaxPieces = 24;
