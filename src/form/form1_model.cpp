@@ -214,10 +214,10 @@ void Form1Model::Combo1_Click() {
 // of the dates, so it has an MJD.
 void Form1Model::txtDateandTime_Change() {
     if (!linkArmed) return;
-    const DateTextReading reading = readDateText(text(Control::txtDateandTime), codec);
-    const double serial = reading.serial.value_or(0.0);
-    noDateReason = reading.reason;
-    showDateReading(reading.serial ? DateReading::Date : DateReading::NoDate);
+    const Result<double> reading = readDateText(text(Control::txtDateandTime), codec);
+    const double serial = reading.valueOr(0.0);
+    noDateReason = reading ? std::string() : reading.failure().reason();
+    showDateReading(reading ? DateReading::Date : DateReading::NoDate);
     linkArmed = false;
     write(Control::txtMJD, formatNumber(mjd(serial)));
     setNote(Control::txtMJD, std::nullopt);

@@ -6,7 +6,7 @@
 #include "form/form_services.hpp"
 #include "orbit/central_bodies.hpp"
 #include "orbit/state.hpp"
-#include "time/date_locale.hpp"
+#include "time/date_text_codec.hpp"
 
 #include <array>
 #include <bitset>

@@ -2,7 +2,7 @@
 
 #include "base/result.hpp"
 #include "text/number_text.hpp"
-#include "time/date_locale.hpp"
+#include "time/date_conventions.hpp"
 
 #include <functional>
 #include <memory>

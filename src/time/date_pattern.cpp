@@ -204,4 +204,23 @@ DatePattern compilePattern(std::string_view text) {
     return pattern;
 }
 
+bool hasField(const std::vector<DateToken>& tokens, std::initializer_list<Field> fields) {
+    return indexOfField(tokens, fields) != tokens.size();
+}
+
+std::size_t indexOfField(const std::vector<DateToken>& tokens, std::initializer_list<Field> fields) {
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (std::find(fields.begin(), fields.end(), tokens[i].field) != fields.end()) return i;
+    }
+    return tokens.size();
+}
+
+DateOrder orderOf(const std::vector<DateToken>& tokens) {
+    const auto year = indexOfField(tokens, {Field::Year});
+    const auto month = indexOfField(tokens, {Field::Month, Field::MonthAbbreviation, Field::MonthName});
+    const auto day = indexOfField(tokens, {Field::Day});
+    if (year < month && year < day) return DateOrder::YearMonthDay;
+    return month < day ? DateOrder::MonthDayYear : DateOrder::DayMonthYear;
+}
+
 }  // namespace skyanchor

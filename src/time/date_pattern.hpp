@@ -1,5 +1,9 @@
 #pragma once
 
+#include "time/date_conventions.hpp"
+
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,5 +38,12 @@ struct DatePattern {
     using Field = DateToken::Field;
     return field == Field::Hour12 || field == Field::Hour24 || field == Field::Minute || field == Field::Second;
 }
+
+// Whether one of the fields is among the tokens, and the place of the first (tokens.size() for none).
+[[nodiscard]] bool hasField(const std::vector<DateToken>& tokens, std::initializer_list<DateToken::Field> fields);
+[[nodiscard]] std::size_t indexOfField(const std::vector<DateToken>& tokens, std::initializer_list<DateToken::Field> fields);
+
+// The order of day, month and year in a date pattern's tokens.
+[[nodiscard]] DateOrder orderOf(const std::vector<DateToken>& tokens);
 
 }  // namespace skyanchor

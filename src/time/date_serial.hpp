@@ -16,6 +16,11 @@ inline constexpr double kMjdUpperBound = kSerialUpperBound + kMjdOfSerialZero;
 
 inline constexpr std::chrono::sys_days kSerialEpoch = std::chrono::sys_days{std::chrono::year{1899} / 12 / 30};
 
+// Whether a day is one of the field's, 1 January 100 .. 31 December 9999.
+[[nodiscard]] inline bool isFieldDay(std::chrono::year_month_day date) {
+    return date.year() >= std::chrono::year{100} && date.year() <= std::chrono::year{9999};
+}
+
 // A calendar day and a time of day to the second.
 struct CivilDateTime {
     std::chrono::year_month_day date;

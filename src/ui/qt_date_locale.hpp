@@ -1,7 +1,7 @@
 #pragma once
 
 #include "text/number_text.hpp"
-#include "time/date_locale.hpp"
+#include "time/date_conventions.hpp"
 
 #include <QLocale>
 

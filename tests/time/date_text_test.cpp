@@ -1,4 +1,4 @@
-#include "test_locales.hpp"
+#include "test_codecs.hpp"
 #include "base/failure.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
@@ -15,12 +15,7 @@ namespace {
 
 using namespace std::chrono;
 
-// Each locale compiled once for the whole run.
-template <const DateLocale& locale>
-const DateTextCodec& codecOf() {
-    static const DateTextCodec codec(locale);
-    return codec;
-}
+using test::codecOf;
 constexpr auto unitedStates = codecOf<test::kUnitedStates>;
 constexpr auto germany = codecOf<test::kGermany>;
 constexpr auto japan = codecOf<test::kJapan>;
@@ -177,19 +172,18 @@ struct MismatchCase {
 
 void PrintTo(const MismatchCase& c, std::ostream* out) { *out << '"' << c.text << "\" in " << patternOf(c.codec); }
 
-class ParseDateTextMismatch : public testing::TestWithParam<MismatchCase> {};
+class ReadDateTextMismatch : public testing::TestWithParam<MismatchCase> {};
 
-TEST_P(ParseDateTextMismatch, FailsWithTypeMismatch) {
-    try {
-        (void)parseDateText(GetParam().text, GetParam().codec());
-        FAIL() << "read \"" << GetParam().text << "\" as a date";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.number(), 13) << GetParam().text;
-    }
+// Refused as a value at the keystroke, and thrown by the form that takes a refusal as exceptional.
+TEST_P(ReadDateTextMismatch, FailsWithTypeMismatch) {
+    const Result<double> reading = readDateText(GetParam().text, GetParam().codec());
+    ASSERT_FALSE(reading) << "read \"" << GetParam().text << "\" as a date";
+    EXPECT_EQ(reading.failure().number(), 13) << GetParam().text;
+    EXPECT_THROW((void)parseDateText(GetParam().text, GetParam().codec()), Failure);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ParseDateTextMismatch,
+    Texts, ReadDateTextMismatch,
     testing::Values(MismatchCase{"", unitedStates}, MismatchCase{"abc", unitedStates},
                     MismatchCase{"2/31/2026", unitedStates}, MismatchCase{"31/2/2026", germany},
                     MismatchCase{"12/8", unitedStates}, MismatchCase{"12/8/2026/5", unitedStates},
@@ -268,14 +262,14 @@ TEST(ParseDateTextRange, ADayOrMonthOutOfRangeIsNoDate) {
             for (const bool isDay : {true, false}) {
                 const std::string text = fill(isDay ? order.dayForm : order.monthForm, v);
                 const bool valid = v >= 1 && v <= (isDay ? 31 : 12);
-                try {
-                    const double serial = parseDateText(text, order.codec());
+                const Result<double> reading = readDateText(text, order.codec());
+                if (reading) {
                     const double expected = isDay ? serialOf(2000, 1, static_cast<unsigned>(v))
                                                   : serialOf(2000, static_cast<unsigned>(v), 1);
-                    EXPECT_TRUE(valid && serial == expected) << text << " read as serial " << serial;
-                } catch (const Failure& failure) {
+                    EXPECT_TRUE(valid && *reading == expected) << text << " read as serial " << *reading;
+                } else {
                     EXPECT_FALSE(valid) << text;
-                    EXPECT_EQ(failure.number(), 13) << text;
+                    EXPECT_EQ(reading.failure().number(), 13) << text;
                 }
             }
         }

@@ -1,6 +1,6 @@
+#include "icu_date_locale.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
-#include "time/icu_date_facts.hpp"
 
 #include <gtest/gtest.h>
 
@@ -94,8 +94,9 @@ TEST_P(IcuOracle, EveryLocaleReadsRightOrRefuses) {
         const DateTextCodec codec(dateLocaleFromIcu(id));
         for (const Instant& instant : sample) {  // and the field's own text reads back, far years too
             const double serial = shownSerial(instant.time, "s");
-            const DateTextReading own = readDateText(formatDateText(serial, codec), codec);
-            EXPECT_EQ(own.serial.value_or(0), serial) << id << " \"" << formatDateText(serial, codec) << "\" " << own.reason;
+            const Result<double> own = readDateText(formatDateText(serial, codec), codec);
+            EXPECT_EQ(own.valueOr(0), serial) << id << " \"" << formatDateText(serial, codec) << "\" "
+                                              << (own ? "" : own.failure().reason());
         }
         std::string line = id;
         for (std::size_t s = 0; s < 8; ++s) {
@@ -120,17 +121,17 @@ TEST_P(IcuOracle, EveryLocaleReadsRightOrRefuses) {
                 format->format(static_cast<double>(instant.time.time_since_epoch().count()) * 1000.0, written);
                 std::string text;
                 written.toUTF8String(text);
-                const DateTextReading reading = readDateText(text, codec);
+                const Result<double> reading = readDateText(text, codec);
                 const double expected = shownSerial(instant.time, pattern);
-                if (!reading.serial) {
+                if (!reading) {
                     ++tally.refused;
-                    EXPECT_FALSE(reading.reason.empty()) << id << " \"" << text << '"';
-                } else if (std::abs(*reading.serial - expected) < 0.5 / 86400.0) {
+                    EXPECT_FALSE(reading.failure().reason().empty()) << id << " \"" << text << '"';
+                } else if (std::abs(*reading - expected) < 0.5 / 86400.0) {
                     ++tally.right;
                 } else {
                     ++tally.wrong;
                     ADD_FAILURE() << id << ' ' << kStyleNames[s / 2] << " \"" << text << "\" read as serial "
-                                  << *reading.serial << ", written from " << expected;
+                                  << *reading << ", written from " << expected;
                 }
             }
             totals[s].right += tally.right;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "time/date_locale.hpp"
+#include "time/date_conventions.hpp"
 
 namespace skyanchor::test {
 

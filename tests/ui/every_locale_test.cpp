@@ -1,4 +1,3 @@
-#include "base/failure.hpp"
 #include "time/date_serial.hpp"
 #include "time/date_text.hpp"
 #include "ui/qt_date_locale.hpp"
@@ -11,7 +10,6 @@
 #include <array>
 #include <cmath>
 #include <iostream>
-#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -40,14 +38,6 @@ std::vector<QLocale> everyLocale() {
         if (seen.emplace(locale.language(), locale.script(), locale.territory()).second) locales.push_back(locale);
     }
     return locales;
-}
-
-std::optional<double> readOrNothing(const std::string& text, const DateTextCodec& codec) {
-    try {
-        return parseDateText(text, codec);
-    } catch (const Failure&) {
-        return std::nullopt;
-    }
 }
 
 // Remains of a left-out field: an empty bracket pair, or punctuation or a blank at the end.
@@ -90,7 +80,7 @@ LocaleResult checkLocale(const QLocale& locale) {
     LocaleResult result;
     const auto roundTrip = [&](double serial) {
         const std::string text = formatDateText(serial, codec);
-        const auto back = readOrNothing(text, codec);
+        const Result<double> back = readDateText(text, codec);
         if (!back || std::abs(*back - serial) > 0.5 / 86400.0) {
             result.note(result.roundTripFailures, "writes ", serial, " as \"", text, "\", reads ",
                         back ? std::to_string(*back) : "no date");
@@ -110,14 +100,14 @@ LocaleResult checkLocale(const QLocale& locale) {
         const QTime time = QTime(0, 0).addSecs(second);
         const std::string shortText = locale.toString(QDateTime(date, time), QLocale::ShortFormat).toStdString();
         // Refused only with a reason (a Thai two-digit year may be a Buddhist one), never misread.
-        const DateTextReading shortRead = readDateText(shortText, codec);
-        if (!shortRead.serial) {
-            result.note(result.shortRefusals, "short \"", shortText, "\" refused: ", shortRead.reason);
-        } else if (*shortRead.serial != serialOf(date, second)) {
+        const Result<double> shortRead = readDateText(shortText, codec);
+        if (!shortRead) {
+            result.note(result.shortRefusals, "short \"", shortText, "\" refused: ", shortRead.failure().reason());
+        } else if (*shortRead != serialOf(date, second)) {
             result.note(result.shortFailures, "short \"", shortText, '"');
         }
         const std::string longText = locale.toString(date, QLocale::LongFormat).toStdString();
-        const auto longRead = readOrNothing(longText, codec);
+        const Result<double> longRead = readDateText(longText, codec);
         if (!longRead || *longRead != serialOf(date, 0)) result.note(result.longFailures, "long \"", longText, '"');
     }
     return result;

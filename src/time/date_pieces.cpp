@@ -1,0 +1,115 @@
+#include "time/date_pieces.hpp"
+
+#include "time/reader_refusals.hpp"
+#include "time/unicode_text.hpp"
+
+#include <utility>
+
+namespace skyanchor {
+namespace {
+
+using words::DatePieceFault;
+using words::DateTextFault;
+
+// Words of the patterns count too, so that a paste of joining words ("at" 50,000 times) ends early.
+constexpr std::size_t kMaxWords = 64;
+constexpr std::size_t kMaxDigits = 9;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+DatePieces::DatePieces(std::string_view text, const DateTextCodec& codec) : text_(text), codec_(codec) {
+    for (std::size_t pos = 0; pos < text.size();) pos = cutAt(pos);
+}
+
+// Where the next piece begins after the one, if any, that begins at pos: past the text's end
+// once the text is refused.
+std::size_t DatePieces::cutAt(std::size_t pos) {
+    if (static_cast<unsigned char>(text_[pos]) < '0') return pos + 1;  // blanks and ASCII punctuation begin no word
+    const auto match = codec_.words().longestAt(text_, pos);
+    if (isDigit(text_[pos]) && !match) return addNumber(pos);
+    if (letterLength(text_, pos) != 0) return addWord(pos, match);
+    if (!match) return pos + 1;  // other punctuation and symbols
+    return addWordPiece(pos, pos + match->length, match->meaning);
+}
+
+std::size_t DatePieces::addNumber(std::size_t pos) {
+    const std::size_t begin = pos;
+    int value = 0;
+    for (; pos < text_.size() && isDigit(text_[pos]); ++pos) {
+        if (pos - begin == kMaxDigits) {
+            return stop(refusal(DatePieceFault::TooLongNumber, text_.substr(begin, kMaxDigits + 1), codec_));
+        }
+        value = value * 10 + (text_[pos] - '0');
+    }
+    if (++words_ > kMaxWords || count_ == kMaxPieces) return stop(refusal(DateTextFault::TooLong, codec_));
+    pieces_[count_++] = DatePiece{.begin = begin, .end = pos, .isNumber = true, .afterT = std::exchange(afterT_, false),
+                                  .value = value, .digits = pos - begin, .meaning = {}};
+    return pos;
+}
+
+// The end of the run of letters that holds pos; found once for the whole run, however many
+// words it holds, so that reading stays linear in the text's length.
+std::size_t DatePieces::runEndFrom(std::size_t pos) {
+    if (pos < runEnd_) return runEnd_;
+    runEnd_ = pos;
+    while (runEnd_ < text_.size()) {
+        const std::size_t next = letterLength(text_, runEnd_);
+        if (next == 0) break;
+        runEnd_ += next;
+    }
+    return runEnd_;
+}
+
+// A word is whole when its letters end there or a word of the locale follows glued to it
+// (Kurdish "یەکەمی": a month name and the suffix "ی").
+bool DatePieces::isWholeWord(std::size_t pos, std::size_t runEnd, const std::optional<DateWords::Match>& match) const {
+    if (!match) return false;
+    const std::size_t end = pos + match->length;
+    if (end >= runEnd || letterLength(text_, end) == 0) return true;
+    const auto next = codec_.words().longestAt(text_, end);
+    return next && end + next->length == runEnd;
+}
+
+// A word of the locale (the longest that starts here), a beginning of a month name, or ISO
+// 8601's "T" between date and time and "Z" after a time.
+std::size_t DatePieces::addWord(std::size_t pos, const std::optional<DateWords::Match>& match) {
+    const std::size_t runEnd = runEndFrom(pos);
+    const bool oneLetterAfterDigit = pos > 0 && isDigit(text_[pos - 1]) && runEnd == pos + 1;
+    if (oneLetterAfterDigit && text_[pos] == 't' && runEnd < text_.size() && isDigit(text_[runEnd])) {
+        afterT_ = true;
+        return runEnd;
+    }
+    if (oneLetterAfterDigit && text_[pos] == 'z') return addWordPiece(pos, runEnd, WordMeaning{.zone = true});
+    if (!isWholeWord(pos, runEnd, match)) {
+        if (const int month = codec_.monthOfBeginning(text_.substr(pos, runEnd - pos))) {
+            return addWordPiece(pos, runEnd, WordMeaning::ofMonth(month));
+        }
+    }
+    if (!match) return stop(refusal(DatePieceFault::UnknownWord, text_.substr(pos, runEnd - pos), codec_));
+    return addWordPiece(pos, pos + match->length, match->meaning);
+}
+
+// A word is kept unless it is a word of the patterns only; "元" (明治元年) is the year 1, right
+// after its era.
+std::size_t DatePieces::addWordPiece(std::size_t begin, std::size_t end, const WordMeaning& meaning) {
+    if (++words_ > kMaxWords) return stop(refusal(DateTextFault::TooLong, codec_));
+    const bool firstYear = meaning.firstYear;
+    if (firstYear && !(count_ > 0 && pieces_[count_ - 1].meaning.era != 0 && pieces_[count_ - 1].end == begin)) {
+        return stop(refusal(DatePieceFault::FirstYearAwayFromEra, text_.substr(begin, end - begin), codec_));
+    }
+    const bool patternWordOnly = meaning.literal && meaning.month == 0 && meaning.weekday == 0 && meaning.calendarMonth == 0;
+    if (!firstYear && patternWordOnly) return end;
+    if (count_ == kMaxPieces) return stop(refusal(DateTextFault::TooLong, codec_));
+    pieces_[count_++] = DatePiece{.begin = begin, .end = end, .isNumber = firstYear, .afterT = false,
+                                  .value = firstYear ? 1 : 0, .digits = firstYear ? 1u : 0u, .meaning = meaning};
+    return end;
+}
+
+std::size_t DatePieces::stop(Failure refusal) {
+    status_ = std::move(refusal);
+    return text_.size();
+}
+
+}  // namespace skyanchor
