@@ -13,21 +13,6 @@ constexpr UChar32 kReplacement = 0xFFFD;
 constexpr UChar32 kZeroWidthJoiner = 0x200D;
 constexpr std::string_view kEllipsis = "\u2026";
 
-// One code point, or a broken sequence of bytes that is no UTF-8 (value below 0).
-struct CodePoint {
-    UChar32 value;
-    std::size_t length;
-};
-
-CodePoint codePointAt(std::string_view text, std::size_t pos) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    auto next = static_cast<std::int32_t>(pos);
-    UChar32 value = 0;
-    U8_NEXT(bytes, next, length, value);
-    return {value, static_cast<std::size_t>(next) - pos};
-}
-
 // Whether the code point belongs to the character as seen before it: a mark, a joiner, a variation
 // selector or an emoji modifier, and whatever a joiner joins on.
 bool joinsPrevious(UChar32 value, UChar32 previous) {
@@ -38,14 +23,24 @@ bool joinsPrevious(UChar32 value, UChar32 previous) {
 
 bool isMark(UChar32 value) { return (U_GET_GC_MASK(value) & U_GC_M_MASK) != 0; }
 
-void appendUtf8(std::string& text, UChar32 value) {
+
+}  // namespace
+
+CodePoint codePointAt(std::string_view text, std::size_t pos) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    auto next = static_cast<std::int32_t>(pos);
+    UChar32 value = 0;
+    U8_NEXT(bytes, next, length, value);
+    return {value, static_cast<std::size_t>(next) - pos};
+}
+
+void appendUtf8(std::string& text, std::int32_t value) {
     std::array<std::uint8_t, U8_MAX_LENGTH> bytes{};
     std::int32_t length = 0;
     U8_APPEND_UNSAFE(bytes.data(), length, static_cast<std::uint32_t>(value < 0 ? kReplacement : value));
     text.append(reinterpret_cast<const char*>(bytes.data()), static_cast<std::size_t>(length));
 }
-
-}  // namespace
 
 std::size_t validUtf8Length(std::string_view text) {
     std::size_t pos = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,16 @@ namespace skyanchor {
 // Typed texts in UTF-8, measured and cut as people see them. A character here is a code point;
 // one as seen is a code point with the marks, joiners and modifiers that stay with it (close to
 // Unicode's grapheme clusters).
+
+// One code point read from UTF-8, or a broken sequence of bytes that is no UTF-8 (value below 0),
+// and the bytes it takes.
+struct CodePoint {
+    std::int32_t value;
+    std::size_t length;
+};
+[[nodiscard]] CodePoint codePointAt(std::string_view text, std::size_t pos);
+// Appends a code point as UTF-8; a broken sequence as U+FFFD.
+void appendUtf8(std::string& text, std::int32_t value);
 
 // How many bytes at the start of the text are well-formed UTF-8: all of them when the text is.
 [[nodiscard]] std::size_t validUtf8Length(std::string_view text);

@@ -1,34 +1,19 @@
 #include "time/unicode_text.hpp"
 
+#include "base/utf8_text.hpp"
+
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
-#include <unicode/utf8.h>
 
-#include <array>
 #include <cstdint>
 
 namespace skyanchor {
 namespace {
 
-struct CodePoint {
-    UChar32 value;
-    std::size_t length;
-};
-
-CodePoint codePointAt(std::string_view text, std::size_t pos) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    auto next = static_cast<std::int32_t>(pos);
-    UChar32 value = 0;
-    U8_NEXT(bytes, next, length, value);
-    return {value < 0 ? 0xFFFD : value, static_cast<std::size_t>(next) - pos};
-}
-
-void appendUtf8(std::string& text, UChar32 value) {
-    std::array<std::uint8_t, U8_MAX_LENGTH> bytes{};
-    std::int32_t length = 0;
-    U8_APPEND_UNSAFE(bytes.data(), length, static_cast<std::uint32_t>(value));
-    text.append(reinterpret_cast<const char*>(bytes.data()), static_cast<std::size_t>(length));
+// A code point, where bytes that are no UTF-8 read as U+FFFD, the character that stands for them.
+CodePoint readAt(std::string_view text, std::size_t pos) {
+    const CodePoint c = codePointAt(text, pos);
+    return {c.value < 0 ? 0xFFFD : c.value, c.length};
 }
 
 }  // namespace
@@ -45,7 +30,7 @@ std::string readingForm(std::string_view text, bool turkicCase) {
             ++pos;
             continue;
         }
-        const CodePoint c = codePointAt(text, pos);
+        const CodePoint c = readAt(text, pos);
         pos += c.length;
         const auto type = static_cast<UCharCategory>(u_charType(c.value));
         if (type == U_FORMAT_CHAR) continue;
@@ -80,13 +65,13 @@ std::string withoutAccents(std::string_view text) {
 }
 
 std::size_t letterLength(std::string_view text, std::size_t pos) {
-    const CodePoint c = codePointAt(text, pos);
+    const CodePoint c = readAt(text, pos);
     return (U_GET_GC_MASK(c.value) & (U_GC_L_MASK | U_GC_M_MASK)) != 0 ? c.length : 0;
 }
 
 std::size_t blankLength(std::string_view text, std::size_t pos) {
     if (text[pos] == ' ') return 1;
-    const CodePoint c = codePointAt(text, pos);
+    const CodePoint c = readAt(text, pos);
     return u_isUWhiteSpace(c.value) && u_charType(c.value) == U_SPACE_SEPARATOR ? c.length : 0;
 }
 
