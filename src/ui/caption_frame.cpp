@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyle>
 #include <qdrawutil.h>
 
@@ -18,9 +19,28 @@ QAccessibleInterface* accessibleCaptionFrame(const QString&, QObject* object) {
 
 }  // namespace
 
-CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QFrame(parent), title_(caption) {
+int mnemonicFlag(const QWidget& widget) {
+    return widget.style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, &widget) != 0 ? Qt::TextShowMnemonic
+                                                                                          : Qt::TextHideMnemonic;
+}
+
+CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QFrame(parent), caption_(caption) {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleCaptionFrame), true);
     static_cast<void>(factoryInstalled);
+}
+
+QString CaptionFrame::title() const {
+    QString shown;
+    for (qsizetype at = 0; at < caption_.size(); ++at) {
+        if (caption_[at] == u'&' && at + 1 < caption_.size()) ++at;
+        shown += caption_[at];
+    }
+    return shown;
+}
+
+void CaptionFrame::setBuddy(QWidget* buddy) {
+    auto* key = new QShortcut(QKeySequence::mnemonic(caption_), this);
+    connect(key, &QShortcut::activated, buddy, [buddy] { buddy->setFocus(Qt::ShortcutFocusReason); });
 }
 
 QRect CaptionFrame::borderRect() const {
@@ -32,7 +52,8 @@ QRect CaptionFrame::captionRect() const {
     const QFontMetrics metrics = fontMetrics();
     const int indent = metrics.averageCharWidth();
     const int gap = metrics.averageCharWidth() / 2;
-    return {indent, 0, metrics.horizontalAdvance(title()) + 2 * gap, metrics.height()};
+    const QRect leftToRight(indent, 0, metrics.horizontalAdvance(title()) + 2 * gap, metrics.height());
+    return QStyle::visualRect(layoutDirection(), rect(), leftToRight);
 }
 
 // An etched line, as classic group boxes have, drawn here since some styles (Fusion) draw their
@@ -44,7 +65,8 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
 
     const QRect caption = captionRect();
     painter.fillRect(caption, palette().brush(backgroundRole()));
-    style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(), QPalette::WindowText);
+    style()->drawItemText(&painter, caption, Qt::AlignCenter | mnemonicFlag(*this), palette(), isEnabled(), caption_,
+                          QPalette::WindowText);
 }
 
 }  // namespace skyanchor

@@ -50,6 +50,8 @@ Form1::Form1(FormServices services, std::chrono::milliseconds scoldPause)
       }) {
     static const bool asFrame = (QAccessible::installFactory(windowAsFrame), true);
     static_cast<void>(asFrame);
+    // A right-to-left locale mirrors the window as -reverse does, whether or not Qt has a translation for it.
+    if (QLocale().textDirection() == Qt::RightToLeft) setLayoutDirection(Qt::RightToLeft);
     buildControls();
     describeControls(txtDateandTime->text());
     for (const auto& [field, control] : textFields()) {
@@ -95,8 +97,10 @@ void Form1::connectHandlers() {
 }
 
 // One event of the person's: the form runs it, the window shows what it changed, and a copy that
-// went through is confirmed in the message band.
+// went through is confirmed in the message band. Any event ends a confirmation standing from
+// before, so that what it changed shows at once.
 void Form1::handOver(Control control, const std::function<void()>& event, std::optional<Control> edited) {
+    messageBar->endConfirmation();
     event();
     showChanges(edited);
     if (control == Control::Command2) confirmCopy(control, words::kLinesCopied);
@@ -181,6 +185,7 @@ void Form1::showMessage() {
     }
     const bool warning = marks.causeAt(holder) == MarkCause::Reading || form.linesUsable();
     messageBar->showMessage(warning ? MessageKind::Warning : MessageKind::Error, marks.noteAt(holder));
+    fitMessageBar();
 }
 
 std::array<std::pair<QLineEdit*, Control>, 3> Form1::textFields() const {

@@ -31,7 +31,8 @@ class TwipScale;
 // The one window: a view over the form. It shows the shown controls, hands each edit and click to
 // the form and writes back only what the event changed. The hidden fields live in the form alone.
 // Messages stand in a band at the top; a field whose text does not read yet is told so only after
-// a pause in typing (scoldPause) or when the focus leaves it.
+// a pause in typing (scoldPause) or when the focus leaves it. The window mirrors in right-to-left
+// layouts (-reverse) and locales.
 class Form1 final : public QWidget {
 public:
     explicit Form1(FormServices services = systemServices(), std::chrono::milliseconds scoldPause = std::chrono::milliseconds(700));
@@ -54,7 +55,9 @@ private:
     void buildControls();
     void connectHandlers();
     void bindCloseKeys();
+    void guardKeys();
     void placeMessageBar(const TwipScale& scale);
+    void fitMessageBar();
     void handOver(Control control, const std::function<void()>& event, std::optional<Control> edited = std::nullopt);
     void showChanges(std::optional<Control> edited);
     void showNote(Control control);

@@ -2,9 +2,56 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace skyanchor {
+namespace {
+
+// An Alt key that names no control types nothing into a field: Alt with a letter is a command,
+// never text. (AltGr, which types characters, is no Alt here, nor is Ctrl+Alt.)
+class AltKeysTypeNothing final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return key->modifiers().testFlag(Qt::AltModifier) && !key->modifiers().testFlag(Qt::ControlModifier) &&
+               !key->text().isEmpty();
+    }
+};
+
+// Tab and Shift+Tab into East or West land on the one that is checked, from which the arrow keys
+// move the choice.
+class TabToTheChoice final : public QObject {
+public:
+    TabToTheChoice(QRadioButton* east, QRadioButton* west) : QObject(east), east_(east), west_(west) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            auto* other = watched == east_ ? west_ : east_;
+            const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+            if (tabbed && other->isChecked() && !static_cast<QRadioButton*>(watched)->isChecked()) other->setFocus(reason);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QRadioButton* east_;
+    QRadioButton* west_;
+};
+
+}  // namespace
+
+void Form1::guardKeys() {
+    auto* altKeys = new AltKeysTypeNothing(this);
+    for (const auto& [field, control] : textFields()) field->installEventFilter(altKeys);
+    auto* tabs = new TabToTheChoice(optEast, optWest);
+    optEast->installEventFilter(tabs);
+    optWest->installEventFilter(tabs);
+}
 
 // The platform's Quit and Close keys, and Ctrl+Q and Ctrl+W where the platform names others,
 // press "Close".

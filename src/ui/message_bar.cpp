@@ -27,6 +27,8 @@ QColor hueOf(MessageKind kind) {
         return {246, 116, 0};
     case MessageKind::Positive:
         return {39, 174, 96};
+    case MessageKind::Readout:
+        break;
     }
     return {};
 }
@@ -38,6 +40,7 @@ QStyle::StandardPixmap iconOf(MessageKind kind) {
     case MessageKind::Warning:
         return QStyle::SP_MessageBoxWarning;
     case MessageKind::Positive:
+    case MessageKind::Readout:
         return QStyle::SP_DialogApplyButton;
     }
     return QStyle::SP_MessageBoxCritical;
@@ -52,6 +55,8 @@ QString wordOf(MessageKind kind) {
         return QString::fromLatin1(words::kWarningWord.data(), static_cast<qsizetype>(words::kWarningWord.size()));
     case MessageKind::Positive:
         return QString::fromLatin1(words::kDoneWord.data(), static_cast<qsizetype>(words::kDoneWord.size()));
+    case MessageKind::Readout:
+        return QString::fromLatin1(words::kReadoutWord.data(), static_cast<qsizetype>(words::kReadoutWord.size()));
     }
     return {};
 }
@@ -63,9 +68,44 @@ double relativeLuminance(const QColor& color) {
     return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
 }
 
+// An alert whose text a screen reader can read, character by character and with each character's
+// place, as a label's; it has no selection and no cursor.
+class AccessibleMessageBar final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleMessageBar(MessageBar* bar) : QAccessibleWidget(bar, QAccessible::AlertMessage), bar_(bar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this) : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override { return QAccessibleWidget::text(kind); }
+    QString text(int start, int end) const override { return bar_->text().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(bar_->text().size()); }
+    QRect characterRect(int offset) const override {
+        const QRect local = bar_->characterExtent(offset).toAlignedRect();
+        return {bar_->mapToGlobal(local.topLeft()), local.size()};
+    }
+    int offsetAtPoint(const QPoint& point) const override { return bar_->offsetAt(bar_->mapFromGlobal(point)); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    MessageBar* bar_;
+};
+
 QAccessibleInterface* accessibleMessageBar(const QString&, QObject* object) {
     auto* bar = dynamic_cast<MessageBar*>(object);
-    return bar == nullptr ? nullptr : new QAccessibleWidget(bar, QAccessible::AlertMessage);
+    return bar == nullptr ? nullptr : new AccessibleMessageBar(bar);
 }
 
 }  // namespace
@@ -76,9 +116,10 @@ double contrastRatio(const QColor& first, const QColor& second) {
 }
 
 MessageColors messageColors(MessageKind kind, const QPalette& palette) {
-    const QColor hue = hueOf(kind);
-    const QColor background = blended(palette.color(QPalette::Window), hue, kTintShare);
-    QColor text = palette.color(QPalette::WindowText);
+    const bool readout = kind == MessageKind::Readout;
+    const QColor hue = readout ? palette.color(QPalette::Mid) : hueOf(kind);
+    const QColor background = readout ? palette.color(QPalette::Base) : blended(palette.color(QPalette::Window), hue, kTintShare);
+    QColor text = palette.color(readout ? QPalette::Text : QPalette::WindowText);
     if (contrastRatio(text, background) < kReadableContrast) {
         const QColor black(Qt::black);
         const QColor white(Qt::white);
@@ -96,9 +137,13 @@ MessageBar::MessageBar(QWidget* parent) : QWidget(parent) {
     setSizePolicy(policy);
     expiry_.setSingleShot(true);
     expiry_.setInterval(kConfirmationTime);
+    // What follows a confirmation is shown over it, so that a readout following raises no alert.
     expiry_.callOnTimeout(this, [this] {
-        clear();
-        if (afterConfirmation_) afterConfirmation_();
+        if (afterConfirmation_) {
+            afterConfirmation_();
+        } else {
+            clear();
+        }
     });
     hide();
 }
@@ -126,6 +171,18 @@ void MessageBar::showMessage(MessageKind kind, const QString& text) {
 void MessageBar::confirm(const QString& text) {
     showMessage(MessageKind::Positive, text);
     expiry_.start();
+}
+
+void MessageBar::showReadout(const QString& text) {
+    expiry_.stop();
+    if (kind_ == MessageKind::Readout && text == text_ && !isHidden()) return;
+    kind_ = MessageKind::Readout;
+    text_ = text;
+    setAccessibleName(wordOf(kind_));
+    setAccessibleDescription(text);
+    updateGeometry();
+    update();
+    show();
 }
 
 void MessageBar::clear() {
@@ -157,10 +214,66 @@ QRect MessageBar::textRect(QSize size) const {
     return QStyle::visualRect(layoutDirection(), QRect(QPoint(0, 0), size), leftToRight);
 }
 
-int MessageBar::heightForWidth(int width) const {
+int MessageBar::heightForWidth(int width) const { return heightFor(text_, width); }
+
+void MessageBar::layOut(QTextLayout& layout, const QString& text, qreal width) const {
+    const Qt::LayoutDirection direction = text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    QTextOption option(QStyle::visualAlignment(direction, Qt::AlignLeft) | Qt::AlignAbsolute);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(direction);
+    layout.setText(text);
+    layout.setFont(font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal top = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, top));
+        top += line.height();
+    }
+    layout.endLayout();
+}
+
+int MessageBar::heightFor(const QString& text, int width) const {
     const QRect room = textRect(QSize(width, reservedHeight()));
-    const QRect needed = fontMetrics().boundingRect(QRect(0, 0, room.width(), 0), kTextFlags, text_);
-    return std::max(reservedHeight(), needed.height() + 2 * (kBorder + padding()));
+    QTextLayout layout;
+    layOut(layout, text, room.width());
+    const int needed = static_cast<int>(std::ceil(layout.boundingRect().height()));
+    return std::max(reservedHeight(), needed + 2 * (kBorder + padding()));
+}
+
+QPointF MessageBar::layOutShown(QTextLayout& layout) const {
+    const QRect room = textRect(size());
+    layOut(layout, text_, room.width());
+    return {static_cast<qreal>(room.left()), room.top() + (room.height() - layout.boundingRect().height()) / 2};
+}
+
+QRectF MessageBar::textExtent() const {
+    QTextLayout layout;
+    const QPointF origin = layOutShown(layout);
+    QRectF lines;
+    for (int index = 0; index < layout.lineCount(); ++index) lines |= layout.lineAt(index).naturalTextRect();
+    return lines.translated(origin);
+}
+
+QRectF MessageBar::characterExtent(int offset) const {
+    QTextLayout layout;
+    const QPointF origin = layOutShown(layout);
+    const QTextLine line = layout.lineForTextPosition(offset);
+    if (!line.isValid()) return {};
+    const qreal from = line.cursorToX(offset);
+    const qreal to = line.cursorToX(offset + 1);
+    return QRectF(std::min(from, to), line.y(), std::abs(to - from), line.height()).translated(origin);
+}
+
+int MessageBar::offsetAt(QPointF point) const {
+    QTextLayout layout;
+    const QPointF inLayout = point - layOutShown(layout);
+    for (int index = 0; index < layout.lineCount(); ++index) {
+        const QTextLine line = layout.lineAt(index);
+        if (line.rect().contains(inLayout)) return line.xToCursor(inLayout.x());
+    }
+    return -1;
 }
 
 QSize MessageBar::sizeHint() const {
@@ -176,14 +289,12 @@ void MessageBar::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), colors.background);
     painter.setPen(colors.border);
     painter.drawRect(rect().adjusted(0, 0, -kBorder, -kBorder));
-    style()->standardIcon(iconOf(kind_), nullptr, this).paint(&painter, iconRect(size()));
+    if (kind_ != MessageKind::Readout) style()->standardIcon(iconOf(kind_), nullptr, this).paint(&painter, iconRect(size()));
     painter.setPen(colors.text);
     // The text runs in its own direction, whatever the window's: an English message stays
     // left-to-right in a right-to-left window.
-    const Qt::LayoutDirection textDirection = text_.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    painter.setLayoutDirection(textDirection);
-    painter.drawText(textRect(size()), kTextFlags | static_cast<int>(QStyle::visualAlignment(textDirection, Qt::AlignLeft).toInt()),
-                     text_);
+    QTextLayout layout;
+    layout.draw(&painter, layOutShown(layout));
 }
 
 void MessageBar::changeEvent(QEvent* event) {

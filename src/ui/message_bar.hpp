@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QTextLayout>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -10,7 +11,9 @@
 
 namespace skyanchor {
 
-enum class MessageKind { Error, Warning, Positive };
+// A readout is no message: it reads the result back in a neutral look, with no icon, and raises
+// no alert.
+enum class MessageKind { Error, Warning, Positive, Readout };
 
 struct MessageColors {
     QColor background;
@@ -19,7 +22,8 @@ struct MessageColors {
 };
 
 // The kind's hue laid lightly over the palette's window colour, its text in the palette's own text
-// colour, or in black or white where that would read worse than 4.5 : 1.
+// colour, or in black or white where that would read worse than 4.5 : 1; a readout in the
+// palette's own field colours.
 [[nodiscard]] MessageColors messageColors(MessageKind kind, const QPalette& palette);
 // The contrast ratio of two colours by their relative luminance: 1 for equal colours, 21 for black on white.
 [[nodiscard]] double contrastRatio(const QColor& first, const QColor& second);
@@ -30,6 +34,7 @@ struct MessageColors {
 // It is hidden while it holds nothing, so screen readers find it only when it speaks; its space
 // stays reserved (two lines at the font, also in layouts), so nothing in the window moves as
 // messages come and go; a text of more lines asks for more height rather than being cut.
+// Between messages it may read the result back (a readout), which is shown without an alert.
 // Screen readers meet it as an alert named by its text, and every message is shown anew, which
 // is the change of state that AT-SPI passes on to them (Qt 6.4 drops the accessibility alert event
 // there, though it is sent too for the platforms that take it).
@@ -43,6 +48,11 @@ public:
     void showMessage(MessageKind kind, const QString& text);
     // A positive message that goes by itself after the confirmation time, and then calls back.
     void confirm(const QString& text);
+    // The result read back while nothing is wrong: shown without the alert a message raises, and
+    // read by screen readers as the band's description. Empty, the band stays blank.
+    void showReadout(const QString& text);
+    // A confirmation ends at once, without calling back: the next message takes its place.
+    void endConfirmation() { expiry_.stop(); }
     void clear();
     void setConfirmationTime(std::chrono::milliseconds time) { expiry_.setInterval(time); }
     void setAfterConfirmation(std::function<void()> callback) { afterConfirmation_ = std::move(callback); }
@@ -61,8 +71,13 @@ public:
     [[nodiscard]] QSize minimumSizeHint() const override;
     [[nodiscard]] bool hasHeightForWidth() const override { return true; }
     [[nodiscard]] int heightForWidth(int width) const override;
-
-    static constexpr int kTextFlags = static_cast<int>(Qt::TextWordWrap) | static_cast<int>(Qt::AlignVCenter);
+    // The height that shows the given text whole at that width.
+    [[nodiscard]] int heightFor(const QString& text, int width) const;
+    // Where the text's lines stand in the band, centred in the text area's height; where one
+    // character stands, and which character stands at a point (-1 for none).
+    [[nodiscard]] QRectF textExtent() const;
+    [[nodiscard]] QRectF characterExtent(int offset) const;
+    [[nodiscard]] int offsetAt(QPointF point) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,6 +85,11 @@ protected:
 
 private:
     [[nodiscard]] int padding() const;
+    // The text in lines of the given width, each starting at the left or, for a right-to-left
+    // text, at the right; broken between words, and inside a word longer than a line (a long paste).
+    void layOut(QTextLayout& layout, const QString& text, qreal width) const;
+    // The shown text laid out in the band as it is; returns where the layout stands.
+    QPointF layOutShown(QTextLayout& layout) const;
 
     MessageKind kind_ = MessageKind::Error;
     QString text_;

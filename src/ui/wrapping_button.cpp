@@ -1,5 +1,7 @@
 #include "ui/wrapping_button.hpp"
 
+#include "ui/caption_frame.hpp"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QStyleOptionButton>
@@ -17,10 +19,7 @@ bool captionFits(const QFont& font, const QPushButton& button) {
 
 }  // namespace
 
-WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(parent) {
-    setText(caption);
-    setShortcut(QKeySequence());  // the caption's "&" is text, not a mnemonic
-}
+WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
 QRect WrappingButton::captionArea(QSize buttonSize) {
     constexpr int margin = 3;  // inside the style's bevel
@@ -34,7 +33,7 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(captionArea(size()), kCaptionFlags, text());
+    painter.drawText(captionArea(size()), (kCaptionFlags & ~Qt::TextShowMnemonic) | mnemonicFlag(*this), text());
 }
 
 void WrappingButton::keyPressEvent(QKeyEvent* event) {

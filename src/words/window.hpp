@@ -19,6 +19,17 @@ inline constexpr std::string_view kCopyMjdCaption = "Copy MJD to clipboard";
 inline constexpr std::string_view kCopyVectorsCaption = "Copy Vectors to Clipboard";
 inline constexpr std::string_view kCloseCaption = "Close";
 
+// The letter of each caption that reaches its control with Alt, shown underlined where the desktop
+// underlines them; each is a letter of its caption, as written there, and no two are alike.
+inline constexpr char kLongitudeKey = 'L';
+inline constexpr char kEastKey = 'E';
+inline constexpr char kWestKey = 'W';
+inline constexpr char kDateKey = 'D';
+inline constexpr char kMjdKey = 'M';
+inline constexpr char kCopyMjdKey = 'p';
+inline constexpr char kCopyVectorsKey = 'V';
+inline constexpr char kCloseKey = 'C';
+
 // A control's accessible name and its description, which is also its tooltip.
 struct Described {
     std::string_view name;
@@ -56,5 +67,7 @@ inline constexpr std::string_view kMjdCopied = "MJD copied";
 inline constexpr std::string_view kErrorWord = "Error";
 inline constexpr std::string_view kWarningWord = "Warning";
 inline constexpr std::string_view kDoneWord = "Done";
+// The band's name while it reads the result back; the result itself is its description.
+inline constexpr std::string_view kReadoutWord = "Result";
 
 }  // namespace skyanchor::words

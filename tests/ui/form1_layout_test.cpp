@@ -4,6 +4,7 @@
 #include "qt_printers.hpp"
 #include "ui/caption_frame.hpp"
 #include "ui/form1.hpp"
+#include "ui/message_bar.hpp"
 #include "ui/wrapping_button.hpp"
 
 #include <QAccessible>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -27,6 +29,7 @@
 #include <cmath>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -176,10 +179,11 @@ TEST_P(Form1Fonts, FitsTheOptionCaptionsWithoutEastRunningIntoWest) {
         style.text = option->text();
         const QRect captionArea = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
         const QFontMetrics metrics(option->font());
-        EXPECT_LE(metrics.horizontalAdvance(option->text()), captionArea.width()) << name;
+        const int shownWidth = metrics.size(Qt::TextShowMnemonic, option->text()).width();
+        EXPECT_LE(shownWidth, captionArea.width()) << name;
         EXPECT_LE(metrics.height(), captionArea.height()) << name;
         if (option->objectName() == "optEast") {
-            const int eastEnds = option->x() + captionArea.left() + metrics.horizontalAdvance(option->text());
+            const int eastEnds = option->x() + captionArea.left() + shownWidth;
             EXPECT_LT(eastEnds, window.control("optWest")->x());
         }
     }
@@ -236,6 +240,32 @@ TEST_P(Form1Fonts, ShowsBothLinesInFull) {
     EXPECT_GE(QFontInfo(list->font()).pointSizeF(), QFontInfo(window.form->font()).pointSizeF() - 0.5);
 }
 
+// The longest messages, quoting a text typed in each script at its longest, stand whole in the
+// band; for a Latin text the band is as it was built, so nothing in the window moved.
+TEST_P(Form1Fonts, ShowsTheLongestMessagesWhole) {
+    QApplication::setActiveWindow(window.form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+    const QSize built = window.form->size();
+    const auto* bar = window.control<MessageBar>("messageBar");
+    for (const char16_t* script : {u"W", u"\u0639", u"\u05E9", u"\u0E01", u"\u56FD", u"\u0915"}) {
+        const QString letter = QString::fromUtf16(script);
+        for (const char* name : {"txtLongitude", "txtDateandTime", "txtMJD"}) {
+            auto* field = window.control<QLineEdit>(name);
+            const QString before = field->text();
+            field->setFocus();
+            field->setText(QStringLiteral("1") + letter.repeated(41));
+            window.control("optEast")->setFocus();
+            EXPECT_TRUE(bar->isVisible() && bar->text().contains(letter.repeated(40), Qt::CaseInsensitive)) << name << ": " << bar->text().toStdString();
+            EXPECT_TRUE(QRectF(bar->textRect(bar->size())).contains(bar->textExtent())) << name;
+            EXPECT_TRUE(window.form->rect().contains(bar->geometry()) && bar->geometry().bottom() < window.control("Frame8")->y());
+            if (letter == u"W") {
+                EXPECT_EQ(window.form->size(), built) << name;
+            }
+            field->setText(before);
+        }
+    }
+}
+
 // Controls stand apart, East and West excepted, and each lies wholly within its container and the
 // client area (the borderless panel reaches a few pixels below it, as designed).
 TEST_P(Form1Fonts, KeepsEveryShownControlApartAndWithinItsContainer) {
@@ -274,6 +304,31 @@ TEST_P(Form1Fonts, KeepsItsSize) {
     }
 }
 
+// Under -reverse or in a right-to-left locale every control and the band stand mirrored within
+// their containers, left to right as they were.
+TEST(Form1Mirrored, MirrorsEveryControlWithinItsContainer) {
+    std::vector<const char*> names(std::begin(kShownControls), std::end(kShownControls));
+    names.insert(names.end(), {"Frame8", "messageBar"});
+    std::map<std::string, QRect> leftToRight;
+    {
+        const Form1AtFont window{kReferencePoints};
+        for (const char* name : names) leftToRight[name] = window.control(name)->geometry();
+    }
+    const QLocale saved;
+    for (const auto& [direction, locale] : {std::pair{Qt::RightToLeft, saved}, std::pair{Qt::LeftToRight, QLocale(QStringLiteral("he_IL"))}}) {
+        QApplication::setLayoutDirection(direction);
+        QLocale::setDefault(locale);
+        const Form1AtFont window{kReferencePoints};
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(saved);
+        for (const char* name : names) {
+            const QWidget* widget = window.control(name);
+            EXPECT_EQ(widget->geometry(), QStyle::visualRect(Qt::RightToLeft, widget->parentWidget()->rect(), leftToRight[name]))
+                << name << " in " << locale.name().toStdString();
+        }
+    }
+}
+
 class Form1Keys : public testing::Test {
 protected:
     void SetUp() override {
@@ -292,24 +347,51 @@ TEST_F(Form1Keys, StartsInTheLongitudeAndTabsInTheDesignedOrder) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    // The East/West group is one tab stop; the arrow keys move within it.
-    EXPECT_EQ(visited, QStringList({"optEast", "txtDateandTime", "txtMJD", "List1", "Command4", "Command2", "Command5",
+    // The East/West group is one tab stop, at the checked one; the arrow keys move the choice.
+    EXPECT_EQ(visited, QStringList({"optWest", "txtDateandTime", "txtMJD", "List1", "Command4", "Command2", "Command5",
                                     "txtLongitude"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window.control("optWest"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), window.control("optEast"));
+    EXPECT_TRUE(window.control<QRadioButton>("optEast")->isChecked());
 }
 
-TEST_F(Form1Keys, ReturnEnterAndSpacePressTheFocusedButton) {
-    for (const char* name : {"Command2", "Command4"}) {
-        auto* button = window.control<QPushButton>(name);
-        button->setFocus();
-        QSignalSpy clicks(button, &QPushButton::clicked);
-        QTest::keyClick(button, Qt::Key_Return);
-        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
-        QTest::keyClick(button, Qt::Key_Space);
-        EXPECT_EQ(clicks.size(), 3) << name;
-        QTest::keyClick(button, Qt::Key_Return, Qt::ShiftModifier);
-        EXPECT_EQ(clicks.size(), 3) << name;
+// Each Alt key reaches its control (a field through its caption), is a letter of that caption and
+// no other's; an Alt key that names no control types nothing into a field.
+TEST_F(Form1Keys, ReachEachControlByItsAltKeyAndTypeNothingIntoAField) {
+    const std::pair<char, const char*> keys[] = {{'L', "txtLongitude"}, {'E', "optEast"},  {'W', "optWest"},  {'D', "txtDateandTime"},
+                                                 {'M', "txtMJD"},       {'P', "Command4"}, {'V', "Command2"}, {'C', "Command5"}};
+    QString letters;
+    for (const auto& [letter, name] : keys) {
+        QWidget* target = window.control(name);
+        auto* button = qobject_cast<QAbstractButton*>(target);
+        const auto* frame = dynamic_cast<CaptionFrame*>(target->parentWidget());
+        const QString caption = button != nullptr ? button->text().remove(u'&') : frame->title();
+        const QKeySequence key = button != nullptr ? QKeySequence::mnemonic(button->text()) : frame->findChild<QShortcut*>()->key();
+        EXPECT_EQ(key, QKeySequence(Qt::ALT | static_cast<Qt::Key>(letter))) << name;
+        EXPECT_TRUE(caption.contains(QChar::fromLatin1(letter), Qt::CaseInsensitive) && !letters.contains(QChar::fromLatin1(letter))) << name;
+        letters += QChar::fromLatin1(letter);
+        if (letter == 'C') continue;  // Close would end the window
+        const auto altKey = [&] { QTest::keyClick(window.form.get(), static_cast<Qt::Key>(letter), Qt::AltModifier); };
+        if (qobject_cast<QPushButton*>(target) != nullptr) {
+            QSignalSpy pressed(button, &QAbstractButton::clicked);
+            altKey();
+            EXPECT_TRUE(pressed.wait(2000)) << name;
+        } else {
+            altKey();
+            EXPECT_EQ(QApplication::focusWidget(), target) << name;
+        }
     }
-    EXPECT_EQ(window.fakes.clipboard->text, window.control<QLineEdit>("txtMJD")->text().toStdString());
+    for (const char* name : {"txtLongitude", "txtDateandTime", "txtMJD"}) {
+        auto* field = window.control<QLineEdit>(name);
+        const QString before = field->text();
+        for (char letter = 'a'; letter <= 'z'; ++letter) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter - 'a'), Qt::AltModifier, QString(QChar::fromLatin1(letter)));
+            QApplication::sendEvent(field, &press);
+        }
+        EXPECT_EQ(field->text(), before) << name;
+    }
 }
 
 struct CloseCase {
