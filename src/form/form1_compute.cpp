@@ -98,6 +98,7 @@ OrbitalElements Form1Model::elementsOfFields() const {
 // Generate's end: the elements' state vector as the two lines, in the list and the hidden fields.
 void Form1Model::showLines(const OrbitalElements& elements) {
     const StateVector state = generateVectors(elements, constants.pi, static_cast<double>(constants.massFactor));
+    linePosition = state;
     VectorLines lines = buildVectorLines({state.x, state.y, state.z}, {state.vx, state.vy, state.vz});
     rposLine = std::move(lines.rpos);
     rvelLine = std::move(lines.rvel);
