@@ -138,6 +138,7 @@ void Form1::showChanges(std::optional<Control> edited) {
         const QSignalBlocker west(optWest);
         (form.isWest() ? optWest : optEast)->setChecked(true);
     }
+    tabToTheChoice();
     if (changes.list) {
         List1->clear();
         for (const std::string& line : form.listLines()) List1->addItem(toQString(line));
@@ -174,13 +175,16 @@ void Form1::showNote(Control control) {
     }
 }
 
-// The band shows the message of the control with the focus, else the latest; a confirmation
-// stands until its time is up.
+// The band shows the message of the control with the focus, else the latest, else the result
+// read back; a confirmation stands until its time is up or the next event. While a problem is
+// held back from the field being typed into, the band stays blank rather than hidden, so that the
+// readout coming back raises no alert.
 void Form1::showMessage() {
     if (messageBar->confirming()) return;
     const QWidget* holder = marks.messageHolder(QApplication::focusWidget());
     if (holder == nullptr) {
-        messageBar->clear();
+        messageBar->showReadout(toQString(form.readout()));
+        fitMessageBar();
         return;
     }
     const bool warning = marks.causeAt(holder) == MarkCause::Reading || form.linesUsable();

@@ -56,6 +56,7 @@ private:
     void connectHandlers();
     void bindCloseKeys();
     void guardKeys();
+    void tabToTheChoice();
     void placeMessageBar(const TwipScale& scale);
     void fitMessageBar();
     void handOver(Control control, const std::function<void()>& event, std::optional<Control> edited = std::nullopt);

@@ -23,34 +23,17 @@ public:
     }
 };
 
-// Tab and Shift+Tab into East or West land on the one that is checked, from which the arrow keys
-// move the choice.
-class TabToTheChoice final : public QObject {
-public:
-    TabToTheChoice(QRadioButton* east, QRadioButton* west) : QObject(east), east_(east), west_(west) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            auto* other = watched == east_ ? west_ : east_;
-            const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
-            if (tabbed && other->isChecked() && !static_cast<QRadioButton*>(watched)->isChecked()) other->setFocus(reason);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QRadioButton* east_;
-    QRadioButton* west_;
-};
-
 }  // namespace
 
 void Form1::guardKeys() {
     auto* altKeys = new AltKeysTypeNothing(this);
     for (const auto& [field, control] : textFields()) field->installEventFilter(altKeys);
-    auto* tabs = new TabToTheChoice(optEast, optWest);
-    optEast->installEventFilter(tabs);
-    optWest->installEventFilter(tabs);
+}
+
+// Tab and Shift+Tab into East or West land on the one that is checked, from which the arrow keys
+// move the choice: the other takes the focus only when clicked or reached by an arrow.
+void Form1::tabToTheChoice() {
+    for (QRadioButton* option : {optEast, optWest}) option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 // The platform's Quit and Close keys, and Ctrl+Q and Ctrl+W where the platform names others,

@@ -7,6 +7,8 @@
 #include "ui/field_problem.hpp"
 #include "ui/message_bar.hpp"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QScreen>
@@ -136,7 +138,10 @@ TEST_F(Form1Test, ShowsMessagesInsideTheWindow) {
     typeInto("txtLongitude", QStringLiteral("122"));
     typeInto("txtDateandTime", QStringLiteral("1/1/2000"));
     EXPECT_TRUE(fieldProblem(field("txtLongitude")).isEmpty());
-    EXPECT_FALSE(bar->isVisible());
+    // With nothing wrong the band reads the result back, as the band's description, not its alert.
+    EXPECT_EQ(bar->kind(), MessageKind::Readout);
+    EXPECT_EQ(bar->text().toStdString(), form->model().readout());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QWidget>("messageBar"))->text(QAccessible::Description), bar->text());
 }
 
 // A paste longer than a field holds is cut (a pair of UTF-16 units stays whole); the band says so.
@@ -188,6 +193,11 @@ TEST_F(Form1Test, ConfirmsCopiesAndCopiesTheListsSelection) {
     QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
     EXPECT_EQ(bar->text(), "MJD copied");
     EXPECT_EQ(bar->kind(), MessageKind::Positive);
+    typeInto("txtLongitude", QStringLiteral("abc"));  // the next edit's problem shows at once
+    settle();
+    EXPECT_EQ(bar->text().toStdString(), form->model().noteAt(Control::txtLongitude)->text);
+    typeInto("txtLongitude", QStringLiteral("122"));
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
     auto* list = control<QListWidget>("List1");
     list->setFocus();
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);

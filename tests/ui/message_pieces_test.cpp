@@ -117,6 +117,10 @@ TEST_F(MessagePieces, IsAnAlertNamedByItsTextShownAnewForEachNewMessage) {
     EXPECT_EQ(counter.shows, 1);
     bar->showMessage(MessageKind::Warning, QStringLiteral("second"));
     EXPECT_EQ(counter.shows, 2);
+    // A readout over a message is no new message: it is its description, and the band is not shown anew.
+    bar->showReadout(QStringLiteral("read back"));
+    EXPECT_EQ(counter.shows, 2);
+    EXPECT_EQ(alert->text(QAccessible::Description), "read back");
     bar->clear();
     EXPECT_TRUE(bar->isHidden());
     EXPECT_TRUE(bar->sizePolicy().retainSizeWhenHidden());
