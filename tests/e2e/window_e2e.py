@@ -53,7 +53,7 @@ def copying_refused(app):
 
 
 def band_holds_its_text(app):
-    atspi.keys("Tab")
+    atspi.give_focus(atspi.find(app, LONGITUDE))  # the date's message stands when the focus has left it
     shown = atspi.wait_for("the band's message", lambda: "nonsense" in band(app).name and band(app))
     text = shown.queryText()
     left, top, width, height = text.getRangeExtents(0, text.characterCount, atspi.pyatspi.DESKTOP_COORDS)
@@ -94,9 +94,15 @@ def tab_reaches_west(app):
 def no_maximise_offered(_app):
     window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Skyanchor Satellite$"], capture_output=True,
                             text=True, timeout=atspi.STEP_TIMEOUT).stdout.split()[0]
-    actions = subprocess.run(["xprop", "-id", window, "_NET_WM_ALLOWED_ACTIONS"], capture_output=True, text=True,
-                             timeout=atspi.STEP_TIMEOUT).stdout
-    return "_NET_WM_ACTION_CLOSE" in actions and "MAXIMIZE" not in actions
+    def read(*command):
+        return subprocess.run(command, capture_output=True, text=True, timeout=atspi.STEP_TIMEOUT).stdout
+
+    actions = read("xprop", "-id", window, "_NET_WM_ALLOWED_ACTIONS")
+    size = read("xdotool", "getwindowgeometry", window)
+    read("wmctrl", "-i", "-r", window, "-b", "add,maximized_vert,maximized_horz")  # asked all the same
+    atspi.pump(0.5)
+    kept = read("xdotool", "getwindowgeometry", window) == size
+    return "_NET_WM_ACTION_CLOSE" in actions and "MAXIMIZE" not in actions and kept, actions + size
 
 
 def stderr_without_isolates(_app):
