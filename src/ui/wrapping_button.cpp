@@ -33,7 +33,9 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(captionArea(size()), (kCaptionFlags & ~Qt::TextShowMnemonic) | mnemonicFlag(*this), text());
+    // The underlined key letter is drawn as a run of its own, which loses its kerning with its
+    // neighbours; a pixel of room either side keeps a caption measured to fit on its lines.
+    painter.drawText(captionArea(size()).adjusted(-1, 0, 1, 0), (kCaptionFlags & ~Qt::TextShowMnemonic) | mnemonicFlag(*this), text());
 }
 
 void WrappingButton::keyPressEvent(QKeyEvent* event) {

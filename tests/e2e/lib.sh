@@ -99,7 +99,7 @@ x() { timeout "$step_timeout" "$@"; }
 # A display of its own: Xvfb takes the first free number and names it on descriptor 3. Without
 # -noreset it resets when its last client leaves, and a program started right then finds no server.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${screen_size:-800x600x24}" -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
   xvfb_pid=$!
   wait_until "$step_timeout" "Xvfb names its display" test -s "$workdir/display"
   DISPLAY=":$(cat "$workdir/display")"
@@ -141,10 +141,11 @@ find_controls() {
   eval "$places"
 }
 
-# start_app [NAME=VALUE...]: starts the program with that environment, its output in app.log,
-# and waits for its window and its controls.
+# start_app [NAME=VALUE...]: starts the program with that environment and the arguments in
+# app_args, its output in app.log, and waits for its window and its controls.
+app_args=()
 start_app() {
-  env XDG_RUNTIME_DIR="$workdir" "$@" "${app:?the script names the program in app}" >>"$workdir/app.log" 2>&1 &
+  env XDG_RUNTIME_DIR="$workdir" "$@" "${app:?the script names the program in app}" "${app_args[@]}" >>"$workdir/app.log" 2>&1 &
   app_pid=$!
   wait_until "$start_timeout" "the window appears${*:+ with $*}" find_window
   wait_until "$start_timeout" "the controls are in the accessibility tree (see $workdir/controls.log)" find_controls
