@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: what a screen reader meets in the real program, read over AT-SPI with the
-# program's own accessibility bridge on a virtual X display (accessibility_e2e.py says what).
+# program's own accessibility bridge on a virtual X display (accessibility_e2e.py says what), and
+# the window's findings, a row each (window_e2e.py).
 # Usage: accessibility_e2e.sh path/to/skyanchor-satellite
 set -euo pipefail
 app=$1
@@ -16,5 +17,11 @@ if /usr/bin/python3 "$here/accessibility_e2e.py"; then
   pass "what a screen reader meets"
 else
   check "what a screen reader meets" "status 0" "status $?"
+fi
+stop_app
+if XDG_RUNTIME_DIR="$workdir" /usr/bin/python3 "$here/window_e2e.py" "$app"; then
+  pass "the window's findings"
+else
+  check "the window's findings" "status 0" "status $?"
 fi
 summary
