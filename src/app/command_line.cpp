@@ -197,13 +197,18 @@ CommandLineReading CommandLine::request() const {
     if (request.satellites.empty()) request.satellites.push_back({.longitude = std::string(field_defaults::kLongitude), .west = {}});
     request.west = !parser.isSet(east);
     request.mjdOnly = parser.isSet(mjdOnly);
-    if (parser.values(format).size() > 1) return TextMistake{toQString(words::giveOnce("format"))};
-    if (parser.isSet(format)) {
-        const std::optional<RecordFormat> named = recordFormatNamed(parser.value(format).toStdString());
-        if (!named) return TextMistake{toQString(words::unknownFormat(parser.value(format).toStdString()))};
-        request.format = *named;
-    }
+    const auto recordFormat = formatOf();
+    if (const auto* mistake = std::get_if<TextMistake>(&recordFormat)) return *mistake;
+    request.format = std::get<RecordFormat>(recordFormat);
     return request;
+}
+
+std::variant<RecordFormat, TextMistake> CommandLine::formatOf() const {
+    if (parser.values(format).size() > 1) return TextMistake{toQString(words::giveOnce("format"))};
+    if (!parser.isSet(format)) return RecordFormat::Lines;
+    const std::optional<RecordFormat> named = recordFormatNamed(parser.value(format).toStdString());
+    if (!named) return TextMistake{toQString(words::unknownFormat(parser.value(format).toStdString()))};
+    return *named;
 }
 
 // The satellites in the order their options came: each --longitude, each --longitudes range,

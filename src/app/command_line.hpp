@@ -48,6 +48,7 @@ private:
     [[nodiscard]] std::optional<TextMistake> textMistake() const;
     [[nodiscard]] QString notUtf8(const std::vector<std::string>& arguments, std::size_t at) const;
     [[nodiscard]] std::variant<std::vector<ScriptSatellite>, TextMistake> satellites() const;
+    [[nodiscard]] std::variant<RecordFormat, TextMistake> formatOf() const;
     [[nodiscard]] std::optional<ScriptSatellite> withDirection(const QString& longitudeText) const;
     [[nodiscard]] std::variant<std::vector<ScriptSatellite>, TextMistake> rangeOf(const QString& range) const;
 

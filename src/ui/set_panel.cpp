@@ -124,8 +124,10 @@ void SetPanel::buildControls() {
     saveButton->setShortcut(QKeySequence::Save);
     openButton->setShortcut(QKeySequence::Open);
     messageBar = new MessageBar(this);
-    messageBar->setAccessibleName(toQString(words::kSetMessageName));
+    layOut();
+}
 
+void SetPanel::layOut() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rows);
     auto* editing = new QGridLayout;

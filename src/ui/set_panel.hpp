@@ -41,6 +41,7 @@ public:
 
 private:
     void buildControls();
+    void layOut();
     void connectHandlers();
     void addToSet();
     void addRing();

@@ -43,7 +43,6 @@ inline constexpr std::string_view kCopySetDescription =
     "Copies every satellite's position and velocity lines to the clipboard, in the set's order";
 inline constexpr std::string_view kSaveSetDescription = "Saves the set as a text file, one satellite per line";
 inline constexpr std::string_view kOpenSetDescription = "Replaces the set by one read from a text file";
-inline constexpr std::string_view kSetMessageName = "Set message";
 
 // Copying the set.
 [[nodiscard]] std::string setCopied(std::size_t satellites);
