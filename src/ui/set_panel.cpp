@@ -6,6 +6,7 @@
 #include "words/form.hpp"
 #include "words/satellite_set.hpp"
 
+#include <QAction>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -80,8 +81,10 @@ std::optional<QString> writeAtomically(const QString& path, const std::string& t
 
 }  // namespace
 
+// None where the system names no config folder; the set is then not kept.
 QString keptSetFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/satellite-set.txt");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/satellite-set.txt");
 }
 
 SetPanel::SetPanel(const Form1Model& formModel, std::shared_ptr<Clipboard> systemClipboard, QString kept, QWidget* parent)
@@ -167,6 +170,11 @@ void SetPanel::connectHandlers() {
         if (!path.isEmpty()) openFile(path);
     });
     connect(rows, &QListWidget::currentRowChanged, this, [this] { enableRowButtons(); });
+    auto* removeKey = new QAction(rows);
+    removeKey->setShortcut(QKeySequence::Delete);
+    removeKey->setShortcutContext(Qt::WidgetShortcut);
+    connect(removeKey, &QAction::triggered, this, [this] { removeRow(); });
+    rows->addAction(removeKey);
 }
 
 void SetPanel::formChanged() {

@@ -71,9 +71,19 @@ TEST_F(SetPanelTest, EditsTheRowsAndKeepsThemBetweenRuns) {
          },
          {QStringLiteral("122 W"), QStringLiteral("122 W"), QStringLiteral("2 W"), QStringLiteral("118 E")}},
         {[&] { select(1); press("removeRow"); }, {QStringLiteral("122 W"), QStringLiteral("2 W"), QStringLiteral("118 E")}},
+        {[&] {
+             press("addToSet");
+             select(3);
+             auto* list = panel->findChild<QListWidget*>(QStringLiteral("setRows"));
+             list->setFocus();
+             QTest::keyClick(list, Qt::Key_Delete);
+         },
+         {QStringLiteral("122 W"), QStringLiteral("2 W"), QStringLiteral("118 E")}},
         {[&] { select(2); press("moveUp"); }, {QStringLiteral("122 W"), QStringLiteral("118 E"), QStringLiteral("2 W")}},
         {[&] { select(0); press("moveDown"); }, {QStringLiteral("118 E"), QStringLiteral("122 W"), QStringLiteral("2 W")}},
     };
+    panel->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
     for (const Step& step : steps) {
         step.action();
         EXPECT_EQ(rows(), step.rows);
