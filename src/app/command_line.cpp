@@ -4,18 +4,14 @@
 #include "words/command_line.hpp"
 #include "words/satellite_set.hpp"
 #include "form/form1_model.hpp"
-#include "form/set_file.hpp"
 #include "base/utf8_text.hpp"
+#include "ui/set_panel.hpp"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -58,12 +54,8 @@ ScriptSatellite scriptSatellite(const Satellite& satellite) {
 
 // The satellites of a set file, or why it is not taken.
 std::variant<std::vector<ScriptSatellite>, TextMistake> setFileSatellites(const QString& path) {
-    std::ifstream file(path.toStdString(), std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (!file || !content) return TextMistake{toQString(words::setFileUnreadable(path.toStdString(), std::strerror(errno)))};
-    const Result<std::vector<Satellite>> read = readSetFile(content.str());
-    if (!read) return TextMistake{toQString(words::setFileInFile(path.toStdString(), read.failure().reason()))};
+    const Result<std::vector<Satellite>> read = readSetFileAt(path);
+    if (!read) return TextMistake{toQString(read.failure().reason())};
     if (read->empty()) return TextMistake{toQString(words::setFileInFile(path.toStdString(), words::kEmptySetFile))};
     std::vector<ScriptSatellite> satellites;
     for (const Satellite& satellite : *read) satellites.push_back(scriptSatellite(satellite));

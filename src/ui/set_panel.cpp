@@ -57,18 +57,6 @@ QLabel* labelFor(QWidget* box, std::string_view caption, std::string_view descri
     return label;
 }
 
-// The satellites of a set file, or the message that says why it opens nothing.
-Result<std::vector<Satellite>> readSetAt(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Failure(FailureNumber::InvalidArgument, words::setFileUnreadable(path.toStdString(), file.errorString().toStdString()));
-    }
-    const QByteArray text = file.readAll();
-    const Result<std::vector<Satellite>> read = readSetFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    if (read) return read;
-    return Failure(FailureNumber::InvalidArgument, words::setFileInFile(path.toStdString(), read.failure().reason()));
-}
-
 // Written whole or not at all; the reason when not.
 std::optional<QString> writeAtomically(const QString& path, const std::string& text) {
     QSaveFile file(path);
@@ -81,6 +69,17 @@ std::optional<QString> writeAtomically(const QString& path, const std::string& t
 
 }  // namespace
 
+Result<std::vector<Satellite>> readSetFileAt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Failure(FailureNumber::InvalidArgument, words::setFileUnreadable(path.toStdString(), file.errorString().toStdString()));
+    }
+    const QByteArray text = file.readAll();
+    const Result<std::vector<Satellite>> read = readSetFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    if (read) return read;
+    return Failure(FailureNumber::InvalidArgument, words::setFileInFile(path.toStdString(), read.failure().reason()));
+}
+
 // None where the system names no config folder; the set is then not kept.
 QString keptSetFile() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -92,7 +91,7 @@ SetPanel::SetPanel(const Form1Model& formModel, std::shared_ptr<Clipboard> syste
     buildControls();
     connectHandlers();
     if (QFileInfo::exists(keptFile)) {
-        const Result<std::vector<Satellite>> stored = readSetAt(keptFile);
+        const Result<std::vector<Satellite>> stored = readSetFileAt(keptFile);
         if (stored) set = SatelliteSet(*stored);
         if (!stored) messageBar->showMessage(MessageKind::Error, toQString(stored.failure().reason()));
     }
@@ -227,7 +226,7 @@ void SetPanel::copySet() {
 
 // A file that does not read leaves the set as it is.
 void SetPanel::openFile(const QString& path) {
-    const Result<std::vector<Satellite>> read = readSetAt(path);
+    const Result<std::vector<Satellite>> read = readSetFileAt(path);
     if (!read) {
         messageBar->showMessage(MessageKind::Error, toQString(read.failure().reason()));
         return;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QDoubleSpinBox;
 class QListWidget;
@@ -17,6 +18,10 @@ namespace skyanchor {
 
 class Form1Model;
 class MessageBar;
+
+// The satellites of a set file, or the message that says why it opens nothing: the file cannot
+// be read, or names the line that is not a satellite.
+[[nodiscard]] Result<std::vector<Satellite>> readSetFileAt(const QString& path);
 
 // Where the set is kept between runs: the program's folder under the XDG config folder.
 [[nodiscard]] QString keptSetFile();

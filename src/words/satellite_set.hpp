@@ -73,6 +73,6 @@ inline constexpr std::string_view kFormatOptionHelp =
 [[nodiscard]] std::string notARange(std::string_view given);
 [[nodiscard]] std::string tooManySatellites(std::string_view given, std::size_t limit);
 [[nodiscard]] std::string unknownFormat(std::string_view given);
-inline constexpr std::string_view kEmptySetFile = "The set file holds no satellite.";
+inline constexpr std::string_view kEmptySetFile = "It holds no satellite.";
 
 }  // namespace skyanchor::words
