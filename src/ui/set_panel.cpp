@@ -90,13 +90,27 @@ SetPanel::SetPanel(const Form1Model& formModel, std::shared_ptr<Clipboard> syste
     : QWidget(parent), form(formModel), clipboard(std::move(systemClipboard)), keptFile(std::move(kept)) {
     buildControls();
     connectHandlers();
-    if (QFileInfo::exists(keptFile)) {
-        const Result<std::vector<Satellite>> stored = readSetFileAt(keptFile);
-        if (stored) set = SatelliteSet(*stored);
-        if (!stored) messageBar->showMessage(MessageKind::Error, toQString(stored.failure().reason()));
-    }
+    if (QFileInfo::exists(keptFile)) openKeptSet();
     set.recompute(form);
     showRows(-1);
+}
+
+// A kept set that cannot be read is moved aside before anything is kept again, so the next change
+// does not overwrite what the person may still mend; where it cannot be moved, nothing is kept.
+void SetPanel::openKeptSet() {
+    const Result<std::vector<Satellite>> stored = readSetFileAt(keptFile);
+    if (stored) {
+        set = SatelliteSet(*stored);
+        return;
+    }
+    QString aside = keptFile + QStringLiteral(".unreadable");
+    for (int copy = 2; QFileInfo::exists(aside); ++copy) aside = keptFile + QStringLiteral(".unreadable-%1").arg(copy);
+    if (!QFile::rename(keptFile, aside)) {
+        messageBar->showMessage(MessageKind::Error, toQString(stored.failure().reason()));
+        keptFile.clear();
+        return;
+    }
+    messageBar->showMessage(MessageKind::Error, toQString(words::keptSetSetAside(stored.failure().reason(), aside.toStdString())));
 }
 
 void SetPanel::buildControls() {
