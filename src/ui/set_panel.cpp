@@ -67,6 +67,8 @@ std::optional<QString> writeAtomically(const QString& path, const std::string& t
     return file.errorString();
 }
 
+constexpr qint64 kSetFileByteLimit = 4 << 20;
+
 }  // namespace
 
 Result<std::vector<Satellite>> readSetFileAt(const QString& path) {
@@ -74,7 +76,11 @@ Result<std::vector<Satellite>> readSetFileAt(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return Failure(FailureNumber::InvalidArgument, words::setFileUnreadable(path.toStdString(), file.errorString().toStdString()));
     }
-    const QByteArray text = file.readAll();
+    // A set of 100,000 satellites fits in a few megabytes; a device that never ends is not read on.
+    const QByteArray text = file.read(kSetFileByteLimit + 1);
+    if (text.size() > kSetFileByteLimit) {
+        return Failure(FailureNumber::InvalidArgument, words::setFileUnreadable(path.toStdString(), words::kSetFileTooLong));
+    }
     const Result<std::vector<Satellite>> read = readSetFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     if (read) return read;
     return Failure(FailureNumber::InvalidArgument, words::setFileInFile(path.toStdString(), read.failure().reason()));

@@ -130,7 +130,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"RangeTooLong", {"--longitudes", "0:1:1E-6"}, {}, 1, {}, failed("--longitudes \"0:1:1E-6\" names more than 100000")},
         ScriptCase{"UnknownFormat", {"--format", "xml"}, {}, 1, {}, failed("--format \"xml\" is not one of lines, csv and json.\n")},
         ScriptCase{"SetFileMissing", {"--set", "/nonexistent/set.txt"}, {}, 1, {},
-                   failed("The set file \u201C\u2068/nonexistent/set.txt\u2069\u201D cannot be read: No such file")}),
+                   failed("The set file \u201C\u2068/nonexistent/set.txt\u2069\u201D cannot be read: No such file")},
+        ScriptCase{"SetFileWithoutEnd", {"--set", "/dev/zero"}, {}, 1, {},
+                   failed("The set file \u201C\u2068/dev/zero\u2069\u201D cannot be read: it is longer than the 4 MB a set file may hold.\n")}),
     [](const testing::TestParamInfo<ScriptCase>& row) { return std::string(row.param.name); });
 
 struct UsageCase {
