@@ -1,6 +1,8 @@
 #include "ui/form1.hpp"
+#include "ui/orbit_picture.hpp"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -24,6 +26,23 @@ void mjdKeystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(mjdKeystroke);
+
+// The picture of ten satellites given new data, as a keystroke that moves the instant gives it,
+// and painted into an image.
+void pictureOfTen(benchmark::State& state) {
+    skyanchor::OrbitPicture picture;
+    picture.resize(picture.sizeHint());
+    QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    skyanchor::PictureData data{.siderealAngle = 100.0, .earthRadius = 6378e3, .satellites = {}, .current = 0};
+    for (int index = 0; index < 10; ++index) data.satellites.push_back({100.0 + 10.0 * index, 42164e3});
+    for (auto _ : state) {
+        data.siderealAngle += 0.01;
+        picture.setData(data);
+        picture.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(pictureOfTen);
 
 }  // namespace
 
