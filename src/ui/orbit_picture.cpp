@@ -8,8 +8,6 @@
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 
 #include <algorithm>
 #include <array>
@@ -93,13 +91,15 @@ struct Canvas {
     }
 };
 
-// The lines' x axis, from the centre to the right edge, labelled above its end.
+// The lines' x axis, from the centre to the right edge, labelled above it inside the circle.
 void drawEquinox(const Canvas& canvas, double rightEdge) {
-    const QPointF end(rightEdge - 0.25 * canvas.line, canvas.geometry.centre.y());
+    const QPointF centre = canvas.geometry.centre;
+    const QPointF end(rightEdge - 0.25 * canvas.line, centre.y());
     canvas.painter.setPen(canvas.pen(QPalette::WindowText, 1.0, Qt::DashLine));
-    canvas.painter.drawLine(canvas.geometry.centre, end);
+    canvas.painter.drawLine(centre, end);
     canvas.arrowHead(end, {1.0, 0.0});
-    canvas.label(toQString(words::kEquinoxLabel), end - QPointF(0.0, 0.2 * canvas.line), {-1.0, -1.0});
+    const QPointF labelEnd = centre + QPointF(canvas.geometry.circleRadius - 0.5 * canvas.line, -0.2 * canvas.line);
+    canvas.label(toQString(words::kEquinoxLabel), labelEnd, {-1.0, -1.0});
 }
 
 // The Earth, its Greenwich meridian, and an arrow turning the way it turns (counterclockwise).
@@ -220,11 +220,12 @@ void OrbitPicture::paintEvent(QPaintEvent*) {
         drawSides(canvas, place(*data_.current));
         drawSatellite(canvas, place(*data_.current), true);
     }
+    // A frame of its own: some styles show theirs only after a Tab, and a click focuses it too.
     if (!hasFocus()) return;
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    const QPen frame = canvas.pen(QPalette::Highlight, 2.0);
+    painter.setPen(frame);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(frame.widthF(), frame.widthF(), -frame.widthF(), -frame.widthF()));
 }
 
 void OrbitPicture::mousePressEvent(QMouseEvent* event) {
