@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <string_view>
@@ -144,8 +145,24 @@ void drawSatellite(const Canvas& canvas, QPointF place, bool current) {
 
 }  // namespace
 
-double longitudeOver(double equatorialAngle, double siderealAngle) {
-    const double turned = std::fmod(equatorialAngle - siderealAngle, 360.0);
+std::optional<PicturedSatellite> satelliteOfLine(std::string_view rposLine, const BodyOrientation& body) {
+    constexpr std::string_view kTag = "RPOS";
+    if (!rposLine.starts_with(kTag)) return std::nullopt;
+    std::string_view rest = rposLine.substr(kTag.size());
+    std::array<double, 3> xzy{};
+    for (double& number : xzy) {
+        rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+        if (error != std::errc{}) return std::nullopt;
+        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+    }
+    if (!rest.empty()) return std::nullopt;
+    const StateVector position{.x = xzy[0], .y = xzy[2], .z = xzy[1]};
+    return PicturedSatellite{equatorialAngle(position, body), std::hypot(xzy[0], xzy[1], xzy[2])};
+}
+
+double longitudeOver(double angle, double sidereal) {
+    const double turned = std::fmod(angle - sidereal, 360.0);
     if (turned > 180.0) return turned - 360.0;
     return turned <= -180.0 ? turned + 360.0 : turned;
 }

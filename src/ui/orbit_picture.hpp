@@ -1,11 +1,14 @@
 #pragma once
 
+#include "orbit/ground_longitude.hpp"
+
 #include <QPointF>
 #include <QWidget>
 
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace skyanchor {
@@ -33,9 +36,13 @@ struct PictureGeometry {
     double step = 0.0;            // degrees: the longitude a click or a key chooses is a multiple of it
 };
 
+// The satellite that an RPOS line places ("RPOS x z y", metres, as the lines write them), read
+// back in the body's equator; none for a text that is no such line.
+[[nodiscard]] std::optional<PicturedSatellite> satelliteOfLine(std::string_view rposLine, const BodyOrientation& body);
+
 // The longitude over which a point of the equatorial plane stands: the equatorial angle less the
 // sidereal angle, East positive, in (-180, 180].
-[[nodiscard]] double longitudeOver(double equatorialAngle, double siderealAngle);
+[[nodiscard]] double longitudeOver(double angle, double sidereal);
 
 // The equatorial plane at an instant, seen from above the North Pole and to scale: the Earth
 // turned by the sidereal angle, the direction of the vernal equinox, the stationary circle and
