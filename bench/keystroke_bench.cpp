@@ -1,4 +1,5 @@
 #include "ui/form1.hpp"
+#include "text/vector_lines.hpp"
 #include "ui/orbit_picture.hpp"
 
 #include <QApplication>
@@ -8,6 +9,11 @@
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,17 +33,23 @@ void mjdKeystroke(benchmark::State& state) {
 }
 BENCHMARK(mjdKeystroke);
 
-// The picture of ten satellites given new data, as a keystroke that moves the instant gives it,
-// and painted into an image.
+// The picture of ten satellites given new data, as a keystroke that moves the instant gives it
+// (each place read back from an RPOS line), and painted into an image.
 void pictureOfTen(benchmark::State& state) {
     skyanchor::OrbitPicture picture;
     picture.resize(picture.sizeHint());
     QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
-    skyanchor::PictureData data{.siderealAngle = 100.0, .earthRadius = 6378e3, .satellites = {}, .current = 0};
-    for (int index = 0; index < 10; ++index) data.satellites.push_back({100.0 + 10.0 * index, 42164e3});
+    std::vector<std::string> lines;
+    for (int index = 0; index < 10; ++index) {
+        const double angle = index * 0.17;
+        lines.push_back(skyanchor::buildVectorLines({42164e3 * std::cos(angle), 38682e3 * std::sin(angle), 16781e3 * std::sin(angle)}, {}).rpos);
+    }
+    double mjd = 61382.3;
     for (auto _ : state) {
-        data.siderealAngle += 0.01;
-        picture.setData(data);
+        skyanchor::PictureData data{.siderealAngle = skyanchor::siderealAngle(mjd += 0.001, 280.497218184246), .earthRadius = 6378e3,
+                                    .satellites = {}, .current = 0};
+        for (const std::string& line : lines) data.satellites.push_back(*skyanchor::satelliteOfLine(line, {23.45, 0.0, 280.497218184246}));
+        picture.setData(std::move(data));
         picture.render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }
