@@ -57,6 +57,11 @@ double extentOf(const PictureData& data) {
 // The screen direction of an angle counted counterclockwise from the right (the screen's y grows down).
 QPointF direction(double degrees) { return {std::cos(degrees * kDegree), -std::sin(degrees * kDegree)}; }
 
+// Where a point of the plane (its equatorial angle in degrees, its distance in metres) is drawn.
+QPointF placeOf(const PictureGeometry& geometry, double angle, double radius) {
+    return geometry.centre + direction(angle) * (radius * geometry.pixelsPerMetre);
+}
+
 // A text's box beside a point, on the side the direction points to, so that it never covers the point.
 QRectF labelBox(const QFontMetricsF& metrics, const QString& text, QPointF point, QPointF towards) {
     const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
@@ -186,18 +191,13 @@ PictureGeometry OrbitPicture::pictureGeometry() const {
     const double frameRadius = std::max(line, std::min(area.width(), area.height()) / 2.0 - kMarginLines * line);
     const double extent = extentOf(data_);
     const double pixelsPerMetre = extent > 0.0 && std::isfinite(extent) ? frameRadius / extent : 0.0;
-    const double circleRadius =
-        data_.current ? data_.satellites[*data_.current].radius * pixelsPerMetre : frameRadius;
+    const double circleRadius = data_.current ? data_.satellites[*data_.current].radius * pixelsPerMetre : frameRadius;
     return {area.center(), circleRadius, pixelsPerMetre, stepFor(circleRadius)};
-}
-
-QPointF OrbitPicture::pointAt(const PictureGeometry& geometry, double equatorialAngle, double radius) const {
-    return geometry.centre + direction(equatorialAngle) * (radius * geometry.pixelsPerMetre);
 }
 
 QPointF OrbitPicture::satellitePlace(std::size_t index) const {
     const PicturedSatellite& satellite = data_.satellites.at(index);
-    return pointAt(pictureGeometry(), satellite.equatorialAngle, satellite.radius);
+    return placeOf(pictureGeometry(), satellite.equatorialAngle, satellite.radius);
 }
 
 double OrbitPicture::longitudeAt(QPointF point) const {
@@ -228,7 +228,7 @@ void OrbitPicture::paintEvent(QPaintEvent*) {
     drawEarth(canvas, data_.earthRadius * geometry.pixelsPerMetre, data_.siderealAngle);
     // The current one last, so that a satellite at the same place does not hide its highlight.
     const auto place = [&](std::size_t index) {
-        return pointAt(geometry, data_.satellites[index].equatorialAngle, data_.satellites[index].radius);
+        return placeOf(geometry, data_.satellites[index].equatorialAngle, data_.satellites[index].radius);
     };
     for (std::size_t index = 0; index < data_.satellites.size(); ++index) {
         if (index != data_.current) drawSatellite(canvas, place(index), false);

@@ -78,7 +78,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    [[nodiscard]] QPointF pointAt(const PictureGeometry& geometry, double equatorialAngle, double radius) const;
     [[nodiscard]] std::optional<double> currentLongitude() const;
     void chooseAt(QPointF point);
     void choose(double longitude);
