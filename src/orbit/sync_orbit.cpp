@@ -7,9 +7,6 @@ namespace skyanchor {
 namespace {
 
 constexpr double kMetresPerKilometre = 1000.0;
-constexpr double kEpochMjd = 51544.5;
-constexpr double kAnnualMultiplier = 86164.09;  // fixed; not the period field's value
-constexpr double kAnnualDivisor = 31470690.0;
 constexpr double kDegreesPerTurn = 360.0;
 constexpr double kHalfDay = 0.5;
 constexpr double kHalfTurn = 180.0;
@@ -69,7 +66,7 @@ Result<double> syncAscendingNode(double planetLan) {
 Result<double> syncMeanAnomaly(const SyncInstant& instant) {
     Checked checked;
     const double mjd = checked.carryingSeconds(instant.mjd, kMjdLimit);
-    const double x = checked(checked(mjd - kEpochMjd) * kAnnualMultiplier);
+    const double x = checked(checked(mjd - kRotationEpochMjd) * kAnnualMultiplier);
     const double annualAngle = checked(checked(x / kAnnualDivisor) * kDegreesPerTurn);
     const double turns = checked(annualAngle / kDegreesPerTurn);
     const double annual = checked(checked(turns - std::floor(turns)) * kDegreesPerTurn);

@@ -12,6 +12,12 @@ namespace skyanchor {
 inline constexpr double kMjdLimit = 0x1p36;        // 68719476736 days
 inline constexpr double kLongitudeLimit = 0x1p41;  // 2199023255552 degrees
 
+// The body's rotation as the orbit follows it: the Sun's annual motion since the epoch, at a fixed
+// multiplier (not the period field's value) over the divisor, and the time of day from noon.
+inline constexpr double kRotationEpochMjd = 51544.5;
+inline constexpr double kAnnualMultiplier = 86164.09;
+inline constexpr double kAnnualDivisor = 31470690.0;
+
 // Whether a value lies inside such a limit, where a second still tells.
 [[nodiscard]] bool carriesSeconds(double value, double limit);
 
