@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"MjdOnlyKeepsTheTextAsTyped", {"--mjd", "51544.50", "--mjd-only"}, {}, 0, QStringLiteral("51544.50\n"), {}},
         ScriptCase{"MjdOnlyOfAUnitedStatesDate", {"--date", "3/4/2026 18:00", "--mjd-only"}, kUnitedStates, 0,
                    QStringLiteral("61103.75\n"), {}},
-        ScriptCase{"MjdOnlyOfTheSameTextInGerman", {"--date", "3/4/2026 18:00", "--mjd-only"}, kGermany, 0,
+        ScriptCase{"MjdOnlyOfAGermanDate", {"--date", "3.4.2026 18:00", "--mjd-only"}, kGermany, 0,
                    QStringLiteral("61133.75\n"), {}},
         ScriptCase{"MjdBeyondTheCalendarStillHasLines", {"--mjd", "3000000"}, {}, 0,
                    QStringLiteral("RPOS-38974765.7073267 6400419.76505866 -14755156.5946858\n"
@@ -107,9 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {}},
         ScriptCase{"DateThatIsNoDate", {"--date", "nonsense"}, kUnitedStates, 1, {},
                    failed("\u201C\u2068nonsense\u2069\u201D is no month, weekday or other date word here: type a date and time such as "
-                          "\u206812/8/2026 7:23:40 PM\u2069. (Error 13, Type mismatch)\n")},
+                          "\u206812/28/2026 7:23:40 PM\u2069. (Error 13, Type mismatch)\n")},
         ScriptCase{"DateAfterTheYear9999", {"--date", "1/1/10000"}, kUnitedStates, 1, {},
-                   failed("No such day (the numbers are read in the order of 12/8/2026; dates run from 1 January 100 to "
+                   failed("No such day (the numbers are read in the order of \u206812/28/2026\u2069; dates run from 1 January 100 to "
                           "31 December 9999)")},
         ScriptCase{"LongitudeBeyondTheDoubleRange", {"--longitude", "1E+400", "--mjd", "51544.5"}, {}, 1, {}, kLongitudeTooLarge},
         ScriptCase{"SecondLongitudeFailsAndNothingIsPrinted",
