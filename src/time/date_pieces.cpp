@@ -135,7 +135,8 @@ std::size_t DatePieces::addZone(std::size_t begin, std::size_t end, const std::v
     return next;
 }
 
-// A word is kept unless it is a word of the patterns only; "元" (明治元年) is the year 1, right
+// A word is kept unless it is a word of the patterns only (a joining word spelled as a day-half
+// word is kept: the reader tells them apart by their place); "元" (明治元年) is the year 1, right
 // after its era.
 std::size_t DatePieces::addWordPiece(std::size_t begin, std::size_t end, const WordMeaning& meaning) {
     if (++words_ > kMaxWords) return stop(refusal(DateTextFault::TooLong, codec_));
@@ -143,7 +144,8 @@ std::size_t DatePieces::addWordPiece(std::size_t begin, std::size_t end, const W
     if (firstYear && !(count_ > 0 && pieces_[count_ - 1].meaning.era != 0 && pieces_[count_ - 1].end == begin)) {
         return stop(refusal(DatePieceFault::FirstYearAwayFromEra, typedText(begin, end), codec_));
     }
-    const bool patternWordOnly = meaning.literal && meaning.month == 0 && meaning.weekday == 0 && meaning.calendarMonth == 0;
+    const bool patternWordOnly = meaning.literal && meaning.month == 0 && meaning.weekday == 0 && meaning.calendarMonth == 0 &&
+                                 meaning.dayHalf == 0 && meaning.anyDayHalf == 0;
     if (!firstYear && patternWordOnly) return end;
     if (count_ == kMaxPieces) return stop(refusal(DateTextFault::TooLong, codec_));
     pieces_[count_++] = DatePiece{.begin = begin, .end = end, .isNumber = firstYear, .afterT = false, .afterW = false,

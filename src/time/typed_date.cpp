@@ -192,6 +192,13 @@ private:
         return typed_.dateComplete() && i == lastDatePiece_ + 1 && (digits == 2 || digits == 4);
     }
 
+    // A joining word spelled as a day-half word is that word right after a time: German "am" joins
+    // "am 8.12.2026", yet "12:30 AM" is half past midnight.
+    [[nodiscard]] bool dayHalfAfterTime(std::size_t i) const {
+        const WordMeaning& meaning = pieces_[i].meaning;
+        return (meaning.dayHalf != 0 || meaning.anyDayHalf != 0) && typed_.timeCount != 0 && i == typed_.timeLast + 1;
+    }
+
     // Where a word can be several things, a month comes first, then text of the patterns, then
     // a marker of the time of day, a weekday, an era, a name of UT; a month name that turns out
     // to be followed by another month name was a weekday (Breton "Meurzh" is March and Tuesday).
@@ -207,9 +214,9 @@ private:
         } else if (meaning.calendarMonth != 0 && typed_.month == 0) {
             typed_.month = meaning.calendarMonth;
             typed_.monthCalendar = meaning.monthCalendar;
-        } else if (meaning.literal) {
+        } else if (meaning.literal && !dayHalfAfterTime(i)) {
             return;
-        } else if (pieces_[i].marksTime() && markerCount_ < markers_.size()) {
+        } else if ((pieces_[i].marksTime() || dayHalfAfterTime(i)) && markerCount_ < markers_.size()) {
             markers_[markerCount_++] = i;
         } else if (meaning.weekday != 0 && typed_.weekday == 0) {
             typed_.weekday = meaning.weekday;

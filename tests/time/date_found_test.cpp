@@ -186,8 +186,9 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"de_DE", "8.12.2026 18:00 MESZ", serialOf(2026, 12, 8, 16), ""},
         FormCase{"en_US", "12/8/2026 18:00 MESZ", kRefused, "\u201C\u2068MESZ\u2069\u201D is no time-zone abbreviation"},
         FormCase{"en_US", "12/8/2026 18:00 EST UTC", kRefused, "\u201C\u2068UTC\u2069\u201D is out of place"},
-        // German joining words; English "am" stays a day-half word.
+        // German joining words, yet "AM" after a time is its day-half; English "am" stays a day-half word.
         FormCase{"de_DE", "8.12.2026 um 12:30", serialOf(2026, 12, 8, 12, 30), ""},
+        FormCase{"de_DE", "am 8.12.2026 12:30 AM", serialOf(2026, 12, 8, 0, 30), ""},
         FormCase{"en_US", "12/8/2026 12:30 am", serialOf(2026, 12, 8, 0, 30), ""},
         // Refusals quote as typed and give an example whose day is above 12, isolated.
         FormCase{"en_US", "Pm 12/8/2026 7:23", kRefused, "\u201C\u2068Pm\u2069\u201D stands away from a time"},
