@@ -1,11 +1,14 @@
 // The readout: the place, instant and height that the position line stands for, read back from the
-// line's numbers rather than copied from the fields, so that a misreading of either shows at once.
+// line's own numbers rather than copied from the fields, so that a misreading of either shows at once.
 #include "form/form1_model.hpp"
 
 #include "orbit/ground_longitude.hpp"
 #include "text/number_text.hpp"
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace skyanchor {
 namespace {
@@ -13,6 +16,21 @@ namespace {
 constexpr double kMetresPerKilometre = 1000.0;
 constexpr double kHalfTurn = 180.0;
 constexpr double kMillionths = 1e6;  // the place is written to a millionth of a degree
+constexpr std::string_view kPositionKeyword = "RPOS";
+
+// The position an RPOS line states: its numbers are x, z and y, each after blanks or its sign.
+std::optional<StateVector> positionOf(std::string_view line) {
+    if (!line.starts_with(kPositionKeyword)) return std::nullopt;
+    std::string_view rest = line.substr(kPositionKeyword.size());
+    std::array<double, 3> xzy{};
+    for (double& value : xzy) {
+        rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
+        const auto [end, failure] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+        if (failure != std::errc()) return std::nullopt;
+        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+    }
+    return StateVector{.x = xzy[0], .y = xzy[2], .z = xzy[1]};
+}
 
 // East or West, where the place written lies off the prime meridian and the one opposite it.
 std::string_view directionOf(double longitude) {
@@ -28,13 +46,15 @@ auto Form1Model::readBack() const -> std::optional<ReadBack> {
     for (std::size_t index = 0; isShown(static_cast<Control>(index)); ++index) {
         if (noteAt(static_cast<Control>(index))) return std::nullopt;
     }
-    const Result<double> obliquity = bodyNumber(Control::txtObliquity);
-    const Result<double> planetLan = bodyNumber(Control::txtPlanetLAN);
-    const Result<double> offset = bodyNumber(Control::txtSidRotOffset);
-    if (!obliquity || !planetLan || !offset) return std::nullopt;
+    // The body's fields keep "." as their decimal point, whatever the locale, as Compute reads them.
+    const Result<double> obliquity = parseLeadingNumber(text(Control::txtObliquity));
+    const Result<double> planetLan = parseLeadingNumber(text(Control::txtPlanetLAN));
+    const Result<double> offset = parseLeadingNumber(text(Control::txtSidRotOffset));
+    const std::optional<StateVector> position = positionOf(rposLine);
+    if (!obliquity || !planetLan || !offset || !position) return std::nullopt;
     const BodyOrientation body{.obliquity = *obliquity, .planetLan = *planetLan, .sidRotOffset = *offset};
-    const double radius = std::hypot(linePosition.x, linePosition.y, linePosition.z) / kMetresPerKilometre;
-    return ReadBack{.longitude = groundLongitude(linePosition, *mjdNumber, body),
+    const double radius = std::hypot(position->x, position->y, position->z) / kMetresPerKilometre;
+    return ReadBack{.longitude = groundLongitude(*position, *mjdNumber, body),
                     .mjd = *mjdNumber,
                     .height = radius - constants.bodyRadius};
 }
