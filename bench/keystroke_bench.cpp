@@ -1,14 +1,22 @@
 #include "form/satellite_set.hpp"
+#include "text/vector_lines.hpp"
 #include "ui/form1.hpp"
+#include "ui/orbit_picture.hpp"
 #include "ui/set_panel.hpp"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -49,6 +57,29 @@ void mjdKeystrokeWithTenSatellites(benchmark::State& state) {
     }
 }
 BENCHMARK(mjdKeystrokeWithTenSatellites);
+
+// The picture of ten satellites given new data, as a keystroke that moves the instant gives it
+// (each place read back from an RPOS line), and painted into an image.
+void pictureOfTen(benchmark::State& state) {
+    skyanchor::OrbitPicture picture;
+    picture.resize(picture.sizeHint());
+    QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<std::string> lines;
+    for (int index = 0; index < 10; ++index) {
+        const double angle = index * 0.17;
+        lines.push_back(skyanchor::buildVectorLines({42164e3 * std::cos(angle), 38682e3 * std::sin(angle), 16781e3 * std::sin(angle)}, {}).rpos);
+    }
+    double mjd = 61382.3;
+    for (auto _ : state) {
+        skyanchor::PictureData data{.siderealAngle = skyanchor::siderealAngle(mjd += 0.001, 280.497218184246), .earthRadius = 6378e3,
+                                    .satellites = {}, .current = 0};
+        for (const std::string& line : lines) data.satellites.push_back(*skyanchor::satelliteOfLine(line, {23.45, 0.0, 280.497218184246}));
+        picture.setData(std::move(data));
+        picture.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(pictureOfTen);
 
 }  // namespace
 

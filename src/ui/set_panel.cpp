@@ -67,6 +67,8 @@ std::optional<QString> writeAtomically(const QString& path, const std::string& t
     return file.errorString();
 }
 
+constexpr qint64 kSetFileByteLimit = 4 << 20;
+
 }  // namespace
 
 Result<std::vector<Satellite>> readSetFileAt(const QString& path) {
@@ -74,7 +76,11 @@ Result<std::vector<Satellite>> readSetFileAt(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return Failure(FailureNumber::InvalidArgument, words::setFileUnreadable(path.toStdString(), file.errorString().toStdString()));
     }
-    const QByteArray text = file.readAll();
+    // A set of 100,000 satellites fits in a few megabytes; a device that never ends is not read on.
+    const QByteArray text = file.read(kSetFileByteLimit + 1);
+    if (text.size() > kSetFileByteLimit) {
+        return Failure(FailureNumber::InvalidArgument, words::setFileUnreadable(path.toStdString(), words::kSetFileTooLong));
+    }
     const Result<std::vector<Satellite>> read = readSetFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     if (read) return read;
     return Failure(FailureNumber::InvalidArgument, words::setFileInFile(path.toStdString(), read.failure().reason()));
@@ -90,13 +96,27 @@ SetPanel::SetPanel(const Form1Model& formModel, std::shared_ptr<Clipboard> syste
     : QWidget(parent), form(formModel), clipboard(std::move(systemClipboard)), keptFile(std::move(kept)) {
     buildControls();
     connectHandlers();
-    if (QFileInfo::exists(keptFile)) {
-        const Result<std::vector<Satellite>> stored = readSetFileAt(keptFile);
-        if (stored) set = SatelliteSet(*stored);
-        if (!stored) messageBar->showMessage(MessageKind::Error, toQString(stored.failure().reason()));
-    }
+    if (QFileInfo::exists(keptFile)) openKeptSet();
     set.recompute(form);
     showRows(-1);
+}
+
+// A kept set that cannot be read is moved aside before anything is kept again, so the next change
+// does not overwrite what the person may still mend; where it cannot be moved, nothing is kept.
+void SetPanel::openKeptSet() {
+    const Result<std::vector<Satellite>> stored = readSetFileAt(keptFile);
+    if (stored) {
+        set = SatelliteSet(*stored);
+        return;
+    }
+    QString aside = keptFile + QStringLiteral(".unreadable");
+    for (int copy = 2; QFileInfo::exists(aside); ++copy) aside = keptFile + QStringLiteral(".unreadable-%1").arg(copy);
+    if (!QFile::rename(keptFile, aside)) {
+        messageBar->showMessage(MessageKind::Error, toQString(stored.failure().reason()));
+        keptFile.clear();
+        return;
+    }
+    messageBar->showMessage(MessageKind::Error, toQString(words::keptSetSetAside(stored.failure().reason(), aside.toStdString())));
 }
 
 void SetPanel::buildControls() {

@@ -57,6 +57,7 @@ private:
     void showRows(int selectedRow);
     void enableRowButtons();
     void keep();
+    void openKeptSet();
     [[nodiscard]] int selectedRow() const;
 
     const Form1Model& form;

@@ -44,6 +44,10 @@ std::string setFileInFile(std::string_view file, std::string_view refusal) {
     return "The set file " + quoted(file) + " is not opened. " + std::string(refusal);
 }
 
+std::string keptSetSetAside(std::string_view refusal, std::string_view asideFile) {
+    return std::string(refusal) + " It is kept as " + quoted(asideFile) + ", and the set starts empty.";
+}
+
 std::string setOpened(std::size_t satellites) { return "Set opened: " + counted(satellites, "satellite", "satellites"); }
 
 std::string notARange(std::string_view given) {

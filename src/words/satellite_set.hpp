@@ -57,7 +57,10 @@ inline constexpr std::string_view kEmptySet = "The set is empty: add a satellite
 [[nodiscard]] std::string setFileNotSaved(std::string_view file, std::string_view reason);
 [[nodiscard]] std::string setFileInFile(std::string_view file, std::string_view refusal);
 [[nodiscard]] std::string setOpened(std::size_t satellites);
+// The kept set of an earlier run that cannot be read: set aside, never overwritten.
+[[nodiscard]] std::string keptSetSetAside(std::string_view refusal, std::string_view asideFile);
 inline constexpr std::string_view kSetSaved = "Set saved";
+inline constexpr std::string_view kSetFileTooLong = "it is longer than the 4 MB a set file may hold";
 inline constexpr std::string_view kNotUtf8 = "It is not UTF-8 text.";
 
 // The scripting mode's options for several satellites.

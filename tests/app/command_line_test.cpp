@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"MjdOnlyKeepsTheTextAsTyped", {"--mjd", "51544.50", "--mjd-only"}, {}, 0, QStringLiteral("51544.50\n"), {}},
         ScriptCase{"MjdOnlyOfAUnitedStatesDate", {"--date", "3/4/2026 18:00", "--mjd-only"}, kUnitedStates, 0,
                    QStringLiteral("61103.75\n"), {}},
-        ScriptCase{"MjdOnlyOfTheSameTextInGerman", {"--date", "3/4/2026 18:00", "--mjd-only"}, kGermany, 0,
+        ScriptCase{"MjdOnlyOfAGermanDate", {"--date", "3.4.2026 18:00", "--mjd-only"}, kGermany, 0,
                    QStringLiteral("61133.75\n"), {}},
         ScriptCase{"MjdBeyondTheCalendarStillHasLines", {"--mjd", "3000000"}, {}, 0,
                    QStringLiteral("RPOS-38974765.7073267 6400419.76505866 -14755156.5946858\n"
@@ -110,11 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {}},
         ScriptCase{"DateThatIsNoDate", {"--date", "nonsense"}, kUnitedStates, 1, {},
                    failed("\u201Cnonsense\u201D is no month, weekday or other date word here: type a date and time such as "
-                          "12/8/2026 7:23:40 PM. (Error 13, Type mismatch)\n")},
+                          "12/28/2026 7:23:40 PM. (Error 13, Type mismatch)\n")},
         ScriptCase{"RightToLeftTextQuotedPlainly", {"--date", "\u05E9\u05DC\u05D5\u05DD"}, kUnitedStates, 1, {},
                    failed("\u201C\u05E9\u05DC\u05D5\u05DD\u201D is no month, weekday or other date word here")},
         ScriptCase{"DateAfterTheYear9999", {"--date", "1/1/10000"}, kUnitedStates, 1, {},
-                   failed("No such day (the numbers are read in the order of 12/8/2026; dates run from 1 January 100 to "
+                   failed("No such day (the numbers are read in the order of 12/28/2026; dates run from 1 January 100 to "
                           "31 December 9999)")},
         ScriptCase{"LongitudeBeyondTheDoubleRange", {"--longitude", "1E+400", "--mjd", "51544.5"}, {}, 1, {}, kLongitudeTooLarge},
         ScriptCase{"SecondLongitudeFailsAndNothingIsPrinted",
@@ -135,7 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"RangeTooLong", {"--longitudes", "0:1:1E-6"}, {}, 1, {}, failed("--longitudes \"0:1:1E-6\" names more than 100000")},
         ScriptCase{"UnknownFormat", {"--format", "xml"}, {}, 1, {}, failed("--format \"xml\" is not one of lines, csv and json.\n")},
         ScriptCase{"SetFileMissing", {"--set", "/nonexistent/set.txt"}, {}, 1, {},
-                   failed("The set file \u201C/nonexistent/set.txt\u201D cannot be read: No such file")}),
+                   failed("The set file \u201C/nonexistent/set.txt\u201D cannot be read: No such file")},
+        ScriptCase{"SetFileWithoutEnd", {"--set", "/dev/zero"}, {}, 1, {},
+                   failed("The set file \u201C/dev/zero\u201D cannot be read: it is longer than the 4 MB a set file may hold.\n")}),
     [](const testing::TestParamInfo<ScriptCase>& row) { return std::string(row.param.name); });
 
 struct UsageCase {

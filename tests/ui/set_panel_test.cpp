@@ -4,7 +4,9 @@
 #include "ui/set_panel.hpp"
 #include "words/satellite_set.hpp"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -106,6 +108,20 @@ TEST_F(SetPanelTest, RefusesBadFilesAndRowsWithoutLines) {
     press("copySet");
     EXPECT_EQ(fakes.clipboard->text, "held before");
     EXPECT_TRUE(panel->messages().text().startsWith(QStringLiteral("Satellite 1 (75.5 E) has no lines"))) << panel->messages().text().toStdString();
+}
+
+// A kept set that the next run cannot read is set aside, not overwritten by that run's first change.
+TEST_F(SetPanelTest, SetsAsideAKeptSetItCannotRead) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(keptFile()).absolutePath()));
+    QFile kept(keptFile());
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("122 W\n75.5 N\n") > 0);
+    kept.close();
+    SetPanel nextRun(form->model(), fakes.clipboard, keptFile());
+    nextRun.findChild<QPushButton*>(QStringLiteral("addToSet"))->click();
+    QFile aside(keptFile() + QStringLiteral(".unreadable"));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), QByteArray("122 W\n75.5 N\n"));
+    EXPECT_TRUE(nextRun.messages().text().contains(QStringLiteral(", and the set starts empty."))) << nextRun.messages().text().toStdString();
 }
 
 }  // namespace
