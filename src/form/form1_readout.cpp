@@ -4,9 +4,8 @@
 
 #include "orbit/ground_longitude.hpp"
 #include "text/number_text.hpp"
+#include "text/vector_lines.hpp"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -16,21 +15,6 @@ namespace {
 constexpr double kMetresPerKilometre = 1000.0;
 constexpr double kHalfTurn = 180.0;
 constexpr double kMillionths = 1e6;  // the place is written to a millionth of a degree
-constexpr std::string_view kPositionKeyword = "RPOS";
-
-// The position an RPOS line states: its numbers are x, z and y, each after blanks or its sign.
-std::optional<StateVector> positionOf(std::string_view line) {
-    if (!line.starts_with(kPositionKeyword)) return std::nullopt;
-    std::string_view rest = line.substr(kPositionKeyword.size());
-    std::array<double, 3> xzy{};
-    for (double& value : xzy) {
-        rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
-        const auto [end, failure] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-        if (failure != std::errc()) return std::nullopt;
-        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
-    }
-    return StateVector{.x = xzy[0], .y = xzy[2], .z = xzy[1]};
-}
 
 // East or West, where the place written lies off the prime meridian and the one opposite it.
 std::string_view directionOf(double longitude) {
@@ -50,11 +34,11 @@ auto Form1Model::readBack() const -> std::optional<ReadBack> {
     const Result<double> obliquity = parseLeadingNumber(text(Control::txtObliquity));
     const Result<double> planetLan = parseLeadingNumber(text(Control::txtPlanetLAN));
     const Result<double> offset = parseLeadingNumber(text(Control::txtSidRotOffset));
-    const std::optional<StateVector> position = positionOf(rposLine);
+    const std::optional<Components> position = positionOfLine(rposLine);
     if (!obliquity || !planetLan || !offset || !position) return std::nullopt;
     const BodyOrientation body{.obliquity = *obliquity, .planetLan = *planetLan, .sidRotOffset = *offset};
     const double radius = std::hypot(position->x, position->y, position->z) / kMetresPerKilometre;
-    return ReadBack{.longitude = groundLongitude(*position, *mjdNumber, body),
+    return ReadBack{.longitude = groundLongitude({.x = position->x, .y = position->y, .z = position->z}, *mjdNumber, body),
                     .mjd = *mjdNumber,
                     .height = radius - constants.bodyRadius};
 }
