@@ -6,6 +6,7 @@
 #include "ui/form1.hpp"
 #include "ui/qt_date_locale.hpp"
 #include "words/command_line.hpp"
+#include "words/quoting.hpp"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -36,6 +38,12 @@ void holdClosedStandardStreams() {
     }
 }
 
+// One line on standard error, or more where the usage follows.
+void complain(std::string_view message, const QString& usage = {}) {
+    const std::string text = skyanchor::words::withoutIsolates(message) + '\n' + (usage.isEmpty() ? "" : '\n' + usage.toStdString());
+    std::fprintf(stderr, "skyanchor-satellite: %s", text.c_str());
+}
+
 // A script that redirects the output to a full disk or runs with it closed must not take an
 // empty or cut-off file for success.
 int printed(const QString& text) {
@@ -44,7 +52,7 @@ int printed(const QString& text) {
         std::fflush(stdout) == 0) {
         return 0;
     }
-    std::fprintf(stderr, "skyanchor-satellite: %s\n", skyanchor::words::cannotWriteOutput(std::strerror(errno)).c_str());
+    complain(skyanchor::words::cannotWriteOutput(std::strerror(errno)));
     return kFailureStatus;
 }
 
@@ -56,7 +64,7 @@ QStringList argumentsOf(int argc, char** argv) {
 
 int openWindow(int argc, char** argv, const skyanchor::WindowOptions& options) {
     if (const auto problem = skyanchor::displayProblem(options.platform, options.display)) {
-        std::fprintf(stderr, "skyanchor-satellite: %s\n", problem->c_str());
+        complain(*problem);
         return kFailureStatus;
     }
     skyanchor::PlatformStartGuard platformStart(options.platform, options.display);
@@ -74,11 +82,11 @@ int runCommandLine(int argc, char** argv) {
     skyanchor::CommandLine commandLine(skyanchor::numberConventionsOf(QLocale::system()));
     const auto reading = commandLine.read(std::vector<std::string>(argv, argv + argc));
     if (const auto* mistake = std::get_if<skyanchor::UsageMistake>(&reading)) {
-        std::fprintf(stderr, "skyanchor-satellite: %s\n\n%s", qPrintable(mistake->message), qPrintable(commandLine.usage()));
+        complain(mistake->message.toStdString(), commandLine.usage());
         return kUsageStatus;
     }
     if (const auto* mistake = std::get_if<skyanchor::TextMistake>(&reading)) {
-        std::fprintf(stderr, "skyanchor-satellite: %s\n", qPrintable(mistake->message));
+        complain(mistake->message.toStdString());
         return kFailureStatus;
     }
     if (const auto* printout = std::get_if<skyanchor::Printout>(&reading)) return printed(printout->text);
@@ -90,7 +98,7 @@ int runCommandLine(int argc, char** argv) {
         const std::string output = skyanchor::scriptOutput(std::get<skyanchor::ScriptRequest>(reading), services);
         return printed(QString::fromStdString(output));
     } catch (const skyanchor::ScriptFailure& failure) {
-        std::fprintf(stderr, "skyanchor-satellite: %s\n", failure.what());
+        complain(failure.what());
         return kFailureStatus;
     }
 }

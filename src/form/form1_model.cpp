@@ -57,6 +57,7 @@ Form1Model::Form1Model(FormServices injected)
       longitudeNumber(parseLeadingNumber(text(Control::txtLongitude), services.numbers)),
       mjdNumber(parseLeadingNumber(text(Control::txtMJD), services.numbers)) {
     report(Control::txtMJD, Form_Load());
+    showReadout();
 }
 
 // A text cut to the field's limit is no longer the one given, and may read otherwise (a date
@@ -64,12 +65,19 @@ Form1Model::Form1Model(FormServices injected)
 void Form1Model::edit(Control field, std::string_view text) {
     const std::string_view kept = cutToCharacters(text, kFieldTextLimit);
     write(field, kept);
-    if (kept.size() == text.size()) return;
-    changes.texts.set(indexOf(field));  // the view shows the cut text, even where the form held it already
-    setCut(field, true);
+    if (kept.size() != text.size()) {
+        changes.texts.set(indexOf(field));  // the view shows the cut text, even where the form held it already
+        setCut(field, true);
+    }
+    showReadout();
 }
 
 void Form1Model::click(Control control) {
+    runClick(control);
+    showReadout();
+}
+
+void Form1Model::runClick(Control control) {
     switch (control) {
     case Control::optEast:
         west = false;
@@ -102,6 +110,7 @@ void Form1Model::copyListLines(const std::vector<std::size_t>& rows) {
         copied += List1[row];
     }
     report(Control::List1, ownNote(Control::List1, copy(copied)));
+    showReadout();
 }
 
 void Form1Model::pickBody(std::size_t entry) {
@@ -109,6 +118,7 @@ void Form1Model::pickBody(std::size_t entry) {
     writeWithoutNotice(Control::Combo1, Combo1[entry]);
     Combo1_Click();
     report(Control::Combo1, std::nullopt);
+    showReadout();
 }
 
 // A write runs the field's change handler inside it, as the toolkit's notification does; an
@@ -121,8 +131,8 @@ void Form1Model::write(Control field, std::string_view text) {
 
 void Form1Model::writeWithoutNotice(Control field, std::string_view text) {
     texts[indexOf(field)] = text;
-    if (field == Control::txtLongitude) longitudeNumber = parseLeadingNumber(text, services.numbers);
-    if (field == Control::txtMJD) mjdNumber = parseLeadingNumber(text, services.numbers);
+    if (field == Control::txtLongitude) setMisread(field, text, longitudeNumber = parseLeadingNumber(text, services.numbers));
+    if (field == Control::txtMJD) setMisread(field, text, mjdNumber = parseLeadingNumber(text, services.numbers));
     changes.texts.set(indexOf(field));
     setCut(field, false);
 }
@@ -210,8 +220,8 @@ void Form1Model::Combo1_Click() {
 }
 
 // A date edit rewrites the MJD. A text that is no date counts as serial 0 (MJD 15018) and the
-// field shows it is none; a failing Compute is skipped, its lines greyed. A date read names a day
-// of the dates, so it has an MJD.
+// field shows it is none, as does the MJD, whose number then stands for nothing typed; a failing
+// Compute is skipped, its lines greyed. A date read names a day of the dates, so it has an MJD.
 void Form1Model::txtDateandTime_Change() {
     if (!linkArmed) return;
     const Result<double> reading = readDateText(text(Control::txtDateandTime), codec);
@@ -220,7 +230,8 @@ void Form1Model::txtDateandTime_Change() {
     showDateReading(reading ? DateReading::Date : DateReading::NoDate);
     linkArmed = false;
     write(Control::txtMJD, formatNumber(mjd(serial)));
-    setNote(Control::txtMJD, std::nullopt);
+    setNote(Control::txtMJD, reading ? std::nullopt
+                                     : std::optional(Note{MarkCause::OwnFailure, std::nullopt, words::mjdOfNoDate(text(Control::txtMJD))}));
     linkArmed = true;
     (void)Command3_Click();
     showNumberReadings();
@@ -254,7 +265,7 @@ Status Form1Model::copy(const std::string& copied) {
 }
 
 std::optional<Failure> Form1Model::linesFailure() const {
-    if (dateReading_ == DateReading::NoDate) return Failure(FailureNumber::TypeMismatch);
+    if (dateReading_ == DateReading::NoDate || misread.any()) return Failure(FailureNumber::TypeMismatch);
     return computeFailure;
 }
 
@@ -320,9 +331,27 @@ void Form1Model::showNumberReadings() {
     for (const Control field : {Control::txtLongitude, Control::txtMJD}) {
         const std::optional<MarkCause> cause = causeAt(field);
         if (cause && cause != MarkCause::Reading) continue;
-        std::string note = readingNote(field == Control::txtMJD ? "MJD" : "Longitude", typed(field), acceptedBy(field), services.numbers);
+        const bool isMjd = field == Control::txtMJD;
+        std::string note = readingNote(isMjd ? "MJD" : "Longitude", typed(field), acceptedBy(field), services.numbers, !isMjd);
         setNote(field, note.empty() ? std::nullopt : std::optional(Note{MarkCause::Reading, std::nullopt, std::move(note)}));
     }
+}
+
+// A longitude or MJD text that is not read whole keeps the lines from being copied, as one cut
+// short does; an empty text reads as 0 as always, and one beyond the double range fails Compute.
+void Form1Model::setMisread(Control field, std::string_view typedText, const Result<double>& number) {
+    const bool misreadNow = number && !withoutBlanks(typedText).empty() && !isReadWhole(typedText, services.numbers);
+    if (misread.test(indexOf(field)) == misreadNow) return;
+    misread.set(indexOf(field), misreadNow);
+    changes.linesUsable = true;
+}
+
+void Form1Model::showReadout() {
+    std::optional<ReadBack> now = readBack();
+    if (now == readBack_) return;
+    readBack_ = now;
+    readout_.reset();
+    changes.readout = true;
 }
 
 // One line of what a control accepts, under a failure of its own or a text not read whole.

@@ -7,6 +7,7 @@
 #include "orbit/central_bodies.hpp"
 #include "orbit/state.hpp"
 #include "time/date_text_codec.hpp"
+#include "time/long_instant.hpp"
 
 #include <array>
 #include <bitset>
@@ -33,9 +34,10 @@ struct FormChanges {
     bool list = false;
     bool linesUsable = false;
     bool dateReading = false;
+    bool readout = false;
     bool closed = false;
 
-    [[nodiscard]] bool any() const { return texts.any() || notes.any() || list || linesUsable || dateReading || closed; }
+    [[nodiscard]] bool any() const { return texts.any() || notes.any() || list || linesUsable || dateReading || readout || closed; }
 };
 
 // The window as data: every field's text, shown or hidden, East/West, the body list, the
@@ -74,20 +76,31 @@ public:
 
     // Whether the lines may be copied: current (not after a Compute that failed, an edit of a
     // hidden input, a body that changed the mass factor), the date text is a date (or empty because the MJD
-    // names none), and no field holds a text that an edit cut short, which is no longer the one given.
-    [[nodiscard]] bool linesUsable() const { return linesCurrent && dateReading_ != DateReading::NoDate && cut.none(); }
+    // names none), the longitude and MJD texts are read whole (or are empty), and no field holds a
+    // text that an edit cut short, which is no longer the one given.
+    [[nodiscard]] bool linesUsable() const {
+        return linesCurrent && dateReading_ != DateReading::NoDate && cut.none() && misread.none();
+    }
     [[nodiscard]] DateReading dateReading() const { return dateReading_; }
-    // Why the lines cannot be copied after the fields' own events: the date text is no date, or
-    // the last Compute failed. None while they can.
+    // Why the lines cannot be copied after the fields' own events: the date text is no date, a
+    // longitude or MJD text is not read whole, or the last Compute failed. None while they can.
     [[nodiscard]] std::optional<Failure> linesFailure() const;
     // The note at a control; where it has none, a text cut to the field's limit says so (as a
     // warning) until the field is written again.
     [[nodiscard]] std::optional<Note> noteAt(Control control) const;
 
+    // When nothing is wrong (the lines usable, no note at a shown control), the place, instant and
+    // height read back from the position line in words; empty otherwise. Written in the locale's
+    // words when first asked for after a change, so that an event no view reads skips ICU.
+    [[nodiscard]] const std::string& readout() const;
+
     // What changed since the last call.
     [[nodiscard]] FormChanges takeChanges() { return std::exchange(changes, FormChanges{}); }
 
 private:
+
+    // A click's handler and its note, before the readout follows them.
+    void runClick(Control control);
 
     // The handlers. One that may fail returns its failure, or the note for its control.
     std::optional<Note> Form_Load();
@@ -124,6 +137,16 @@ private:
     void showDateReading(DateReading reading);
     void showLinesCurrent(bool current);
     void showNumberReadings();
+    void setMisread(Control field, std::string_view text, const Result<double>& number);
+    void showReadout();
+    // What the readout says, in numbers: the place (degrees East), the MJD and the height (km).
+    struct ReadBack {
+        double longitude = 0.0;
+        double mjd = 0.0;
+        double height = 0.0;
+        friend bool operator==(const ReadBack&, const ReadBack&) = default;
+    };
+    [[nodiscard]] std::optional<ReadBack> readBack() const;
     [[nodiscard]] std::string acceptedBy(Control control) const;
 
     FormServices services;
@@ -147,6 +170,10 @@ private:
     bool closed = false;
     std::array<std::optional<Note>, kControlCount> notes;
     std::bitset<kControlCount> cut;  // fields whose text an edit cut to the limit
+    std::bitset<kControlCount> misread;  // the longitude or MJD, when its text is not read whole
+    mutable std::optional<LongInstantWriter> instantWriter;  // built at the first readout: the scripting mode needs none
+    std::optional<ReadBack> readBack_;
+    mutable std::optional<std::string> readout_;  // none until asked for after a change
     FormChanges changes;
 };
 

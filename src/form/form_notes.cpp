@@ -1,6 +1,7 @@
 #include "form/form_notes.hpp"
 
 #include "orbit/sync_orbit.hpp"
+#include "text/meant_number.hpp"
 #include "text/number_text.hpp"
 #include "time/date_serial.hpp"
 
@@ -23,6 +24,15 @@ const NumberField kMjdField{words::kMjdName, kMjdLimit};
 Trouble troubleOf(const TypedNumber& typed, const NumberField& field) {
     if (!typed.number) return Trouble::Unreadable;
     return carriesSeconds(*typed.number, field.limit) ? Trouble::None : Trouble::PastSeconds;
+}
+
+std::string_view directionName(TypedDirection direction) {
+    switch (direction) {
+    case TypedDirection::East: return words::kEast;
+    case TypedDirection::West: return words::kWest;
+    case TypedDirection::None: break;
+    }
+    return {};
 }
 
 std::string limitOf(const NumberField& field) { return words::limit(field.name, formatNumber(field.limit)); }
@@ -63,12 +73,15 @@ std::string mjdNoDateText(const TypedNumber& mjd, const Failure& failure, bool l
 
 std::string noDateText(const Failure& failure) { return withFailureNumber(words::noDate(failure.reason()), failure); }
 
-std::string readingNote(std::string_view fieldName, const TypedNumber& field, std::string_view accepts, NumberConventions typed) {
+std::string readingNote(std::string_view fieldName, const TypedNumber& field, std::string_view accepts, NumberConventions typed,
+                        bool angle) {
     const std::string compact = withoutBlanks(field.text);
     const std::size_t length = leadingNumberLength(compact, typed);
     if (length == compact.size() || !field.number) return {};
     const std::string_view rest = length == 0 ? std::string_view{} : std::string_view(compact).substr(length);
-    return words::readAs(fieldName, compact, formatNumber(*field.number), rest, accepts);
+    const std::optional<MeantNumber> meant = meantNumber(compact, typed, angle);
+    const std::string instead = meant ? words::typeInstead(formatNumber(meant->number), directionName(meant->direction)) : std::string();
+    return words::readAs(fieldName, compact, formatNumber(*field.number), rest, meant ? std::string_view(instead) : accepts);
 }
 
 std::string cutNotice(Control field, std::size_t limit) {

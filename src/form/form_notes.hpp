@@ -56,10 +56,12 @@ using words::withFailureNumber;
 [[nodiscard]] std::string noDateText(const Failure& failure);
 
 // How a longitude or MJD text was read when not as written: "Longitude \"12abc\" is read as 12:
-// the rest (\"abc\") is not part of the number. ..." Empty for a text that is read whole, for an
-// empty text, and for one beyond the double range, which fails where it is read.
+// the rest (\"abc\") is not part of the number. ..." and what to type: for a text whose meaning is
+// plain ("75.5 E", "45°30'" for an angle, "MJD 60000"), that number, else what the field accepts.
+// Empty for a text that is read whole, for an empty text, and for one beyond the double range,
+// which fails where it is read.
 [[nodiscard]] std::string readingNote(std::string_view fieldName, const TypedNumber& field, std::string_view accepts,
-                                      NumberConventions typed);
+                                      NumberConventions typed, bool angle);
 
 // A text longer than a field holds: "The longitude text was cut to its first 200 characters, the
 // most a field holds: check what is left and edit it; the lines stay greyed until then."

@@ -50,6 +50,21 @@ std::string readAs(std::string_view fieldName, std::string_view typed, std::stri
     return std::string(fieldName) + ' ' + quoted(typed) + " is read as " + std::string(read) + why + std::string(accepts);
 }
 
+std::string typeInstead(std::string_view number, std::string_view direction) {
+    return "Type " + std::string(number) + (direction.empty() ? "" : " and choose " + std::string(direction)) + '.';
+}
+
+std::string mjdOfNoDate(std::string_view mjd) {
+    return "MJD " + std::string(mjd) + " stands for no date: the date and time text is not one. Correct the date, or type an MJD.";
+}
+
+std::string readout(const Readout& facts) {
+    const auto isolated = [](std::string_view text) { return "\u2068" + std::string(text) + "\u2069"; };
+    const std::string place = std::string(facts.degrees) + "\u00B0" + (facts.direction.empty() ? "" : ' ' + std::string(facts.direction));
+    return "Over " + place + " on " + isolated(facts.date) + ", " + isolated(facts.time) + " UT (MJD " + std::string(facts.mjd) +
+           "), " + std::string(facts.height) + " km above the equator.";
+}
+
 std::string cutNotice(std::string_view fieldText, std::size_t limit) {
     return "The " + std::string(fieldText) + " was cut to its first " + std::to_string(limit) +
            " characters, the most a field holds: check what is left and edit it; the lines stay greyed until then.";

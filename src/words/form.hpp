@@ -46,6 +46,31 @@ inline constexpr std::string_view kBothUnreadable =
 [[nodiscard]] std::string readAs(std::string_view fieldName, std::string_view typed, std::string_view read,
                                  std::string_view rest, std::string_view accepts);
 
+// What to type for a text whose meaning is plain though it is not read whole: "Type 75.5 and
+// choose East.", "Type 45.5."; the direction is empty where none was typed.
+[[nodiscard]] std::string typeInstead(std::string_view number, std::string_view direction);
+
+// The directions, as the option buttons name them.
+inline constexpr std::string_view kEast = "East";
+inline constexpr std::string_view kWest = "West";
+
+// While the date text is no date, the MJD it was rewritten to: "MJD 15018 stands for no date: ...".
+[[nodiscard]] std::string mjdOfNoDate(std::string_view mjd);
+
+// The result read back when nothing is wrong: "Over 122° West on Wednesday, 4 March 2026, 18:00:00
+// UT (MJD 61103.75), 35,785 km above the equator." The place is "122° West", or "0°" on the prime
+// meridian and "180°" opposite it; the date and time in the locale's words are isolated, so that
+// a right-to-left locale's keep their own order.
+struct Readout {
+    std::string_view degrees;
+    std::string_view direction;  // kEast, kWest or empty
+    std::string_view date;
+    std::string_view time;
+    std::string_view mjd;
+    std::string_view height;  // kilometres
+};
+[[nodiscard]] std::string readout(const Readout& facts);
+
 // A text cut to the most a field holds; fieldText is "longitude text", "MJD text"...
 [[nodiscard]] std::string cutNotice(std::string_view fieldText, std::size_t limit);
 

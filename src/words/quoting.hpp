@@ -11,4 +11,8 @@ namespace skyanchor::words {
 // the other way round.
 [[nodiscard]] std::string quoted(std::string_view text);
 
+// A message for standard error: a terminal or a log shows the isolation marks (U+2066..U+2069)
+// as they are, or as boxes, so they are left out there and kept only inside a window.
+[[nodiscard]] std::string withoutIsolates(std::string_view message);
+
 }  // namespace skyanchor::words

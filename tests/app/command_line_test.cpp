@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -59,16 +60,18 @@ TEST_P(ScriptingMode, PrintsTheLinesOrOneFailureLine) {
     // A failure is one line that starts with the words expected (a date's example is the present).
     EXPECT_TRUE(run.err.startsWith(script.err)) << run.err.toStdString();
     EXPECT_EQ(run.err.count(u'\n'), script.err.isEmpty() ? 0 : 1) << run.err.toStdString();
+    // The marks that isolate a quoted text in the window are no part of a terminal's line.
+    EXPECT_FALSE(run.err.contains(QRegularExpression(QStringLiteral("[\u2066-\u2069]")))) << run.err.toStdString();
 }
 
 // The window's message for the failure, as the scripting mode writes it.
 QString failed(const char* message) { return QStringLiteral("skyanchor-satellite: ") + QString::fromUtf8(message); }
 
 const QString kNoLinesFor1E304 = failed(
-    "MJD \u201C\u20681E+304\u2069\u201D is too large to tell seconds apart (the limit is \u00B168719476736 days), so neither a "
+    "MJD \u201C1E+304\u201D is too large to tell seconds apart (the limit is \u00B168719476736 days), so neither a "
     "date nor lines can be computed for it. Type an MJD from -642416 to 2973484 (the years 100 to 9999). (Error 6, Overflow)\n");
 const QString kLongitudeTooLarge = failed(
-    "The lines wait for a longitude that can be read as a number: \u201C\u20681E+400\u2069\u201D is too large. (Error 6, "
+    "The lines wait for a longitude that can be read as a number: \u201C1E+400\u201D is too large. (Error 6, "
     "Overflow)\n");
 const std::string kLongerThanAField(201, '7');
 
@@ -106,17 +109,19 @@ INSTANTIATE_TEST_SUITE_P(
                                   "RVEL 1172.88168956774 1131.05387637414 -2607.46602184363\n"),
                    {}},
         ScriptCase{"DateThatIsNoDate", {"--date", "nonsense"}, kUnitedStates, 1, {},
-                   failed("\u201C\u2068nonsense\u2069\u201D is no month, weekday or other date word here: type a date and time such as "
-                          "\u206812/28/2026 7:23:40 PM\u2069. (Error 13, Type mismatch)\n")},
+                   failed("\u201Cnonsense\u201D is no month, weekday or other date word here: type a date and time such as "
+                          "12/28/2026 7:23:40 PM. (Error 13, Type mismatch)\n")},
+        ScriptCase{"RightToLeftTextQuotedPlainly", {"--date", "\u05E9\u05DC\u05D5\u05DD"}, kUnitedStates, 1, {},
+                   failed("\u201C\u05E9\u05DC\u05D5\u05DD\u201D is no month, weekday or other date word here")},
         ScriptCase{"DateAfterTheYear9999", {"--date", "1/1/10000"}, kUnitedStates, 1, {},
-                   failed("No such day (the numbers are read in the order of \u206812/28/2026\u2069; dates run from 1 January 100 to "
+                   failed("No such day (the numbers are read in the order of 12/28/2026; dates run from 1 January 100 to "
                           "31 December 9999)")},
         ScriptCase{"LongitudeBeyondTheDoubleRange", {"--longitude", "1E+400", "--mjd", "51544.5"}, {}, 1, {}, kLongitudeTooLarge},
         ScriptCase{"SecondLongitudeFailsAndNothingIsPrinted",
                    {"--longitude", "0", "--longitude", "1E+400", "--mjd", "51544.5"}, {}, 1, {}, kLongitudeTooLarge},
         ScriptCase{"MjdTooLargeForTheOrbit", {"--mjd", "1E+304"}, {}, 1, {}, kNoLinesFor1E304},
         ScriptCase{"MjdOnlyBeyondTheDoubleRange", {"--mjd", "1E+400", "--mjd-only"}, {}, 1, {},
-                   failed("MJD \u201C\u20681E+400\u2069\u201D is too large to read as a number. Type an MJD from -642416 to "
+                   failed("MJD \u201C1E+400\u201D is too large to read as a number. Type an MJD from -642416 to "
                           "2973484 (the years 100 to 9999). (Error 6, Overflow)\n")},
         ScriptCase{"DirectionWithTheLongitude", {"--east", "--longitude", "122W", "--mjd", "51544.5"}, {}, 0, kWestLines, {}},
         ScriptCase{"EachLongitudeItsDirection", {"--longitude", "122 e", "--longitude", "122", "--mjd", "51544.5"}, {}, 0,
@@ -130,9 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"RangeTooLong", {"--longitudes", "0:1:1E-6"}, {}, 1, {}, failed("--longitudes \"0:1:1E-6\" names more than 100000")},
         ScriptCase{"UnknownFormat", {"--format", "xml"}, {}, 1, {}, failed("--format \"xml\" is not one of lines, csv and json.\n")},
         ScriptCase{"SetFileMissing", {"--set", "/nonexistent/set.txt"}, {}, 1, {},
-                   failed("The set file \u201C\u2068/nonexistent/set.txt\u2069\u201D cannot be read: No such file")},
+                   failed("The set file \u201C/nonexistent/set.txt\u201D cannot be read: No such file")},
         ScriptCase{"SetFileWithoutEnd", {"--set", "/dev/zero"}, {}, 1, {},
-                   failed("The set file \u201C\u2068/dev/zero\u2069\u201D cannot be read: it is longer than the 4 MB a set file may hold.\n")}),
+                   failed("The set file \u201C/dev/zero\u201D cannot be read: it is longer than the 4 MB a set file may hold.\n")}),
     [](const testing::TestParamInfo<ScriptCase>& row) { return std::string(row.param.name); });
 
 struct UsageCase {

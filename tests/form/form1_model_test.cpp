@@ -345,8 +345,9 @@ TEST_P(Form1ModelNotes, SayWhatHappenedInPlainWords) {
 
 const std::string kLongitudeWaits = "The lines wait for a longitude that can be read as a number: " + q("1E+400") + " is too large." + kOverflow;
 
-std::string readAs(const std::string& field, const std::string& text, const std::string& value, const std::string& rest) {
-    const std::string accepts = field == "MJD" ? kMjdAccepts : kLongitudeAccepts;
+std::string readAs(const std::string& field, const std::string& text, const std::string& value, const std::string& rest,
+                   const std::string& instead = "") {
+    const std::string accepts = !instead.empty() ? instead : field == "MJD" ? kMjdAccepts : kLongitudeAccepts;
     const std::string why = rest.empty() ? ": it does not begin with a number. " : ": the rest (" + q(rest) + ") is not part of the number. ";
     return field + ' ' + q(text) + " is read as " + value + why + accepts;
 }
@@ -359,7 +360,7 @@ INSTANTIATE_TEST_SUITE_P(
                  readAs("Longitude", "\uFF11\uFF12\uFF12", "0", "")},
         NoteCase{"TrailingLetters", Control::txtLongitude, "12abc", "86164.09", Control::txtLongitude,
                  readAs("Longitude", "12abc", "12", "abc")},
-        NoteCase{"DecimalComma", Control::txtMJD, "51544,5", "86164.09", Control::txtLongitude, readAs("MJD", "51544,5", "51544", ",5")},
+        NoteCase{"DecimalComma", Control::txtMJD, "51544,5", "86164.09", Control::txtLongitude, readAs("MJD", "51544,5", "51544", ",5", "Type 51544.5.")},
         NoteCase{"HalfTypedExponent", Control::txtLongitude, "1E+", "86164.09", Control::txtLongitude, readAs("Longitude", "1E+", "1", "E+")},
         NoteCase{"LongTextQuotedInPart", Control::txtLongitude, "12xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", "86164.09",
                  Control::txtLongitude, readAs("Longitude", "12" + std::string(38, 'x') + "\u2026", "12", std::string(40, 'x') + "\u2026")},
@@ -451,6 +452,91 @@ TEST_F(Form1ModelTest, AReadingNoteComesBackAfterAFailedCompute) {
     form.click(Control::optEast);
     EXPECT_EQ(noteAt(Control::txtLongitude),
               "Longitude " + q("12abc") + " is read as 12: the rest (" + q("abc") + ") is not part of the number. " + kLongitudeAccepts);
+}
+
+// A longitude or MJD text not read whole keeps the lines from being copied, and no readout is
+// given, until it reads whole; where its meaning is plain the note says what to type instead.
+TEST(Form1ModelReadings, SayWhatToTypeAndHoldTheLinesBack) {
+    const struct {
+        Control field;
+        const char* text;
+        bool decimalComma;
+        std::string instead;
+    } rows[] = {
+        {Control::txtLongitude, "75.5 E", false, "Type 75.5 and choose East."},
+        {Control::txtLongitude, "75.5\u00B0W", false, "Type 75.5 and choose West."},
+        {Control::txtLongitude, "75.5 Ost", false, "Type 75.5 and choose East."},
+        {Control::txtLongitude, "75.5 West", false, "Type 75.5 and choose West."},
+        {Control::txtLongitude, "W 122", false, "Type 122 and choose West."},
+        {Control::txtLongitude, "75,5 e", true, "Type 75.5 and choose East."},
+        {Control::txtLongitude, "45\u00B030'", false, "Type 45.5."},
+        {Control::txtLongitude, "45\u00B0 30\u2032", false, "Type 45.5."},
+        {Control::txtLongitude, "-45\u00B030'36\"", false, "Type -45.51."},
+        {Control::txtMJD, "MJD 60000", false, "Type 60000."},
+        {Control::txtMJD, "51544,5", false, "Type 51544.5."},
+        {Control::txtLongitude, "12o", false, kLongitudeAccepts},
+        {Control::txtLongitude, "45\u00B075'", false, kLongitudeAccepts},
+        {Control::txtMJD, "60000 E", false, kMjdAccepts},
+        {Control::txtMJD, "51544,5,5", false, kMjdAccepts},
+    };
+    for (const auto& row : rows) {
+        test::FakeServices fakes;
+        fakes.numbers.decimalComma = row.decimalComma;
+        Form1Model form(fakes.services());
+        form.edit(row.field, row.text);
+        const std::optional<Note> note = form.noteAt(row.field);
+        ASSERT_TRUE(note) << row.text;
+        EXPECT_TRUE(note->text.ends_with(" " + row.instead)) << note->text;
+        EXPECT_FALSE(form.linesUsable()) << row.text;
+        EXPECT_EQ(form.readout(), "") << row.text;
+        form.edit(row.field, "75.5");
+        EXPECT_TRUE(form.linesUsable()) << row.text;
+    }
+}
+
+// The readout names the place read back from the position line, so a longitude beyond a half turn
+// is told as the place it names; the instant and the numbers are the locale's.
+TEST(Form1ModelReadout, SaysWhatWasReadInTheLocale) {
+    DateLocale british = test::kUnitedStates;
+    british.icuLocale = "en_GB";
+    const struct {
+        const DateLocale& locale;
+        const char* longitude;
+        bool east;
+        const char* readout;
+    } rows[] = {
+        {british, "122", false, "Over 122\u00B0 West on \u2068Wednesday, 4 March 2026\u2069, \u206818:00:00\u2069 UT (MJD 61103.75), "
+                                 "35,785 km above the equator."},
+        {test::kGermany, "75.5", true, "Over 75,5\u00B0 East on \u2068Mittwoch, 4. M\u00E4rz 2026\u2069, \u206818:00:00\u2069 UT "
+                                        "(MJD 61103.75), 35.785 km above the equator."},
+        {test::kUnitedStates, "-540", true, "Over 180\u00B0 on \u2068Wednesday, March 4, 2026\u2069, \u20686:00:00\u202FPM\u2069 UT "
+                                            "(MJD 61103.75), 35,785 km above the equator."},
+        {test::kUnitedStates, "359.25", false, "Over 0.75\u00B0 East on \u2068Wednesday, March 4, 2026\u2069, \u20686:00:00\u202FPM\u2069 UT "
+                                               "(MJD 61103.75), 35,785 km above the equator."},
+    };
+    for (const auto& row : rows) {
+        Form1Model form({.readClock = [] { return test::kStartSerial; }, .clipboard = nullptr, .dateLocale = row.locale, .numbers = {}});
+        form.edit(Control::txtMJD, "61103.75");
+        if (row.east) form.click(Control::optEast);
+        form.edit(Control::txtLongitude, row.longitude);
+        EXPECT_EQ(form.readout(), row.readout);
+        (void)form.takeChanges();
+        form.edit(Control::txtObliquity, "0");
+        EXPECT_EQ(form.readout(), "") << "lines left behind by an element";
+        EXPECT_TRUE(form.takeChanges().readout);
+    }
+}
+
+// While the date text is no date, the MJD it counts as is marked too, until either reads again.
+TEST_F(Form1ModelTest, MarksTheMjdOfADateThatIsNoDate) {
+    const std::string noDate = "MJD 15018 stands for no date: the date and time text is not one. Correct the date, or type an MJD.";
+    typeInto(Control::txtDateandTime, "nonsense");
+    EXPECT_EQ(noteAt(Control::txtMJD), noDate);
+    typeInto(Control::txtDateandTime, "1/1/2000");
+    EXPECT_FALSE(isMarked(Control::txtMJD));
+    typeInto(Control::txtDateandTime, "nonsense");
+    typeInto(Control::txtMJD, "51544");
+    EXPECT_FALSE(isMarked(Control::txtMJD));
 }
 
 }  // namespace
