@@ -5,6 +5,7 @@
 #include "form/form_notes.hpp"
 #include "form/form_services.hpp"
 #include "orbit/central_bodies.hpp"
+#include "orbit/ground_longitude.hpp"
 #include "orbit/state.hpp"
 #include "time/date_text_codec.hpp"
 #include "time/long_instant.hpp"
@@ -93,6 +94,9 @@ public:
     // height read back from the position line in words; empty otherwise. Written in the locale's
     // words when first asked for after a change, so that an event no view reads skips ICU.
     [[nodiscard]] const std::string& readout() const;
+    // How the body's equator lies in the lines' frame, from its hidden fields; none where one of
+    // them cannot be read as a number.
+    [[nodiscard]] std::optional<BodyOrientation> bodyOrientation() const;
 
     // What changed since the last call.
     [[nodiscard]] FormChanges takeChanges() { return std::exchange(changes, FormChanges{}); }

@@ -25,20 +25,25 @@ std::string_view directionOf(double longitude) {
 
 }  // namespace
 
+// The body's fields keep "." as their decimal point, whatever the locale, as Compute reads them.
+std::optional<BodyOrientation> Form1Model::bodyOrientation() const {
+    const Result<double> obliquity = parseLeadingNumber(text(Control::txtObliquity));
+    const Result<double> planetLan = parseLeadingNumber(text(Control::txtPlanetLAN));
+    const Result<double> offset = parseLeadingNumber(text(Control::txtSidRotOffset));
+    if (!obliquity || !planetLan || !offset) return std::nullopt;
+    return BodyOrientation{.obliquity = *obliquity, .planetLan = *planetLan, .sidRotOffset = *offset};
+}
+
 auto Form1Model::readBack() const -> std::optional<ReadBack> {
     if (!linesUsable() || !mjdNumber) return std::nullopt;
     for (std::size_t index = 0; isShown(static_cast<Control>(index)); ++index) {
         if (noteAt(static_cast<Control>(index))) return std::nullopt;
     }
-    // The body's fields keep "." as their decimal point, whatever the locale, as Compute reads them.
-    const Result<double> obliquity = parseLeadingNumber(text(Control::txtObliquity));
-    const Result<double> planetLan = parseLeadingNumber(text(Control::txtPlanetLAN));
-    const Result<double> offset = parseLeadingNumber(text(Control::txtSidRotOffset));
+    const std::optional<BodyOrientation> body = bodyOrientation();
     const std::optional<Components> position = positionOfLine(rposLine);
-    if (!obliquity || !planetLan || !offset || !position) return std::nullopt;
-    const BodyOrientation body{.obliquity = *obliquity, .planetLan = *planetLan, .sidRotOffset = *offset};
+    if (!body || !position) return std::nullopt;
     const double radius = std::hypot(position->x, position->y, position->z) / kMetresPerKilometre;
-    return ReadBack{.longitude = groundLongitude({.x = position->x, .y = position->y, .z = position->z}, *mjdNumber, body),
+    return ReadBack{.longitude = groundLongitude({.x = position->x, .y = position->y, .z = position->z}, *mjdNumber, *body),
                     .mjd = *mjdNumber,
                     .height = radius - constants.bodyRadius};
 }

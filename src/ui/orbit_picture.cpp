@@ -1,6 +1,7 @@
 #include "ui/orbit_picture.hpp"
 
 #include "text/number_text.hpp"
+#include "text/vector_lines.hpp"
 #include "words/picture.hpp"
 #include "words/window.hpp"
 
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <string_view>
@@ -151,19 +151,10 @@ void drawSatellite(const Canvas& canvas, QPointF place, bool current) {
 }  // namespace
 
 std::optional<PicturedSatellite> satelliteOfLine(std::string_view rposLine, const BodyOrientation& body) {
-    constexpr std::string_view kTag = "RPOS";
-    if (!rposLine.starts_with(kTag)) return std::nullopt;
-    std::string_view rest = rposLine.substr(kTag.size());
-    std::array<double, 3> xzy{};
-    for (double& number : xzy) {
-        rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
-        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
-        if (error != std::errc{}) return std::nullopt;
-        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
-    }
-    if (!rest.empty()) return std::nullopt;
-    const StateVector position{.x = xzy[0], .y = xzy[2], .z = xzy[1]};
-    return PicturedSatellite{equatorialAngle(position, body), std::hypot(xzy[0], xzy[1], xzy[2])};
+    const std::optional<Components> read = positionOfLine(rposLine);
+    if (!read) return std::nullopt;
+    const StateVector position{.x = read->x, .y = read->y, .z = read->z};
+    return PicturedSatellite{equatorialAngle(position, body), std::hypot(read->x, read->y, read->z)};
 }
 
 double longitudeOver(double angle, double sidereal) {
