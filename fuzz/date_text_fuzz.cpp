@@ -112,14 +112,23 @@ bool dateWasTyped(std::string_view text, const DateLocale& locale, const year_mo
            typed(static_cast<int>(date.year()), true);
 }
 
-// Whether the text names an era, a month of another calendar or an offset from UT: then the day
-// read may differ from the numbers typed (พ.ศ. 2569 is 2026; 23:30-05:00 is the next day in UT).
+std::string_view lettersAt(std::string_view form, std::size_t pos) {
+    std::size_t end = pos;
+    while (end < form.size() && letterLength(form, end) != 0) end += letterLength(form, end);
+    return form.substr(pos, end - pos);
+}
+
+// Whether the text names an era, a month of another calendar, an offset from UT or a zone, or a
+// day by its number in the year or its week: then the day read may differ from the numbers typed
+// (พ.ศ. 2569 is 2026; 23:30-05:00 and 18:00 EST are the next day in UT; 2026-063 is 4 March).
 bool namesOtherReckoning(std::string_view text, const DateTextCodec& codec) {
     const std::string form = readingForm(text, codec.words().turkicCase());
     for (std::size_t pos = 0; pos < form.size(); ++pos) {
         if (form[pos] == '+' || form[pos] == '-' || form.compare(pos, 3, "\xE2\x88\x92") == 0) return true;
+        if (form[pos] == 'w' && pos > 0 && form[pos - 1] >= '0' && form[pos - 1] <= '9') return true;
         const auto word = codec.words().longestAt(form, pos);
         if (word && (word->meaning.era != 0 || word->meaning.calendarMonth != 0)) return true;
+        if (!codec.zoneOffsetsOf(lettersAt(form, pos)).empty()) return true;
     }
     return false;
 }
@@ -174,10 +183,12 @@ void checkWriting(const std::uint8_t* bytes, const DateTextCodec& codec) {
 }
 
 // What people type that random bytes seldom reach: fractions next to midnight, offsets after a
-// date, eras and their years, months of other calendars with two- and four-digit years.
-constexpr std::array<std::string_view, 20> kShapes{
+// date, eras and their years, months of other calendars with two- and four-digit years, ISO
+// 8601's numbered days, zones' abbreviations.
+constexpr std::array<std::string_view, 26> kShapes{
     " 23:59:59.9999999", "T23:59:59.999999Z", "12/31/9999", ".99999", "+01:00", "-05:00", " UTC+05:30", " GMT+1",
-    "明治", "元年", "令和", "45年", "هـ", "ه‍.ش.", "آذر", "/48", "/05", " 2026", "28/6/", "۱۷ "};
+    "明治", "元年", "令和", "45年", "هـ", "ه‍.ش.", "آذر", "/48", "/05", " 2026", "28/6/", "۱۷ ",
+    "2026-063", "-366", "2026-W53-7", "W503", " EST", " MESZ"};
 
 }  // namespace
 

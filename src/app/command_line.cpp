@@ -2,13 +2,16 @@
 
 #include "form/field_defaults.hpp"
 #include "words/command_line.hpp"
+#include "words/satellite_set.hpp"
 #include "form/form1_model.hpp"
 #include "base/utf8_text.hpp"
+#include "ui/set_panel.hpp"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -42,6 +45,23 @@ QString numberMistake(const QString& option, const QString& text, NumberConventi
                                        length == 0 ? std::string_view{} : read.substr(length)));
 }
 
+// More satellites than a range may name, so that a mistyped step cannot fill a disk.
+constexpr std::size_t kRangeLimit = 100000;
+
+ScriptSatellite scriptSatellite(const Satellite& satellite) {
+    return {.longitude = formatNumber(satellite.longitude), .west = satellite.west};
+}
+
+// The satellites of a set file, or why it is not taken.
+std::variant<std::vector<ScriptSatellite>, TextMistake> setFileSatellites(const QString& path) {
+    const Result<std::vector<Satellite>> read = readSetFileAt(path);
+    if (!read) return TextMistake{toQString(read.failure().reason())};
+    if (read->empty()) return TextMistake{toQString(words::setFileInFile(path.toStdString(), words::kEmptySetFile))};
+    std::vector<ScriptSatellite> satellites;
+    for (const Satellite& satellite : *read) satellites.push_back(scriptSatellite(satellite));
+    return satellites;
+}
+
 // "FF"
 QString hexOf(char byte) { return QStringLiteral("%1").arg(static_cast<unsigned char>(byte), 2, 16, QLatin1Char('0')).toUpper(); }
 
@@ -69,11 +89,15 @@ CommandLine::CommandLine(NumberConventions typedNumbers)
       mjd(QStringLiteral("mjd"), toQString(words::kMjdOptionHelp), QStringLiteral("number")),
       date(QStringLiteral("date"), toQString(words::kDateOptionHelp), QStringLiteral("text")),
       mjdOnly(QStringLiteral("mjd-only"), toQString(words::kMjdOnlyOptionHelp)),
+      longitudes(QStringLiteral("longitudes"), toQString(words::kLongitudesOptionHelp), QStringLiteral("start:stop:step")),
+      set(QStringLiteral("set"), toQString(words::kSetOptionHelp), QStringLiteral("file")),
+      format(QStringLiteral("format"), toQString(words::kFormatOptionHelp), QStringLiteral("lines|csv|json")),
       // Qt's own help option also offers --help-all for Qt's options, which these options replace.
       help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, toQString(words::kHelpOptionHelp)),
       version(parser.addVersionOption()) {
     parser.setApplicationDescription(toQString(words::kProgramDescription));
-    parser.addOptions({help, longitude, east, west, mjd, date, mjdOnly});
+    longitude.setDescription(longitude.description() + u' ' + toQString(words::kLongitudeDirectionHelp));
+    parser.addOptions({help, longitude, longitudes, set, east, west, mjd, date, mjdOnly, format});
     // "-style" without its value is then one unknown option, not five unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 }
@@ -125,6 +149,7 @@ std::optional<TextMistake> CommandLine::textMistake() const {
             if (const std::size_t length = characterCount(bytes); length > kFieldTextLimit) {
                 return TextMistake{toQString(words::tooLongForAField(name.toStdString(), bytes, length, kFieldTextLimit))};
             }
+            if (option == &longitude && withDirection(text)) continue;
             if (option != &date && !isReadWhole(bytes, typed)) return TextMistake{numberMistake(name, text, typed)};
         }
     }
@@ -143,7 +168,8 @@ CommandLineReading CommandLine::request() const {
             return UsageMistake{toQString(words::giveOnce(once->names().constFirst().toStdString()))};
         }
     }
-    if (parser.isSet(mjdOnly) && (parser.isSet(longitude) || parser.isSet(east) || parser.isSet(west))) {
+    if (parser.isSet(mjdOnly) && (parser.isSet(longitude) || parser.isSet(longitudes) || parser.isSet(set) ||
+                                  parser.isSet(east) || parser.isSet(west))) {
         return UsageMistake{toQString(words::kMjdOnlyTakesNoLongitude)};
     }
 
@@ -157,12 +183,81 @@ CommandLineReading CommandLine::request() const {
         request.instant = ScriptRequest::Instant::Date;
         request.instantText = parser.value(date).toStdString();
     }
-    for (const QString& text : parser.values(longitude)) request.longitudes.push_back(text.toStdString());
-    if (request.longitudes.empty()) request.longitudes.emplace_back(field_defaults::kLongitude);
+    auto satellites = this->satellites();
+    if (auto* mistake = std::get_if<TextMistake>(&satellites)) return *std::move(mistake);
+    request.satellites = std::get<std::vector<ScriptSatellite>>(std::move(satellites));
+    if (request.satellites.empty()) request.satellites.push_back({.longitude = std::string(field_defaults::kLongitude), .west = {}});
     request.west = !parser.isSet(east);
     request.mjdOnly = parser.isSet(mjdOnly);
+    const auto recordFormat = formatOf();
+    if (const auto* mistake = std::get_if<TextMistake>(&recordFormat)) return *mistake;
+    request.format = std::get<RecordFormat>(recordFormat);
     return request;
 }
+
+std::variant<RecordFormat, TextMistake> CommandLine::formatOf() const {
+    if (parser.values(format).size() > 1) return TextMistake{toQString(words::giveOnce("format"))};
+    if (!parser.isSet(format)) return RecordFormat::Lines;
+    const std::optional<RecordFormat> named = recordFormatNamed(parser.value(format).toStdString());
+    if (!named) return TextMistake{toQString(words::unknownFormat(parser.value(format).toStdString()))};
+    return *named;
+}
+
+// The satellites in the order their options came: each --longitude, each --longitudes range,
+// each --set file.
+std::variant<std::vector<ScriptSatellite>, TextMistake> CommandLine::satellites() const {
+    std::vector<ScriptSatellite> satellites;
+    std::map<QString, qsizetype> used;
+    for (const QString& name : parser.optionNames()) {
+        const QCommandLineOption* option = name == longitude.names().constFirst() ? &longitude
+                                         : name == longitudes.names().constFirst() ? &longitudes
+                                         : name == set.names().constFirst()        ? &set
+                                                                                   : nullptr;
+        if (option == nullptr) continue;
+        const QString value = parser.values(*option).at(used[name]++);
+        if (option == &longitude) {
+            satellites.push_back(withDirection(value).value_or(ScriptSatellite{.longitude = value.toStdString(), .west = {}}));
+            continue;
+        }
+        auto given = option == &longitudes ? rangeOf(value) : setFileSatellites(value);
+        if (auto* mistake = std::get_if<TextMistake>(&given)) return *std::move(mistake);
+        for (ScriptSatellite& satellite : std::get<std::vector<ScriptSatellite>>(given)) satellites.push_back(std::move(satellite));
+    }
+    return satellites;
+}
+
+// "75.5E", "122 w": a longitude followed by its direction. A text that is a number as a whole
+// ("1E5") stays one, without a direction.
+std::optional<ScriptSatellite> CommandLine::withDirection(const QString& longitudeText) const {
+    const QString text = longitudeText.trimmed();
+    if (text.isEmpty() || isReadWhole(text.toStdString(), typed)) return std::nullopt;
+    const QChar letter = text.back().toUpper();
+    const std::string number = text.chopped(1).toStdString();
+    if ((letter != u'E' && letter != u'W') || !isReadWhole(number, typed)) return std::nullopt;
+    return ScriptSatellite{.longitude = number, .west = letter == u'W'};
+}
+
+// "0:350:10": from start to stop (included) every step degrees, eastward past 180 into the West.
+std::variant<std::vector<ScriptSatellite>, TextMistake> CommandLine::rangeOf(const QString& range) const {
+    const QStringList parts = range.split(u':');
+    const TextMistake notARange{toQString(words::notARange(range.toStdString()))};
+    if (parts.size() != 3) return notARange;
+    std::array<double, 3> numbers{};
+    for (std::size_t at = 0; at < numbers.size(); ++at) {
+        const std::string part = parts.at(static_cast<qsizetype>(at)).toStdString();
+        const Result<double> number = parseLeadingNumber(part, typed);
+        if (!isReadWhole(part, typed) || !number) return notARange;
+        numbers.at(at) = *number;
+    }
+    const auto [start, stop, step] = numbers;
+    const std::optional<std::size_t> count = rangeCount(start, stop, step);
+    if (!count) return notARange;
+    if (*count > kRangeLimit) return TextMistake{toQString(words::tooManySatellites(range.toStdString(), kRangeLimit))};
+    std::vector<ScriptSatellite> satellites;
+    for (const Satellite& satellite : ring(satelliteEastOf(start), *count, step)) satellites.push_back(scriptSatellite(satellite));
+    return satellites;
+}
+
 
 std::optional<WindowOptions> windowOptionsOf(const QStringList& arguments) {
     WindowOptions options;

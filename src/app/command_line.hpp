@@ -47,6 +47,10 @@ private:
     [[nodiscard]] CommandLineReading request() const;
     [[nodiscard]] std::optional<TextMistake> textMistake() const;
     [[nodiscard]] QString notUtf8(const std::vector<std::string>& arguments, std::size_t at) const;
+    [[nodiscard]] std::variant<std::vector<ScriptSatellite>, TextMistake> satellites() const;
+    [[nodiscard]] std::variant<RecordFormat, TextMistake> formatOf() const;
+    [[nodiscard]] std::optional<ScriptSatellite> withDirection(const QString& longitudeText) const;
+    [[nodiscard]] std::variant<std::vector<ScriptSatellite>, TextMistake> rangeOf(const QString& range) const;
 
     NumberConventions typed;
     QCommandLineParser parser;
@@ -56,6 +60,9 @@ private:
     QCommandLineOption mjd;
     QCommandLineOption date;
     QCommandLineOption mjdOnly;
+    QCommandLineOption longitudes;
+    QCommandLineOption set;
+    QCommandLineOption format;
     QCommandLineOption help;
     QCommandLineOption version;
 };

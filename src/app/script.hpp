@@ -1,6 +1,9 @@
 #pragma once
 
 #include "form/form_services.hpp"
+#include "form/set_records.hpp"
+
+#include <optional>
 
 #include <stdexcept>
 #include <string>
@@ -8,15 +11,23 @@
 
 namespace skyanchor {
 
-// What the scripting mode is asked for: an instant in one of its forms, East or West and the
-// longitudes as typed, in order.
+// A satellite as the scripting mode is given it: the longitude's text as the field takes it, and
+// the direction that came with it, if any.
+struct ScriptSatellite {
+    std::string longitude;
+    std::optional<bool> west;
+};
+
+// What the scripting mode is asked for: an instant in one of its forms, East or West for the
+// satellites that name no direction of their own, the satellites in order, and how to write them.
 struct ScriptRequest {
     enum class Instant { Now, Mjd, Date };
     Instant instant = Instant::Now;
     std::string instantText;  // the MJD or date text as typed
-    std::vector<std::string> longitudes;
+    std::vector<ScriptSatellite> satellites;
     bool west = true;
     bool mjdOnly = false;
+    RecordFormat format = RecordFormat::Lines;
 };
 
 // Lines the window would not let be copied; what() is the message the window shows.
@@ -25,9 +36,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Everything the scripting mode writes to standard output: the MJD text alone, or the two lines
-// of each longitude, each ending with a newline. The window's form does the work, event by event
-// as a person would: East or West, the instant typed, then each longitude. Throws ScriptFailure with
+// Everything the scripting mode writes to standard output: the MJD text alone, or each
+// satellite's record (by default its two lines, each ending with a newline). The window's form
+// does the work, event by event as a person would: East or West, the instant typed, then for each
+// satellite its own direction where it differs, and its longitude. Throws ScriptFailure with
 // the window's message where the window would not copy, having written nothing.
 [[nodiscard]] std::string scriptOutput(const ScriptRequest& request, const FormServices& services);
 

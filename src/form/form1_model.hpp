@@ -5,12 +5,14 @@
 #include "form/form_notes.hpp"
 #include "form/form_services.hpp"
 #include "orbit/central_bodies.hpp"
+#include "orbit/ground_longitude.hpp"
 #include "orbit/state.hpp"
 #include "time/date_text_codec.hpp"
 #include "time/long_instant.hpp"
 
 #include <array>
 #include <bitset>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -69,6 +71,9 @@ public:
     [[nodiscard]] bool isLinkArmed() const { return linkArmed; }
     [[nodiscard]] bool isClosed() const { return closed; }
     [[nodiscard]] const DateTextCodec& dateCodec() const { return codec; }
+    // The longitude's and the MJD's texts as numbers, as the chain reads them.
+    [[nodiscard]] const Result<double>& longitudeValue() const { return longitudeNumber; }
+    [[nodiscard]] const Result<double>& mjdValue() const { return mjdNumber; }
 
     // Whether the lines may be copied: current (not after a Compute that failed, an edit of a
     // hidden input, a body that changed the mass factor), the date text is a date (or empty because the MJD
@@ -89,6 +94,9 @@ public:
     // height read back from the position line in words; empty otherwise. Written in the locale's
     // words when first asked for after a change, so that an event no view reads skips ICU.
     [[nodiscard]] const std::string& readout() const;
+    // How the body's equator lies in the lines' frame, from its hidden fields; none where one of
+    // them cannot be read as a number.
+    [[nodiscard]] std::optional<BodyOrientation> bodyOrientation() const;
 
     // What changed since the last call.
     [[nodiscard]] FormChanges takeChanges() { return std::exchange(changes, FormChanges{}); }
@@ -113,15 +121,8 @@ private:
     Status optEast_Click();
     Status optWest_Click();
 
-    // Compute's and Generate's steps between the fields' texts and the orbit's numbers
-    // (form1_compute.cpp).
-    [[nodiscard]] Result<OrbitalElements> writeSyncElements();
-    [[nodiscard]] Result<double> syncAxisOfBody() const;
-    [[nodiscard]] Result<double> syncAnomalyOfInstant() const;
-    [[nodiscard]] Result<double> bodyNumber(Control field) const;
-    double writeElement(Control field, double value);
-    [[nodiscard]] double elementOf(Control field) const;
-    [[nodiscard]] OrbitalElements elementsOfFields() const;
+    // Compute's and Generate's use of the shared chain (form1_compute.cpp).
+    [[nodiscard]] std::function<const std::string&(Control)> fieldReader() const;
     void showLines(const OrbitalElements& elements);
 
     void write(Control field, std::string_view text);
@@ -174,7 +175,6 @@ private:
     std::array<std::optional<Note>, kControlCount> notes;
     std::bitset<kControlCount> cut;  // fields whose text an edit cut to the limit
     std::bitset<kControlCount> misread;  // the longitude or MJD, when its text is not read whole
-    StateVector linePosition;  // the position the lines were written from
     mutable std::optional<LongInstantWriter> instantWriter;  // built at the first readout: the scripting mode needs none
     std::optional<ReadBack> readBack_;
     mutable std::optional<std::string> readout_;  // none until asked for after a change

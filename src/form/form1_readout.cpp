@@ -1,11 +1,13 @@
 // The readout: the place, instant and height that the position line stands for, read back from the
-// line's numbers rather than copied from the fields, so that a misreading of either shows at once.
+// line's own numbers rather than copied from the fields, so that a misreading of either shows at once.
 #include "form/form1_model.hpp"
 
 #include "orbit/ground_longitude.hpp"
 #include "text/number_text.hpp"
+#include "text/vector_lines.hpp"
 
 #include <cmath>
+#include <optional>
 
 namespace skyanchor {
 namespace {
@@ -23,18 +25,25 @@ std::string_view directionOf(double longitude) {
 
 }  // namespace
 
+// The body's fields keep "." as their decimal point, whatever the locale, as Compute reads them.
+std::optional<BodyOrientation> Form1Model::bodyOrientation() const {
+    const Result<double> obliquity = parseLeadingNumber(text(Control::txtObliquity));
+    const Result<double> planetLan = parseLeadingNumber(text(Control::txtPlanetLAN));
+    const Result<double> offset = parseLeadingNumber(text(Control::txtSidRotOffset));
+    if (!obliquity || !planetLan || !offset) return std::nullopt;
+    return BodyOrientation{.obliquity = *obliquity, .planetLan = *planetLan, .sidRotOffset = *offset};
+}
+
 auto Form1Model::readBack() const -> std::optional<ReadBack> {
     if (!linesUsable() || !mjdNumber) return std::nullopt;
     for (std::size_t index = 0; isShown(static_cast<Control>(index)); ++index) {
         if (noteAt(static_cast<Control>(index))) return std::nullopt;
     }
-    const Result<double> obliquity = bodyNumber(Control::txtObliquity);
-    const Result<double> planetLan = bodyNumber(Control::txtPlanetLAN);
-    const Result<double> offset = bodyNumber(Control::txtSidRotOffset);
-    if (!obliquity || !planetLan || !offset) return std::nullopt;
-    const BodyOrientation body{.obliquity = *obliquity, .planetLan = *planetLan, .sidRotOffset = *offset};
-    const double radius = std::hypot(linePosition.x, linePosition.y, linePosition.z) / kMetresPerKilometre;
-    return ReadBack{.longitude = groundLongitude(linePosition, *mjdNumber, body),
+    const std::optional<BodyOrientation> body = bodyOrientation();
+    const std::optional<Components> position = positionOfLine(rposLine);
+    if (!body || !position) return std::nullopt;
+    const double radius = std::hypot(position->x, position->y, position->z) / kMetresPerKilometre;
+    return ReadBack{.longitude = groundLongitude({.x = position->x, .y = position->y, .z = position->z}, *mjdNumber, *body),
                     .mjd = *mjdNumber,
                     .height = radius - constants.bodyRadius};
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace skyanchor {
 
@@ -18,5 +20,8 @@ struct VectorLines {
 };
 
 [[nodiscard]] VectorLines buildVectorLines(const Components& position, const Components& velocity);
+
+// The position an RPOS line states, read back from its text; none for a text that is no such line.
+[[nodiscard]] std::optional<Components> positionOfLine(std::string_view rposLine);
 
 }  // namespace skyanchor

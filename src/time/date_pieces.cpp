@@ -3,6 +3,7 @@
 #include "time/reader_refusals.hpp"
 #include "time/unicode_text.hpp"
 
+#include <algorithm>
 #include <utility>
 
 namespace skyanchor {
@@ -15,12 +16,24 @@ using words::DateTextFault;
 constexpr std::size_t kMaxWords = 64;
 constexpr std::size_t kMaxDigits = 9;
 
+// An abbreviation of a zone is short: longer runs of letters are not looked up.
+constexpr std::size_t kMaxZoneLength = 24;
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isCapitals(std::string_view text) {
+    return text.size() >= 2 && text.size() <= 5 && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
 
 }  // namespace
 
-DatePieces::DatePieces(std::string_view text, const DateTextCodec& codec) : text_(text), codec_(codec) {
-    for (std::size_t pos = 0; pos < text.size();) pos = cutAt(pos);
+DatePieces::DatePieces(std::string_view typed, std::string_view form, const DateTextCodec& codec)
+    : typed_(typed), text_(form), codec_(codec) {
+    for (std::size_t pos = 0; pos < form.size();) pos = cutAt(pos);
+}
+
+std::string_view DatePieces::typedText(std::size_t begin, std::size_t end) const {
+    return typedSpan(typed_, begin, end, codec_.words().turkicCase());
 }
 
 // Where the next piece begins after the one, if any, that begins at pos: past the text's end
@@ -39,13 +52,13 @@ std::size_t DatePieces::addNumber(std::size_t pos) {
     int value = 0;
     for (; pos < text_.size() && isDigit(text_[pos]); ++pos) {
         if (pos - begin == kMaxDigits) {
-            return stop(refusal(DatePieceFault::TooLongNumber, text_.substr(begin, kMaxDigits + 1), codec_));
+            return stop(refusal(DatePieceFault::TooLongNumber, typedText(begin, begin + kMaxDigits + 1), codec_));
         }
         value = value * 10 + (text_[pos] - '0');
     }
     if (++words_ > kMaxWords || count_ == kMaxPieces) return stop(refusal(DateTextFault::TooLong, codec_));
     pieces_[count_++] = DatePiece{.begin = begin, .end = pos, .isNumber = true, .afterT = std::exchange(afterT_, false),
-                                  .value = value, .digits = pos - begin, .meaning = {}};
+                                  .afterW = std::exchange(afterW_, false), .value = value, .digits = pos - begin, .meaning = {}};
     return pos;
 }
 
@@ -72,8 +85,8 @@ bool DatePieces::isWholeWord(std::size_t pos, std::size_t runEnd, const std::opt
     return next && end + next->length == runEnd;
 }
 
-// A word of the locale (the longest that starts here), a beginning of a month name, or ISO
-// 8601's "T" between date and time and "Z" after a time.
+// A word of the locale (the longest that starts here), a beginning of a month name, a zone's
+// abbreviation, or ISO 8601's "T" between date and time, "W" before a week and "Z" after a time.
 std::size_t DatePieces::addWord(std::size_t pos, const std::optional<DateWords::Match>& match) {
     const std::size_t runEnd = runEndFrom(pos);
     const bool oneLetterAfterDigit = pos > 0 && isDigit(text_[pos - 1]) && runEnd == pos + 1;
@@ -81,28 +94,61 @@ std::size_t DatePieces::addWord(std::size_t pos, const std::optional<DateWords::
         afterT_ = true;
         return runEnd;
     }
+    if (startsWeek(pos, runEnd)) {
+        afterW_ = true;
+        return runEnd;
+    }
     if (oneLetterAfterDigit && text_[pos] == 'z') return addWordPiece(pos, runEnd, WordMeaning{.zone = true});
     if (!isWholeWord(pos, runEnd, match)) {
-        if (const int month = codec_.monthOfBeginning(text_.substr(pos, runEnd - pos))) {
-            return addWordPiece(pos, runEnd, WordMeaning::ofMonth(month));
+        const std::string_view run = text_.substr(pos, runEnd - pos);
+        if (const int month = codec_.monthOfBeginning(run)) return addWordPiece(pos, runEnd, WordMeaning::ofMonth(month));
+        if (run.size() <= kMaxZoneLength) {
+            const std::vector<int> offsets = codec_.zoneOffsetsOf(run);
+            if (!offsets.empty()) return addZone(pos, runEnd, offsets);
         }
     }
-    if (!match) return stop(refusal(DatePieceFault::UnknownWord, text_.substr(pos, runEnd - pos), codec_));
+    if (!match) return stop(unknownWord(pos, runEnd));
     return addWordPiece(pos, pos + match->length, match->meaning);
 }
 
-// A word is kept unless it is a word of the patterns only; "元" (明治元年) is the year 1, right
+// ISO 8601's "W" right after a year, or after its hyphen, and before a digit.
+bool DatePieces::startsWeek(std::size_t pos, std::size_t runEnd) const {
+    if (text_[pos] != 'w' || runEnd != pos + 1 || runEnd == text_.size() || !isDigit(text_[runEnd]) || count_ == 0) return false;
+    const DatePiece& year = pieces_[count_ - 1];
+    const std::string_view gap = text_.substr(year.end, pos - year.end);
+    return year.isNumber && year.digits == 4 && (gap.empty() || gap == "-");
+}
+
+// Capitals after a date or a time are taken for a zone's abbreviation that the locale lacks.
+Failure DatePieces::unknownWord(std::size_t begin, std::size_t end) const {
+    const std::string_view typed = typedText(begin, end);
+    const bool zone = count_ > 0 && isCapitals(typed);
+    return refusal(zone ? DatePieceFault::UnknownZone : DatePieceFault::UnknownWord, typed, codec_);
+}
+
+// The piece of an abbreviation holds its offset; one the locale gives to zones at several offsets
+// names none.
+std::size_t DatePieces::addZone(std::size_t begin, std::size_t end, const std::vector<int>& offsets) {
+    if (offsets.size() > 1) return stop(refusal(words::zoneOfSeveralOffsets(typedText(begin, end), offsets)));
+    const std::size_t next = addWordPiece(begin, end, WordMeaning{.zone = true, .zoneOffset = true});
+    if (status_) pieces_[count_ - 1].value = offsets.front();
+    return next;
+}
+
+// A word is kept unless it is a word of the patterns only (a joining word spelled as a day-half
+// word is kept: the reader tells them apart by their place); "元" (明治元年) is the year 1, right
 // after its era.
 std::size_t DatePieces::addWordPiece(std::size_t begin, std::size_t end, const WordMeaning& meaning) {
     if (++words_ > kMaxWords) return stop(refusal(DateTextFault::TooLong, codec_));
     const bool firstYear = meaning.firstYear;
     if (firstYear && !(count_ > 0 && pieces_[count_ - 1].meaning.era != 0 && pieces_[count_ - 1].end == begin)) {
-        return stop(refusal(DatePieceFault::FirstYearAwayFromEra, text_.substr(begin, end - begin), codec_));
+        return stop(refusal(DatePieceFault::FirstYearAwayFromEra, typedText(begin, end), codec_));
     }
-    const bool patternWordOnly = meaning.literal && meaning.month == 0 && meaning.weekday == 0 && meaning.calendarMonth == 0;
+    const bool patternWordOnly = meaning.literal && meaning.month == 0 && meaning.weekday == 0 && meaning.calendarMonth == 0 &&
+                                 meaning.dayHalf == 0 && meaning.anyDayHalf == 0;
     if (!firstYear && patternWordOnly) return end;
     if (count_ == kMaxPieces) return stop(refusal(DateTextFault::TooLong, codec_));
-    pieces_[count_++] = DatePiece{.begin = begin, .end = end, .isNumber = firstYear, .afterT = false,
+    pieces_[count_++] = DatePiece{.begin = begin, .end = end, .isNumber = firstYear, .afterT = false, .afterW = false,
                                   .value = firstYear ? 1 : 0, .digits = firstYear ? 1u : 0u, .meaning = meaning};
     return end;
 }

@@ -71,7 +71,7 @@ Result<double> serialOfInstant(sys_time<microseconds> instant, const DateTextCod
 Result<double> readDateText(std::string_view text, const DateTextCodec& codec) {
     if (validUtf8Length(text) != text.size()) return refusal(DateTextFault::NotUtf8, codec);
     const std::string form = readingForm(text, codec.words().turkicCase());
-    const DatePieces pieces(form, codec);
+    const DatePieces pieces(text, form, codec);
     if (!pieces.status()) return pieces.status().failure();
     const Result<TypedDate> typed = typedDateOf(pieces, codec);
     if (!typed) return typed.failure();

@@ -13,12 +13,12 @@ std::string compactForm(std::string_view text) {
 }
 
 void addSeparators(const std::vector<DateToken>& tokens, bool (*isField)(DateToken::Field),
-                   std::vector<std::string>& separators) {
+                   std::vector<std::string>& separators, bool keepBlank) {
     using Field = DateToken::Field;
     for (std::size_t i = 1; i + 1 < tokens.size(); ++i) {
         if (tokens[i].field != Field::Literal || !isField(tokens[i - 1].field) || !isField(tokens[i + 1].field)) continue;
         std::string separator = compactForm(tokens[i].literal);
-        if (!separator.empty() && std::find(separators.begin(), separators.end(), separator) == separators.end()) {
+        if ((keepBlank || !separator.empty()) && std::find(separators.begin(), separators.end(), separator) == separators.end()) {
             separators.push_back(std::move(separator));
         }
     }

@@ -24,11 +24,13 @@ namespace skyanchor {
 // unique; a weekday must be the date's), the words of the locale's and ICU's patterns, eras (read
 // in their calendar), "h:mm", "h:mm:ss", fractions of a second, the locale's time separators and
 // hour words, day-half words and day periods beside the time, "noon", "midnight", ISO 8601 with
-// "T", "Z" and offsets (converted to UT), "UT"/"UTC"/"GMT". One or two year digits name
-// 1930..2029. A date alone is midnight; a time alone is on 30 December 1899. A text that is no
-// date or time, or whose reading depends on what the text does not say (the order of day and
-// month, the calendar of its year), gives Failure(TypeMismatch), whose reason says why and what
-// to type instead. Nothing is thrown: this runs at every keystroke.
+// "T", "Z" and offsets, its days of the year ("2026-063") and week dates ("2026-W50-3"), the
+// zone abbreviations the locale names ("EST"; all converted to UT), "UT"/"UTC"/"GMT". One or two
+// year digits name 1930..2029. A date alone is midnight; a time alone is on 30 December 1899. A
+// text that is no date or time, or whose reading depends on what the text does not say (the order
+// of day and month where the numbers are parted otherwise than the locale parts them, the calendar
+// of its year), gives Failure(TypeMismatch), whose reason says why and what to type instead,
+// quoting the text as typed. Nothing is thrown: this runs at every keystroke.
 [[nodiscard]] Result<double> readDateText(std::string_view text, const DateTextCodec& codec);
 
 // readDateText for callers that take a refusal as exceptional: throws its failure.

@@ -3,6 +3,7 @@
 #include "time/date_separators.hpp"
 #include "time/icu_calendar_facts.hpp"
 #include "time/icu_date_facts.hpp"
+#include "time/icu_zone_names.hpp"
 #include "time/reading_tables.hpp"
 #include "time/unicode_text.hpp"
 
@@ -86,6 +87,19 @@ bool DateTextCodec::isTimeSeparator(std::string_view gap) const { return isSepar
 bool DateTextCodec::isColon(std::string_view gap) { return equalIgnoringBlanks(gap, ":"); }
 
 bool DateTextCodec::isDateSeparator(std::string_view gap) const { return isSeparatorIn(reading().dateSeparators, gap); }
+
+bool DateTextCodec::isOwnDateSeparator(std::string_view gap) const { return isSeparatorIn(reading().ownDateSeparators, gap); }
+
+std::vector<int> DateTextCodec::zoneOffsetsOf(std::string_view letters) const {
+    if (!zones_) {
+        zones_ = std::make_unique<const std::vector<ZoneAbbreviation>>(zoneAbbreviationsOf(locale_.icuLocale, words().turkicCase()));
+    }
+    const auto first = std::lower_bound(zones_->begin(), zones_->end(), letters,
+                                        [](const ZoneAbbreviation& zone, std::string_view form) { return zone.form < form; });
+    std::vector<int> offsets;
+    for (auto zone = first; zone != zones_->end() && zone->form == letters; ++zone) offsets.push_back(zone->offsetMinutes);
+    return offsets;
+}
 
 // The era's name is the reader's to gather; it is needed only for the rare year that is ambiguous.
 const std::string* DateTextCodec::gregorianEraFor(int year) const {

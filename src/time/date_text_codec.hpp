@@ -12,6 +12,7 @@
 namespace skyanchor {
 
 struct ReadingTables;
+struct ZoneAbbreviation;
 
 // A locale compiled once for fast writing and reading of date texts. The year is always written
 // with four digits (a two-digit year cannot be read back to its century), the time zone and
@@ -45,6 +46,13 @@ public:
     [[nodiscard]] static bool isColon(std::string_view gap);
     // What the short date pattern puts between day, month and year.
     [[nodiscard]] bool isDateSeparator(std::string_view gap) const;
+    // What the locale's own short date patterns, Qt's and ICU's everyday one, put there ("/" in
+    // the United States, "." in Germany), blanks aside.
+    [[nodiscard]] bool isOwnDateSeparator(std::string_view gap) const;
+    // The offsets from UT, in minutes east, of the zones that the locale abbreviates to a run of
+    // letters (reading form: "est" is -300); none where it names no zone. The names are gathered
+    // at the first run of letters that is no word of the locale, since few texts hold one.
+    [[nodiscard]] std::vector<int> zoneOffsetsOf(std::string_view letters) const;
     // Whether a time written alone could read as a day, month and year (Finnish "1.03.24"): the
     // time is then always written with its date, 30 December 1899 included.
     [[nodiscard]] bool writesDateWithEveryTime() const { return writesDateWithEveryTime_; }
@@ -79,6 +87,7 @@ private:
     bool writesDateWithEveryTime_ = false;
     std::vector<CustomaryCalendar> otherCalendars_;
     mutable std::unique_ptr<const ReadingTables> reading_;
+    mutable std::unique_ptr<const std::vector<ZoneAbbreviation>> zones_;
 };
 
 }  // namespace skyanchor

@@ -24,6 +24,7 @@ struct WordMeaning {
     int calendarMonth = 0;  // 1..12, a month of another calendar of the locale ("آذر")
     int monthCalendar = 0;  // 1 + the index of that calendar among the codec's other calendars
     bool firstYear = false; // the first year of an era, in words (Japanese "元" of "元年")
+    bool zoneOffset = false; // a zone's abbreviation ("EST"): its piece holds the offset from UT
 
     void merge(const WordMeaning& other);
 

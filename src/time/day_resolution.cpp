@@ -140,6 +140,16 @@ std::vector<Candidate> candidatesOf(const TypedDate& typed, const DateTextCodec&
     if (n[0].digits > 2) return {{n[0], n[1].value, n[2].value}};
     const bool fullYearLast = n[2].digits > 2;
     std::vector<Candidate> candidates;
+    // Numbers parted otherwise than the locale parts them may be in another locale's order: month
+    // or day first are both read, the order the locale does not write first, and a day above 12
+    // tells them apart.
+    if (typed.foreignSeparators) {
+        const Candidate dayFirst{n[2], n[1].value, n[0].value};
+        const Candidate monthFirst{n[2], n[0].value, n[1].value};
+        const bool localeDayFirst = codec.orders().front() == DateOrder::DayMonthYear;
+        candidates = {localeDayFirst ? monthFirst : dayFirst, localeDayFirst ? dayFirst : monthFirst};
+    }
+    if (typed.foreignSeparators && fullYearLast) return candidates;
     for (const DateOrder order : codec.orders()) {
         if (fullYearLast && order == DateOrder::YearMonthDay) continue;
         if (fullYearLast && order == codec.orders().front()) candidates.clear();
@@ -155,6 +165,10 @@ std::vector<Candidate> candidatesOf(const TypedDate& typed, const DateTextCodec&
 
 using FoundDay = std::pair<year_month_day, Candidate>;
 
+std::string inWords(year_month_day date) {
+    return words::dayInWords(static_cast<int>(date.year()), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+}
+
 // The one day the candidates name; two different ones, or none, are refused with the reason.
 Result<FoundDay> onlyDay(const std::vector<Candidate>& candidates, const TypedDate& typed, const DateTextCodec& codec) {
     std::optional<FoundDay> found;
@@ -165,13 +179,49 @@ Result<FoundDay> onlyDay(const std::vector<Candidate>& candidates, const TypedDa
         if (reason.empty()) reason = day->reason;
         if (!day->date || (found && *day->date == found->first)) continue;
         if (found) {
-            return refusal(words::orderUnknown(dayText(found->first, codec), dayText(*day->date, codec), exampleText(codec)));
+            return refusal(words::orderUnknown(inWords(found->first), inWords(*day->date), orderExample(codec)));
         }
         found.emplace(*day->date, c);
     }
     if (found) return *found;
     if (!reason.empty()) return refusal(reason);
-    return refusal(words::noSuchDay(dayText(year{2026} / 12 / 8, codec), exampleText(codec)));
+    return refusal(words::noSuchDay(orderExample(codec), exampleText(codec)));
+}
+
+Result<year_month_day> dayOfYearIn(year y, int number, const DateTextCodec& codec) {
+    const int length = y.is_leap() ? 366 : 365;
+    if (number < 1 || number > length) return refusal(words::noSuchDayOfYear(static_cast<int>(y), length, exampleText(codec)));
+    return year_month_day{sys_days{y / 1 / 1} + days{number - 1}};
+}
+
+// ISO 8601's weeks begin on Monday; the first of a year holds its 4 January, the last its 28 December.
+Result<year_month_day> dayOfWeek(year y, int week, int weekdayNumber, const DateTextCodec& codec) {
+    const sys_days fourth{y / 1 / 4};
+    const sys_days firstMonday = fourth - days{weekday{fourth}.iso_encoding() - 1};
+    const auto weeks = static_cast<int>((sys_days{y / 12 / 28} - firstMonday).count() / 7 + 1);
+    if (week < 1 || week > weeks) return refusal(words::noSuchWeek(static_cast<int>(y), weeks, exampleText(codec)));
+    if (weekdayNumber < 1 || weekdayNumber > 7) return refusal(DateTextFault::NoSuchWeekday, codec);
+    return year_month_day{firstMonday + days{(week - 1) * 7 + weekdayNumber - 1}};
+}
+
+// A day of ISO 8601's numbered forms, always of the Gregorian calendar: its year and numbers only.
+Result<year_month_day> numberedDay(const TypedDate& typed, const DateTextCodec& codec) {
+    if (typed.dateCount != 1) return refusal(DateTextFault::TooManyNumbers, codec);
+    if (typed.month != 0 || typed.era != 0) return refusal(DateTextFault::NumberedDayWithWords, codec);
+    const year y{typed.dateNumbers[0].value};
+    Result<year_month_day> day = typed.dayOfYear ? dayOfYearIn(y, *typed.dayOfYear, codec)
+                                                   : dayOfWeek(y, *typed.isoWeek, typed.isoWeekday, codec);
+    if (day && !isFieldDay(*day)) return refusal(DateTextFault::OutsideDates, codec);
+    return day;
+}
+
+// The day, unless the text names another weekday.
+Result<std::optional<year_month_day>> withItsWeekday(year_month_day date, const TypedDate& typed, const DateTextCodec& codec) {
+    if (typed.weekday != 0) {
+        const unsigned iso = weekday{sys_days{date}}.iso_encoding();
+        if ((typed.weekday & (1u << (iso - 1))) == 0) return refusal(words::wrongWeekday(dayText(date, codec), iso));
+    }
+    return std::optional(date);
 }
 
 }  // namespace
@@ -182,17 +232,18 @@ Result<std::optional<year_month_day>> dateOf(const TypedDate& typed, const DateT
         if (typed.era != 0) return refusal(DateTextFault::EraAlone, codec);
         return std::optional<year_month_day>{};
     }
+    if (typed.dayOfYear || typed.isoWeek) {
+        const Result<year_month_day> day = numberedDay(typed, codec);
+        if (!day) return day.failure();
+        return withItsWeekday(*day, typed, codec);
+    }
     if (typed.dateCount != (typed.month != 0 ? 2u : 3u)) return refusal(DateTextFault::DateIncomplete, codec);
     const Result<FoundDay> found = onlyDay(candidatesOf(typed, codec), typed, codec);
     if (!found) return found.failure();
     const auto& [date, chosen] = *found;
     const Status checked = checkOtherCalendars(chosen, date, typed, codec);
     if (!checked) return checked.failure();
-    if (typed.weekday != 0) {
-        const unsigned iso = weekday{sys_days{date}}.iso_encoding();
-        if ((typed.weekday & (1u << (iso - 1))) == 0) return refusal(words::wrongWeekday(dayText(date, codec), iso));
-    }
-    return std::optional(date);
+    return withItsWeekday(date, typed, codec);
 }
 
 }  // namespace skyanchor

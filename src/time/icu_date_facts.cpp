@@ -15,14 +15,16 @@ namespace skyanchor {
 namespace {
 
 // What people of a language type that no ICU pattern holds: hour words ("7点23分", Thai
-// "19.23 น."), the point of a Thai time, the word for "year" after a Russian date.
+// "19.23 น."), the point of a Thai time, the word for "year" after a Russian date, German "am"
+// before a date ("am 8.12.2026 um 12:30"), which there is no day-half word: German writes a
+// 24-hour clock.
 struct TypedWord {
     enum Kind { Hour, Text, TimeSeparator, FirstYear };
     std::string_view language;
     std::string_view word;
     Kind kind;
 };
-constexpr std::array<TypedWord, 11> kTypedWords{{
+constexpr std::array<TypedWord, 12> kTypedWords{{
     {"ja", "元", TypedWord::FirstYear},
     {"zh", "点", TypedWord::Hour},
     {"zh", "點", TypedWord::Hour},
@@ -34,6 +36,7 @@ constexpr std::array<TypedWord, 11> kTypedWords{{
     {"ru", "год", TypedWord::Text},
     {"be", "года", TypedWord::Text},
     {"uk", "року", TypedWord::Text},
+    {"de", "am", TypedWord::Text},
 }};
 
 void addTypedWords(std::string_view language, IcuDateFacts& facts) {

@@ -20,8 +20,10 @@ Failure refusal(words::DatePieceFault fault, std::string_view piece, const DateT
 }
 
 std::string exampleText(const DateTextCodec& codec) {
-    return formatDateText(serialFromCivil({year{2026} / 12 / 8, hours{19} + minutes{23} + seconds{40}}), codec);
+    return formatDateText(serialFromCivil({year{2026} / 12 / 28, hours{19} + minutes{23} + seconds{40}}), codec);
 }
+
+std::string orderExample(const DateTextCodec& codec) { return dayText(year{2026} / 12 / 28, codec); }
 
 std::string dayText(year_month_day date, const DateTextCodec& codec) {
     return formatDateText(serialFromCivil({date, seconds{0}}), codec);

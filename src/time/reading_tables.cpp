@@ -188,6 +188,10 @@ bool dayHalfBeforeHour(const DateLocale& locale, const std::vector<DateToken>& t
 void addSeparatorsOf(const DateLocale& locale, const std::vector<DateToken>& dateTokens,
                      const std::vector<DateToken>& timeTokens, const IcuDateFacts& facts, ReadingTables& tables) {
     addSeparators(dateTokens, isDateField, tables.dateSeparators);
+    addSeparators(dateTokens, isDateField, tables.ownDateSeparators, true);
+    if (!facts.everydayDatePattern.empty()) {
+        addSeparators(compilePattern(facts.everydayDatePattern).tokens, isDateField, tables.ownDateSeparators, true);
+    }
     addSeparators(timeTokens, isClockField, tables.timeSeparators);
     addSeparators(compilePattern(locale.shortTimePattern).tokens, isClockField, tables.timeSeparators);
     for (const auto& pattern : facts.timePatterns) {

@@ -17,6 +17,7 @@ struct ReadingTables {
     std::vector<std::string> monthNamesForBeginnings;  // reading form: each month's name, then its standalone name
     std::vector<std::string> timeSeparators{":"};
     std::vector<std::string> dateSeparators;
+    std::vector<std::string> ownDateSeparators;  // of the short and the everyday date pattern alone
     bool yearBeforeDayAroundMonthWord = false;
     std::vector<DateOrder> orders;
     std::vector<DayPeriod> periods;  // a word's period is its number here, counted from 1

@@ -98,7 +98,7 @@ Status readMarker(const DatePieces& pieces, std::size_t w, const DateTextCodec& 
     const bool exactHour = meaning.period != 0 && codec.period(meaning.period).exactHour >= 0;
     const bool timeSaid = typed.dayHalf != 0 || typed.period != 0;
     if (timeSaid && (after || before)) {
-        return refusal(DatePieceFault::TimeOfDayTwice, pieces.textOf(w), codec);
+        return refusal(DatePieceFault::TimeOfDayTwice, pieces.typedTextOf(w), codec);
     } else if (meaning.dayHalf != 0 && (codec.dayHalfBeforeHour() ? before : after)) {
         typed.dayHalf = meaning.dayHalf;
     } else if (meaning.anyDayHalf != 0 && after && gap.find_first_not_of('.') == std::string_view::npos) {
@@ -109,7 +109,7 @@ Status readMarker(const DatePieces& pieces, std::size_t w, const DateTextCodec& 
     } else if (meaning.era != 0 && typed.era == 0) {  // Arabic "م" is after noon and the Christian era
         typed.era = meaning.era;
     } else {
-        return refusal(DatePieceFault::DayHalfAwayFromTime, pieces.textOf(w), codec);
+        return refusal(DatePieceFault::DayHalfAwayFromTime, pieces.typedTextOf(w), codec);
     }
     return done();
 }
@@ -136,13 +136,40 @@ private:
             if (piece.meaning.month != 0 || piece.meaning.calendarMonth != 0) lastDatePiece_ = i;
             return status_ ? i : stopped();
         }
+        if (piece.afterW) return readWeek(i);
         if (startsOffset(i)) return readOffset(i);
-        if (isMinus(pieces_, i)) {
-            return stop(refusal(DatePieceFault::MinusSign, pieces_.textOf(i).substr(0, piece.digits), codec_));
-        }
+        if (isMinus(pieces_, i)) return stop(refusal(DatePieceFault::MinusSign, pieces_.typedTextOf(i), codec_));
         if (typed_.timeCount == 0 && startsTime(pieces_, i, typed_, codec_)) return readTime(i);
-        if (typed_.dateCount == 3) return stop(refusal(DateTextFault::TooManyNumbers, codec_));
-        typed_.dateNumbers[typed_.dateCount++] = DateNumber{piece.value, piece.digits};
+        if (isDayOfYear(i)) {
+            typed_.dayOfYear = piece.value;
+        } else if (typed_.dateCount == 3) {
+            return stop(refusal(DateTextFault::TooManyNumbers, codec_));
+        } else {
+            if (typed_.dateCount != 0 && !codec_.isOwnDateSeparator(pieces_.gapBefore(i))) typed_.foreignSeparators = true;
+            typed_.dateNumbers[typed_.dateCount++] = DateNumber{piece.value, piece.digits};
+        }
+        lastDatePiece_ = i;
+        return i;
+    }
+
+    // Three digits after a year of four and a hyphen: ISO 8601's day of the year, as in the
+    // CCSDS time codes ("2026-063T18:00:00Z").
+    [[nodiscard]] bool isDayOfYear(std::size_t i) const {
+        return pieces_[i].digits == 3 && typed_.dateCount == 1 && typed_.dateNumbers[0].digits == 4 && !typed_.dayOfYear &&
+               typed_.month == 0 && lastDatePiece_ + 1 == i && pieces_.gapBefore(i) == "-";
+    }
+
+    // A week after the year: "W50-3", or "W503" with the day glued on.
+    std::size_t readWeek(std::size_t i) {
+        const DatePiece& week = pieces_[i];
+        if (typed_.dateCount != 1 || lastDatePiece_ + 1 != i || typed_.isoWeek || typed_.dayOfYear) {
+            return stop(refusal(DatePieceFault::OutOfPlace, pieces_.typedTextOf(i), codec_));
+        }
+        const bool dayApart = week.digits == 2 && i + 1 < pieces_.size() && pieces_[i + 1].isNumber &&
+                              pieces_[i + 1].digits == 1 && pieces_.gapAfter(i) == "-";
+        if (week.digits != 3 && !dayApart) return stop(refusal(DateTextFault::WeekWithoutDay, codec_));
+        typed_.isoWeek = week.digits == 3 ? week.value / 10 : week.value;
+        typed_.isoWeekday = week.digits == 3 ? week.value % 10 : pieces_[++i].value;
         lastDatePiece_ = i;
         return i;
     }
@@ -165,6 +192,13 @@ private:
         return typed_.dateComplete() && i == lastDatePiece_ + 1 && (digits == 2 || digits == 4);
     }
 
+    // A joining word spelled as a day-half word is that word right after a time: German "am" joins
+    // "am 8.12.2026", yet "12:30 AM" is half past midnight.
+    [[nodiscard]] bool dayHalfAfterTime(std::size_t i) const {
+        const WordMeaning& meaning = pieces_[i].meaning;
+        return (meaning.dayHalf != 0 || meaning.anyDayHalf != 0) && typed_.timeCount != 0 && i == typed_.timeLast + 1;
+    }
+
     // Where a word can be several things, a month comes first, then text of the patterns, then
     // a marker of the time of day, a weekday, an era, a name of UT; a month name that turns out
     // to be followed by another month name was a weekday (Breton "Meurzh" is March and Tuesday).
@@ -180,18 +214,21 @@ private:
         } else if (meaning.calendarMonth != 0 && typed_.month == 0) {
             typed_.month = meaning.calendarMonth;
             typed_.monthCalendar = meaning.monthCalendar;
-        } else if (meaning.literal) {
+        } else if (meaning.literal && !dayHalfAfterTime(i)) {
             return;
-        } else if (pieces_[i].marksTime() && markerCount_ < markers_.size()) {
+        } else if ((pieces_[i].marksTime() || dayHalfAfterTime(i)) && markerCount_ < markers_.size()) {
             markers_[markerCount_++] = i;
         } else if (meaning.weekday != 0 && typed_.weekday == 0) {
             typed_.weekday = meaning.weekday;
         } else if (meaning.era != 0 && typed_.era == 0) {
             typed_.era = meaning.era;
+        } else if (meaning.zoneOffset && !typed_.zone && !typed_.offsetMinutes) {
+            typed_.zone = true;
+            typed_.offsetMinutes = pieces_[i].value;
         } else if (meaning.zone && !typed_.zone) {
             typed_.zone = true;
         } else {
-            status_ = refusal(DatePieceFault::OutOfPlace, pieces_.textOf(i), codec_);
+            status_ = refusal(DatePieceFault::OutOfPlace, pieces_.typedTextOf(i), codec_);
         }
     }
 
@@ -219,7 +256,7 @@ private:
             minute = hour % 100;
             hour /= 100;
         } else if (pieces_[i].digits > 2) {
-            return stop(refusal(DatePieceFault::NoOffset, pieces_.textOf(i), codec_));
+            return stop(refusal(DatePieceFault::NoOffset, pieces_.typedTextOf(i), codec_));
         } else if (i + 1 < pieces_.size() && pieces_[i + 1].isNumber && pieces_.gapAfter(i) == ":") {
             minute = pieces_[++i].value;
         }

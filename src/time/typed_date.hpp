@@ -35,8 +35,18 @@ struct TypedDate {
     int period = 0;
     bool zone = false;
     std::optional<int> offsetMinutes;
+    // ISO 8601's days by number after the year: of the year ("2026-063"), or a week and its day
+    // ("2026-W50-3").
+    std::optional<int> dayOfYear;
+    std::optional<int> isoWeek;
+    int isoWeekday = 0;
+    // The numbers of the date are parted otherwise than the locale's own patterns part them
+    // ("04.03.2026" in the United States): they may be in another locale's order.
+    bool foreignSeparators = false;
 
-    [[nodiscard]] bool dateComplete() const { return dateCount == 3 || (month != 0 && dateCount == 2); }
+    [[nodiscard]] bool dateComplete() const {
+        return dateCount == 3 || (month != 0 && dateCount == 2) || dayOfYear || isoWeek;
+    }
 };
 
 // The pieces of a text cut whole, each given its place, or why one has none: a word out of place

@@ -47,6 +47,22 @@ std::string readingForm(std::string_view text, bool turkicCase) {
     return form;
 }
 
+// Walks the text a character at a time, as readingForm folds each on its own; invisible marks
+// have no form, so none is taken at either end.
+std::string_view typedSpan(std::string_view text, std::size_t from, std::size_t to, bool turkicCase) {
+    std::size_t pos = 0;
+    std::size_t formPos = 0;
+    std::size_t begin = text.size();
+    while (pos < text.size() && formPos < to) {
+        const std::size_t length = readAt(text, pos).length;
+        const std::size_t formLength = readingForm(text.substr(pos, length), turkicCase).size();
+        if (begin == text.size() && formPos >= from && formLength != 0) begin = pos;
+        formPos += formLength;
+        pos += length;
+    }
+    return begin < pos ? text.substr(begin, pos - begin) : std::string_view{};
+}
+
 std::string withoutAccents(std::string_view text) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* decompose = icu::Normalizer2::getNFDInstance(status);

@@ -13,6 +13,10 @@ namespace skyanchor {
 // turkicCase, I folds to ı and İ to i.
 [[nodiscard]] std::string readingForm(std::string_view text, bool turkicCase = false);
 
+// The part of a text whose reading form is the bytes from..to of readingForm(text, turkicCase):
+// a piece of the form as it was typed, its case, digits and accents kept.
+[[nodiscard]] std::string_view typedSpan(std::string_view text, std::size_t from, std::size_t to, bool turkicCase);
+
 // A text without the accents of the Latin, Greek and Cyrillic letters ("décembre" as "decembre").
 [[nodiscard]] std::string withoutAccents(std::string_view text);
 

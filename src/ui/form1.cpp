@@ -159,6 +159,7 @@ void Form1::showChanges(std::optional<Control> edited) {
         }
     }
     showMessage();
+    if (afterEvent) afterEvent();
     if (changes.closed) {
         close();
         QCoreApplication::exit(0);

@@ -42,6 +42,9 @@ public:
 
     [[nodiscard]] const Form1Model& model() const { return form; }
     [[nodiscard]] const FailureMarks& failureMarks() const { return marks; }
+    // Called after each event has been shown, so that a view beside the form (the satellite set)
+    // follows the form's instant.
+    void setAfterEvent(std::function<void()> follow) { afterEvent = std::move(follow); }
 
     // Names and describes every shown control for screen readers, the same words as tooltips;
     // the date field's description gives dateExample as an example of the user's form.
@@ -73,6 +76,7 @@ private:
     FailureMarks marks;
     MessageBar* messageBar = nullptr;
     std::map<Control, ScoldDelay*> scoldDelays;
+    std::function<void()> afterEvent;
 
     QFrame* Frame8 = nullptr;
     CaptionFrame* Frame13 = nullptr;

@@ -12,9 +12,20 @@ std::string isolated(std::string_view text) { return "\u2068" + std::string(text
 
 std::string typeInstead(std::string_view example) { return ": type a date and time such as " + isolated(example); }
 
+// An offset from UT as it is typed: "-05:00", "+05:30".
+std::string offsetText(int minutes) {
+    const int whole = minutes < 0 ? -minutes : minutes;
+    std::string text(1, minutes < 0 ? '-' : '+');
+    for (const int part : {whole / 60, whole % 60}) {
+        if (text.size() > 1) text += ':';
+        text.append({static_cast<char>('0' + part / 10), static_cast<char>('0' + part % 10)});
+    }
+    return text;
+}
+
 std::string eraOr(std::string_view era) { return era.empty() ? "its era" : std::string(era); }
 
-constexpr std::array<std::string_view, 13> kTextFaults{
+constexpr std::array<std::string_view, 16> kTextFaults{
     "The text holds bytes that are no UTF-8 text, so its characters are not known",
     "The text is empty",
     "The text names no date and no time",
@@ -28,7 +39,13 @@ constexpr std::array<std::string_view, 13> kTextFaults{
     "That hour is not in the part of the day the text names",
     "That instant rounds to the midnight after 31 December 9999, the last day of dates",
     "Dates run from 1 January 100 to 31 December 9999, in UT",
+    "A week date needs the day of its week after the week, 1 for Monday to 7 for Sunday, as in 2026-W50-3",
+    "No such day of a week: 1 is Monday, 7 Sunday",
+    "A day of the year or of a week is written in numbers alone, without a month or an era",
 };
+
+constexpr std::array<std::string_view, 12> kMonthNames{"January", "February", "March",     "April",   "May",      "June",
+                                                       "July",    "August",   "September", "October", "November", "December"};
 
 constexpr std::array<std::string_view, 7> kWeekdayNames{"Monday", "Tuesday", "Wednesday", "Thursday",
                                                         "Friday", "Saturday", "Sunday"};
@@ -54,6 +71,8 @@ std::string dateRefusal(DatePieceFault fault, std::string_view piece, std::strin
     case DatePieceFault::NoOffset: return quote + " is no offset from UT: write it as +01:00 or +0100" + typeInstead(example);
     case DatePieceFault::DayHalfAwayFromTime:
         return quote + " stands away from a time: a day-half word goes next to the time, as in " + isolated(example);
+    case DatePieceFault::UnknownZone:
+        return quote + " is no time-zone abbreviation of this locale: write the offset from UT instead, such as -05:00 or +01:00";
     }
     return quote;
 }
@@ -63,13 +82,34 @@ std::string orderUnknown(std::string_view oneDay, std::string_view otherDay, std
            std::string(otherDay) + "; write the month as a word, or the date in the form " + isolated(example);
 }
 
+std::string dayInWords(int year, unsigned month, unsigned day) {
+    return std::to_string(day) + " " + std::string(kMonthNames[month - 1]) + " " + std::to_string(year);
+}
+
 std::string noSuchDay(std::string_view orderExample, std::string_view example) {
-    return "No such day (the numbers are read in the order of " + std::string(orderExample) +
+    return "No such day (the numbers are read in the order of " + isolated(orderExample) +
            "; dates run from 1 January 100 to 31 December 9999)" + typeInstead(example);
 }
 
 std::string wrongWeekday(std::string_view day, unsigned isoWeekday) {
     return std::string(day) + " is a " + std::string(kWeekdayNames[isoWeekday - 1]) + ": correct the weekday or leave it out";
+}
+
+std::string noSuchDayOfYear(int year, int daysInYear, std::string_view example) {
+    return "No such day of the year: " + std::to_string(year) + " has days 1 to " + std::to_string(daysInYear) +
+           typeInstead(example);
+}
+
+std::string noSuchWeek(int year, int weeks, std::string_view example) {
+    return "No such week: " + std::to_string(year) + " has weeks 1 to " + std::to_string(weeks) + ", as ISO 8601 counts them" +
+           typeInstead(example);
+}
+
+std::string zoneOfSeveralOffsets(std::string_view abbreviation, const std::vector<int>& offsets) {
+    std::string list;
+    for (const int offset : offsets) list.append(list.empty() ? "" : ", ").append(offsetText(offset));
+    return quoted(abbreviation) + " stands for zones at several offsets from UT (" + list +
+           "): write the offset instead, such as " + offsetText(offsets.front());
 }
 
 std::string eraYearWithoutCentury(std::string_view era, int presentYear) {

@@ -2,10 +2,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Why the date reader refuses a text, and what to type instead. Each function takes the facts
-// (the example is the field's own text of 8 December 2026, 19:23:40; days are as the field
-// writes them) and returns the sentence.
+// (the example is the field's own text of 28 December 2026, 19:23:40, whose day above 12 shows
+// the locale's order; days are as the field writes them) and returns the sentence.
 namespace skyanchor::words {
 
 // What is wrong with the text as a whole; the sentence ends with the form to type.
@@ -23,6 +24,9 @@ enum class DateTextFault {
     HourOutsidePeriod,
     RoundsPastLastDay,
     OutsideDates,
+    WeekWithoutDay,
+    NoSuchWeekday,
+    NumberedDayWithWords,
 };
 [[nodiscard]] std::string dateRefusal(DateTextFault fault, std::string_view example);
 
@@ -36,15 +40,25 @@ enum class DatePieceFault {
     TimeOfDayTwice,
     NoOffset,
     DayHalfAwayFromTime,
+    UnknownZone,  // capitals that no zone of the locale is abbreviated to
 };
 [[nodiscard]] std::string dateRefusal(DatePieceFault fault, std::string_view piece, std::string_view example);
 
 // Two days the numbers may name, in the locale's orders of day, month and year.
 [[nodiscard]] std::string orderUnknown(std::string_view oneDay, std::string_view otherDay, std::string_view example);
-// The numbers name no day; orderExample is 8 December 2026 as the field writes it.
+// A day with its month named in English ("4 March 2026"), which no order of numbers can misread.
+[[nodiscard]] std::string dayInWords(int year, unsigned month, unsigned day);
+// The numbers name no day; orderExample is 28 December 2026 as the field writes it.
 [[nodiscard]] std::string noSuchDay(std::string_view orderExample, std::string_view example);
 // A weekday that is not the date's (isoWeekday: Monday 1 .. Sunday 7).
 [[nodiscard]] std::string wrongWeekday(std::string_view day, unsigned isoWeekday);
+
+// A day of the year ("2026-366") beyond the days of its year.
+[[nodiscard]] std::string noSuchDayOfYear(int year, int daysInYear, std::string_view example);
+// A week ("2027-W53-1") beyond the weeks of its year, as ISO 8601 counts them.
+[[nodiscard]] std::string noSuchWeek(int year, int weeks, std::string_view example);
+// A zone's abbreviation that the locale gives to zones at several offsets from UT (minutes east).
+[[nodiscard]] std::string zoneOfSeveralOffsets(std::string_view abbreviation, const std::vector<int>& offsets);
 
 // A year of two digits with an era whose years now have four.
 [[nodiscard]] std::string eraYearWithoutCentury(std::string_view era, int presentYear);

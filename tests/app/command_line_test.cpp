@@ -1,9 +1,14 @@
 #include "program_run.hpp"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -97,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"MjdOnlyKeepsTheTextAsTyped", {"--mjd", "51544.50", "--mjd-only"}, {}, 0, QStringLiteral("51544.50\n"), {}},
         ScriptCase{"MjdOnlyOfAUnitedStatesDate", {"--date", "3/4/2026 18:00", "--mjd-only"}, kUnitedStates, 0,
                    QStringLiteral("61103.75\n"), {}},
-        ScriptCase{"MjdOnlyOfTheSameTextInGerman", {"--date", "3/4/2026 18:00", "--mjd-only"}, kGermany, 0,
+        ScriptCase{"MjdOnlyOfAGermanDate", {"--date", "3.4.2026 18:00", "--mjd-only"}, kGermany, 0,
                    QStringLiteral("61133.75\n"), {}},
         ScriptCase{"MjdBeyondTheCalendarStillHasLines", {"--mjd", "3000000"}, {}, 0,
                    QStringLiteral("RPOS-38974765.7073267 6400419.76505866 -14755156.5946858\n"
@@ -105,11 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {}},
         ScriptCase{"DateThatIsNoDate", {"--date", "nonsense"}, kUnitedStates, 1, {},
                    failed("\u201Cnonsense\u201D is no month, weekday or other date word here: type a date and time such as "
-                          "12/8/2026 7:23:40 PM. (Error 13, Type mismatch)\n")},
+                          "12/28/2026 7:23:40 PM. (Error 13, Type mismatch)\n")},
         ScriptCase{"RightToLeftTextQuotedPlainly", {"--date", "\u05E9\u05DC\u05D5\u05DD"}, kUnitedStates, 1, {},
                    failed("\u201C\u05E9\u05DC\u05D5\u05DD\u201D is no month, weekday or other date word here")},
         ScriptCase{"DateAfterTheYear9999", {"--date", "1/1/10000"}, kUnitedStates, 1, {},
-                   failed("No such day (the numbers are read in the order of 12/8/2026; dates run from 1 January 100 to "
+                   failed("No such day (the numbers are read in the order of 12/28/2026; dates run from 1 January 100 to "
                           "31 December 9999)")},
         ScriptCase{"LongitudeBeyondTheDoubleRange", {"--longitude", "1E+400", "--mjd", "51544.5"}, {}, 1, {}, kLongitudeTooLarge},
         ScriptCase{"SecondLongitudeFailsAndNothingIsPrinted",
@@ -117,7 +122,22 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"MjdTooLargeForTheOrbit", {"--mjd", "1E+304"}, {}, 1, {}, kNoLinesFor1E304},
         ScriptCase{"MjdOnlyBeyondTheDoubleRange", {"--mjd", "1E+400", "--mjd-only"}, {}, 1, {},
                    failed("MJD \u201C1E+400\u201D is too large to read as a number. Type an MJD from -642416 to "
-                          "2973484 (the years 100 to 9999). (Error 6, Overflow)\n")}),
+                          "2973484 (the years 100 to 9999). (Error 6, Overflow)\n")},
+        ScriptCase{"DirectionWithTheLongitude", {"--east", "--longitude", "122W", "--mjd", "51544.5"}, {}, 0, kWestLines, {}},
+        ScriptCase{"EachLongitudeItsDirection", {"--longitude", "122 e", "--longitude", "122", "--mjd", "51544.5"}, {}, 0,
+                   kEastLines + kWestLines, {}},
+        ScriptCase{"RangeEastwardIntoTheWest", {"--longitudes", "122:238:116", "--mjd", "51544.5"}, {}, 0, kEastLines + kWestLines, {}},
+        ScriptCase{"RangeWithDecimalCommas", {"--longitudes", "122:122,5:1", "--mjd", "51544,5"}, kGermany, 0, kEastLines, {}},
+        ScriptCase{"LongitudeWithAnotherLetter", {"--longitude", "75.5N"}, {}, 1, {},
+                   notANumber("longitude", "75.5N", ": the number \"75.5\" is followed by \"N\"")},
+        ScriptCase{"RangeWithoutStep", {"--longitudes", "0:350"}, {}, 1, {}, failed("--longitudes \"0:350\" is not start:stop:step")},
+        ScriptCase{"RangeAwayFromStop", {"--longitudes", "10:0:5"}, {}, 1, {}, failed("--longitudes \"10:0:5\" is not start:stop:step")},
+        ScriptCase{"RangeTooLong", {"--longitudes", "0:1:1E-6"}, {}, 1, {}, failed("--longitudes \"0:1:1E-6\" names more than 100000")},
+        ScriptCase{"UnknownFormat", {"--format", "xml"}, {}, 1, {}, failed("--format \"xml\" is not one of lines, csv and json.\n")},
+        ScriptCase{"SetFileMissing", {"--set", "/nonexistent/set.txt"}, {}, 1, {},
+                   failed("The set file \u201C/nonexistent/set.txt\u201D cannot be read: No such file")},
+        ScriptCase{"SetFileWithoutEnd", {"--set", "/dev/zero"}, {}, 1, {},
+                   failed("The set file \u201C/dev/zero\u201D cannot be read: it is longer than the 4 MB a set file may hold.\n")}),
     [](const testing::TestParamInfo<ScriptCase>& row) { return std::string(row.param.name); });
 
 struct UsageCase {
@@ -164,6 +184,69 @@ TEST(CommandLine, SeveralLongitudesGiveTheirLinesInOrder) {
 }
 
 // Without --mjd or --date the instant is the present one, in UT whatever the time zone.
+// csv and json give each satellite's record with the lines' numbers in the same digits, and json
+// tools read the json.
+TEST(CommandLine, RecordsCarryTheLinesNumbers) {
+    const QStringList request{QStringLiteral("--longitudes"), QStringLiteral("0:350:10"), QStringLiteral("--longitude"),
+                              QStringLiteral("75.5E"), QStringLiteral("--mjd"), QStringLiteral("61000.123456")};
+    const test::ProgramRun lines = runProgram(request);
+    const test::ProgramRun csv = runProgram(request + QStringList{QStringLiteral("--format"), QStringLiteral("csv")});
+    const test::ProgramRun json = runProgram(request + QStringList{QStringLiteral("--format=json")});
+    ASSERT_TRUE(lines.status == 0 && csv.status == 0 && json.status == 0) << testing::PrintToString(json);
+    const QStringList pairs = lines.out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList rows = csv.out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList objects = json.out.split(u'\n', Qt::SkipEmptyParts).mid(1, rows.size() - 1);
+    const QJsonArray records = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_EQ(pairs.size(), 2 * 37);
+    ASSERT_EQ(rows.size(), 38);
+    ASSERT_EQ(records.size(), 37);
+    EXPECT_EQ(rows.at(0), QStringLiteral("longitude,direction,mjd,instant,x,z,y,vx,vz,vy"));
+    const QStringList names = rows.at(0).split(u',');
+    for (qsizetype at = 0; at < records.size(); ++at) {
+        const QStringList numbers = (pairs.at(2 * at).mid(4) + u' ' + pairs.at(2 * at + 1).mid(4)).split(u' ', Qt::SkipEmptyParts);
+        const QStringList fields = rows.at(at + 1).split(u',');
+        ASSERT_EQ(fields.size(), 10) << rows.at(at + 1).toStdString();
+        EXPECT_EQ(fields.mid(4), numbers);
+        const double instantMjd = static_cast<double>(QDateTime::fromString(fields.at(3), Qt::ISODate).toMSecsSinceEpoch()) / 86400000.0 + 40587.0;
+        EXPECT_NEAR(instantMjd, 61000.123456, 0.6 / 86400.0) << fields.at(3).toStdString();
+        for (qsizetype field = 0; field < names.size(); ++field) {
+            const QJsonValue value = records.at(at).toObject().value(names.at(field));
+            EXPECT_EQ(value.isString() ? value.toString() : QString::number(value.toDouble(), 'g', 17),
+                      field == 1 || field == 3 ? fields.at(field) : QString::number(fields.at(field).toDouble(), 'g', 17));
+            const QString written = u'"' + names.at(field) + QStringLiteral("\": ") + fields.at(field);
+            EXPECT_TRUE(field < 4 || objects.at(at).contains(written)) << written.toStdString();
+        }
+    }
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("records.json")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(json.out.toUtf8()) > 0 && file.flush());
+    for (const QStringList& tool : {QStringList{QStringLiteral("python3"), QStringLiteral("-m"), QStringLiteral("json.tool")},
+                                    QStringList{QStringLiteral("jq"), QStringLiteral("-e"), QStringLiteral("length == 37")}}) {
+        const test::ProgramRun run = runProgram(tool.mid(1) + QStringList{file.fileName()}, {}, tool.at(0));
+        EXPECT_EQ(run.status, 0) << tool.at(0).toStdString() << ": " << run.err.toStdString();
+    }
+}
+
+// --set reads the window's set files; a file with a wrong line prints nothing and names the line.
+TEST(CommandLine, SetFilesAsTheWindowWritesThem) {
+    QTemporaryDir folder;
+    const auto setFile = [&folder](const char* name, const char* text) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        return file.fileName();
+    };
+    const QString good = setFile("good.txt", "# two\n122 E\n\n122 W\n");
+    const QString bad = setFile("bad.txt", "122 E\n122\n");
+    const QString mjd = QStringLiteral("--mjd=51544.5");
+    const test::ProgramRun read = runProgram({QStringLiteral("--set"), good, mjd});
+    EXPECT_EQ(read.status, 0) << testing::PrintToString(read);
+    EXPECT_EQ(read.out, kEastLines + kWestLines);
+    const test::ProgramRun refused = runProgram({QStringLiteral("--longitude=0"), QStringLiteral("--set"), bad, mjd});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_TRUE(refused.err.contains(QStringLiteral(" is not opened. Line 2, ")) && refused.err.count(u'\n') == 1) << refused.err.toStdString();
+}
+
 TEST(CommandLine, ThePresentInstantInUniversalTime) {
     using namespace std::chrono;
     const auto mjdNow = [] {

@@ -214,7 +214,7 @@ TEST_F(Form1ModelTest, LinesOfADateTextThatIsNoDateCannotBeCopied) {
     EXPECT_EQ(form.linesFailure()->kind(), FailureNumber::TypeMismatch);
     // The reader says why, with an example of what to type; the clock is not asked again.
     EXPECT_EQ(noteAt(Control::txtDateandTime), "There are more numbers than a date and a time have: type a date and time such as "
-                                               "\u206812/8/2026 7:23:40 PM\u2069. (Error 13, Type mismatch)");
+                                               "\u206812/28/2026 7:23:40 PM\u2069. (Error 13, Type mismatch)");
     EXPECT_EQ(fakes.clockReadings, 1);
     form.edit(Control::txtDateandTime, "12/8/2026 7:00");
     EXPECT_TRUE(form.linesUsable());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <ostream>
 
 namespace skyanchor {
@@ -22,6 +24,15 @@ TEST_P(VectorLinesTest, WritesKeywordAndComponentsInXZYOrder) {
     const VectorLines lines = buildVectorLines(GetParam().position, GetParam().velocity);
     EXPECT_EQ(lines.rpos, GetParam().rpos);
     EXPECT_EQ(lines.rvel, GetParam().rvel);
+    const std::optional<Components> back = positionOfLine(lines.rpos);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ((std::array{back->x, back->y, back->z}), (std::array{GetParam().position.x, GetParam().position.y, GetParam().position.z}));
+}
+
+TEST(PositionOfLine, ReadsNothingFromATextThatIsNoPositionLine) {
+    for (const char* text : {"", "RVEL 1 2 3", "RPOS 1 2", "RPOS 1 2 3x", "RPOS 1, 2, 3", "rpos 1 2 3"}) {
+        EXPECT_FALSE(positionOfLine(text).has_value()) << text;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A month of another calendar says the calendar.
         FoundCase{"fa_IR", "۱۷ آذر ۱۴۰۵", kDec8}, FoundCase{"ar_SA", "٢٨ جمادى الآخرة ١٤٤٨ هـ", kDec8},
         // Day-half words only beside a time, and never a word of the locale's patterns.
-        FoundCase{"de_DE", "am 8.12.2026 12:30", kRefused},
+        FoundCase{"de_DE", "am 8.12.2026 12:30", serialOf(2026, 12, 8, 12, 30)},
         FoundCase{"cy_GB", "19 Chwefror 1962 am 12:22:10", serialOf(1962, 2, 19, 12, 22, 10)},
         FoundCase{"en_US", "pm 12/8/2026 7:23", kRefused},
         // A colon or comma after a date part; signs.
@@ -129,6 +129,72 @@ INSTANTIATE_TEST_SUITE_P(
         FoundCase{"en_US", "12/8/2026 10:00 GMT+1", serialOf(2026, 12, 8, 9)},
         // Bytes that are no UTF-8.
         FoundCase{"en_US", "12/8/2026\xFF 10:00", kRefused}));
+
+struct FormCase {
+    const char* locale;
+    const char* text;
+    double serial;       // kRefused: no date
+    const char* reason;  // a part of the refusal's sentence
+};
+
+void PrintTo(const FormCase& c, std::ostream* out) { *out << c.locale << " \"" << c.text << '"'; }
+
+class DateFormsAsFound : public testing::TestWithParam<FormCase> {};
+
+TEST_P(DateFormsAsFound, ReadsRightOrSaysWhy) {
+    const Result<double> reading = readDateText(GetParam().text, codecOf(GetParam().locale));
+    if (GetParam().serial == kRefused) {
+        ASSERT_FALSE(reading) << "read as serial " << *reading;
+        EXPECT_NE(reading.failure().reason().find(GetParam().reason), std::string::npos) << reading.failure().reason();
+    } else {
+        ASSERT_TRUE(reading) << reading.failure().reason();
+        EXPECT_NEAR(*reading, GetParam().serial, 1e-9);
+    }
+}
+
+const double kDec28 = serialOf(2026, 12, 28);
+const double kMar4 = serialOf(2026, 3, 4);
+const double kDec9 = serialOf(2026, 12, 9);
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, DateFormsAsFound,
+    testing::Values(
+        // Numbers parted otherwise than the locale parts them: both orders, unless one names no day.
+        FormCase{"en_US", "04.03.2026", kRefused, "it could be 4 March 2026 or 3 April 2026"},
+        FormCase{"de_DE", "3/4/2026", kRefused, "it could be 4 March 2026 or 3 April 2026"},
+        FormCase{"en_US", "28.12.2026", kDec28, ""}, FormCase{"de_DE", "12/28/2026", kDec28, ""},
+        FormCase{"en_US", "05.05.2026", serialOf(2026, 5, 5), ""}, FormCase{"de_DE", "4.3.2026", kMar4, ""},
+        FormCase{"en_US", "3/4/2026", kMar4, ""},
+        // Days of the year and of ISO weeks; 2024 has 366 days, 2026 53 weeks, 2027 52.
+        FormCase{"en_US", "2026-063", kMar4, ""}, FormCase{"en_US", "2026-063T18:00:00Z", serialOf(2026, 3, 4, 18), ""},
+        FormCase{"de_DE", "2026-063T18:00:00.125Z", serialOf(2026, 3, 4, 18) + 0.125 / 86400, ""},
+        FormCase{"en_US", "2024-366", serialOf(2024, 12, 31), ""},
+        FormCase{"en_US", "2026-366", kRefused, "2026 has days 1 to 365"},
+        FormCase{"en_US", "2026-000", kRefused, "2026 has days 1 to 365"},
+        FormCase{"en_US", "2024-367", kRefused, "2024 has days 1 to 366"},
+        FormCase{"en_US", "2026-W50-3", kDec9, ""}, FormCase{"en_US", "2026W503", kDec9, ""},
+        FormCase{"en_US", "2026-W50-3T18:00Z", serialOf(2026, 12, 9, 18), ""},
+        FormCase{"en_US", "2026-W53-1", kDec28, ""}, FormCase{"en_US", "2027-W53-1", kRefused, "2027 has weeks 1 to 52"},
+        FormCase{"en_US", "2026-W00-1", kRefused, "2026 has weeks 1 to 53"},
+        FormCase{"en_US", "2026-W50-8", kRefused, "No such day of a week"},
+        FormCase{"en_US", "2026-W50", kRefused, "A week date needs the day"},
+        FormCase{"en_US", "Thursday 2026-W50-3", kRefused, "is a Wednesday"},
+        // Zones the locale abbreviates, at their offsets; capitals it does not know.
+        FormCase{"en_US", "12/8/2026 6:00 p.m. EST", serialOf(2026, 12, 8, 23), ""},
+        FormCase{"en_US", "12/8/2026 6:00 PM PDT", serialOf(2026, 12, 9, 1), ""},
+        FormCase{"en_GB", "8/12/2026 18:00 BST", serialOf(2026, 12, 8, 17), ""},
+        FormCase{"de_DE", "8.12.2026 18:00 MESZ", serialOf(2026, 12, 8, 16), ""},
+        FormCase{"en_US", "12/8/2026 18:00 MESZ", kRefused, "\u201C\u2068MESZ\u2069\u201D is no time-zone abbreviation"},
+        FormCase{"en_US", "12/8/2026 18:00 EST UTC", kRefused, "\u201C\u2068UTC\u2069\u201D is out of place"},
+        // German joining words, yet "AM" after a time is its day-half; English "am" stays a day-half word.
+        FormCase{"de_DE", "8.12.2026 um 12:30", serialOf(2026, 12, 8, 12, 30), ""},
+        FormCase{"de_DE", "am 8.12.2026 12:30 AM", serialOf(2026, 12, 8, 0, 30), ""},
+        FormCase{"en_US", "12/8/2026 12:30 am", serialOf(2026, 12, 8, 0, 30), ""},
+        // Refusals quote as typed and give an example whose day is above 12, isolated.
+        FormCase{"en_US", "Pm 12/8/2026 7:23", kRefused, "\u201C\u2068Pm\u2069\u201D stands away from a time"},
+        FormCase{"en_US", "2/31/2026", kRefused, "the order of \u206812/28/2026\u2069;"},
+        FormCase{"en_GB", "31/2/2026", kRefused, "the order of \u206828/12/2026\u2069;"},
+        FormCase{"ar_EG", "31/2/2026", kRefused, "the order of \u206828\u200F/12\u200F/2026\u2069;"}));
 
 // Every Japanese era from Meiji on, its first and last day found by walking ICU's calendar day
 // by day, written by ICU with the era and read back to the same day.

@@ -10,10 +10,10 @@ namespace skyanchor {
 namespace {
 
 // The pieces as "12 8 2026 T7 23 PM": numbers (after ISO's "T" marked so), and what each word is;
-// or the refusal, without the example that follows it.
+// or the refusal, without the example that follows it; it quotes the text as typed.
 std::string piecesOf(const std::string& text, const DateTextCodec& codec) {
     const std::string form = readingForm(text);
-    const DatePieces pieces(form, codec);
+    const DatePieces pieces(text, form, codec);
     if (!pieces.status()) {
         const std::string& reason = pieces.status().failure().reason();
         return "refused: " + reason.substr(0, reason.find(": type"));
@@ -55,7 +55,7 @@ TEST(DatePieces, CutsATextIntoNumbersAndWords) {
         {japan, "明治元年9月8日", "era 1 month9 8 weekday"},  // "9月" is a month's name, "日" Sunday's
         {japan, "元年9月8日", "refused: \u201C\u2068元\u2069\u201D names the first year of an era only right after the era"},
         {us, "1234567890", "refused: \u201C\u20681234567890\u2069\u201D… is too long a number"},
-        {us, "12 smarch 2026", "refused: \u201C\u2068smarch\u2069\u201D is no month, weekday or other date word here"},
+        {us, "12 SMarch 2026", "refused: \u201C\u2068SMarch\u2069\u201D is no month, weekday or other date word here"},
         {us, "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25",
          "refused: The text is longer than any date and time"},
     };

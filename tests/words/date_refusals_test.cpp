@@ -56,9 +56,22 @@ std::vector<Wording> everyRefusal() {
         {orderUnknown("08.12.2026", "12.08.2026", kExample),
          "The order of day, month and year is not known here: it could be 08.12.2026 or 12.08.2026; write the month as a "
          "word, or the date in the form " + kIsolatedExample},
-        {noSuchDay("08.12.2026", kExample),
-         "No such day (the numbers are read in the order of 08.12.2026; dates run from 1 January 100 to 31 December 9999)" +
-             kTypeInstead},
+        {noSuchDay("28.12.2026", kExample),
+         "No such day (the numbers are read in the order of \u206828.12.2026\u2069; dates run from 1 January 100 to 31 December "
+         "9999)" + kTypeInstead},
+        {dayInWords(2026, 3, 4) + ", " + dayInWords(100, 12, 31), "4 March 2026, 31 December 100"},
+        {dateRefusal(WeekWithoutDay, kExample),
+         "A week date needs the day of its week after the week, 1 for Monday to 7 for Sunday, as in 2026-W50-3" + kTypeInstead},
+        {dateRefusal(NoSuchWeekday, kExample), "No such day of a week: 1 is Monday, 7 Sunday" + kTypeInstead},
+        {dateRefusal(NumberedDayWithWords, kExample),
+         "A day of the year or of a week is written in numbers alone, without a month or an era" + kTypeInstead},
+        {noSuchDayOfYear(2026, 365, kExample), "No such day of the year: 2026 has days 1 to 365" + kTypeInstead},
+        {noSuchWeek(2027, 52, kExample), "No such week: 2027 has weeks 1 to 52, as ISO 8601 counts them" + kTypeInstead},
+        {dateRefusal(UnknownZone, "MEZ", kExample),
+         quote("MEZ") + " is no time-zone abbreviation of this locale: write the offset from UT instead, such as -05:00 or +01:00"},
+        {zoneOfSeveralOffsets("IST", {330, 60, -570}),
+         quote("IST") + " stands for zones at several offsets from UT (+05:30, +01:00, -09:30): write the offset instead, such as "
+                        "+05:30"},
         {wrongWeekday("12/8/2026", 2), "12/8/2026 is a Tuesday: correct the weekday or leave it out"},
         {eraYearWithoutCentury("AH", 1448),
          "A year of two digits with " + quote("AH") + " does not say its century: write all its digits (" + quote("1448 AH") +
