@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 #include <string_view>
@@ -63,6 +64,12 @@ Form1::Form1(FormServices services, std::chrono::milliseconds scoldPause)
     }
     connectHandlers();
     showChanges(std::nullopt);
+    // The first readout, which builds the locale's long date writer, comes once the event loop
+    // runs, as the icon comes after the first paint, so that it never delays the window's appearance.
+    QTimer::singleShot(0, this, [this] {
+        readoutDeferred = false;
+        showMessage();
+    });
 }
 
 // The application's focus changes, and the fields' held-back scolding (which the focus leaving a
@@ -184,7 +191,7 @@ void Form1::showMessage() {
     if (messageBar->confirming()) return;
     const QWidget* holder = marks.messageHolder(QApplication::focusWidget());
     if (holder == nullptr) {
-        messageBar->showReadout(toQString(form.readout()));
+        messageBar->showReadout(readoutDeferred ? QString() : toQString(form.readout()));
         fitMessageBar();
         return;
     }

@@ -75,6 +75,7 @@ private:
     Form1Model form;
     FailureMarks marks;
     MessageBar* messageBar = nullptr;
+    bool readoutDeferred = true;  // until the event loop first runs
     std::map<Control, ScoldDelay*> scoldDelays;
     std::function<void()> afterEvent;
 
