@@ -2,6 +2,8 @@
 #include "app/display_check.hpp"
 #include "app/script.hpp"
 #include "base/failure.hpp"
+#include "ui/beside_form.hpp"
+#include "ui/clipboard.hpp"
 #include "ui/clock.hpp"
 #include "ui/form1.hpp"
 #include "ui/qt_date_locale.hpp"
@@ -17,6 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -72,6 +75,7 @@ int openWindow(int argc, char** argv, const skyanchor::WindowOptions& options) {
     platformStart.release();
     QGuiApplication::setDesktopFileName(QStringLiteral(SKYANCHOR_APP_ID));
     skyanchor::Form1 window;
+    new skyanchor::BesideForm(window, std::make_shared<skyanchor::SystemClipboard>());
     window.show();
     return QApplication::exec();
 }

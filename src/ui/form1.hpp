@@ -17,6 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace skyanchor {
 
@@ -46,6 +47,16 @@ public:
     // follows the form's instant.
     void setAfterEvent(std::function<void()> follow) { afterEvent = std::move(follow); }
 
+    // Places a panel beside the form, to its right: the form keeps its size and every control its
+    // place. A button in the form's right margin shows or hides the panel; it starts shown where
+    // the wider window fits the screen.
+    void placeBeside(QWidget* panel);
+    void showBeside(bool shown);
+    [[nodiscard]] bool besideShown() const;
+    // A longitude chosen outside the form (degrees as the field takes them, and West or not),
+    // typed and clicked as a person would, so that the form's chain runs as for typing.
+    void chooseLongitude(const std::string& degrees, bool west);
+
     // Names and describes every shown control for screen readers, the same words as tooltips;
     // the date field's description gives dateExample as an example of the user's form.
     void describeControls(const QString& dateExample);
@@ -62,6 +73,7 @@ private:
     void tabToTheChoice();
     void placeMessageBar(const TwipScale& scale);
     void fitMessageBar();
+    [[nodiscard]] bool besideFitsScreen() const;
     void handOver(Control control, const std::function<void()>& event, std::optional<Control> edited = std::nullopt);
     void showChanges(std::optional<Control> edited);
     void showNote(Control control);
@@ -78,6 +90,9 @@ private:
     bool readoutDeferred = true;  // until the event loop first runs
     std::map<Control, ScoldDelay*> scoldDelays;
     std::function<void()> afterEvent;
+    QSize formSize;                 // the window's size without what stands beside the form
+    QWidget* beside = nullptr;
+    QToolButton* besideToggle = nullptr;
 
     QFrame* Frame8 = nullptr;
     CaptionFrame* Frame13 = nullptr;

@@ -134,7 +134,8 @@ void Form1::placeMessageBar(const TwipScale& scale) {
     const int shift = band.top() + height + scale.pixels(90) - Frame8->y();
     Frame8->move(Frame8->x(), Frame8->y() + shift);
     const QSize client = scale.size(6345, 4635);
-    setFixedSize(client.width(), client.height() + shift);
+    formSize = QSize(client.width(), client.height() + shift);
+    setFixedSize(formSize);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
@@ -144,7 +145,8 @@ void Form1::fitMessageBar() {
     if (growth <= 0) return;
     messageBar->resize(messageBar->width(), messageBar->height() + growth);
     Frame8->move(Frame8->x(), Frame8->y() + growth);
-    setFixedSize(width(), height() + growth);
+    formSize.rheight() += growth;
+    setFixedSize(width(), std::max(height(), formSize.height()));
 }
 
 void Form1::buildControls() {

@@ -97,14 +97,15 @@ struct Canvas {
     }
 };
 
-// The lines' x axis, from the centre to the right edge, labelled above it inside the circle.
+// The lines' x axis, from the centre to the right edge, labelled above its head, clear of the
+// Earth and its meridian's label whatever the picture's size.
 void drawEquinox(const Canvas& canvas, double rightEdge) {
     const QPointF centre = canvas.geometry.centre;
     const QPointF end(rightEdge - 0.25 * canvas.line, centre.y());
     canvas.painter.setPen(canvas.pen(QPalette::WindowText, 1.0, Qt::DashLine));
     canvas.painter.drawLine(centre, end);
     canvas.arrowHead(end, {1.0, 0.0});
-    const QPointF labelEnd = centre + QPointF(canvas.geometry.circleRadius - 0.5 * canvas.line, -0.2 * canvas.line);
+    const QPointF labelEnd = end + QPointF(0.0, -0.2 * canvas.line);
     canvas.label(toQString(words::kEquinoxLabel), labelEnd, {-1.0, -1.0});
 }
 

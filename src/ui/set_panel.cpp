@@ -13,7 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -149,27 +148,30 @@ void SetPanel::buildControls() {
     layOut();
 }
 
+// Two columns of buttons under a short list, so that the panel fits beside the form on a small
+// screen; the list shows four rows at least and scrolls beyond eight.
 void SetPanel::layOut() {
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const int row = rows->fontMetrics().lineSpacing();
+    const int frame = 2 * rows->frameWidth() + row / 2;
+    rows->setMinimumHeight(4 * row + frame);
+    rows->setMaximumHeight(8 * row + frame);
     layout->addWidget(rows);
-    auto* editing = new QGridLayout;
-    editing->addWidget(addButton, 0, 0);
-    editing->addWidget(removeButton, 0, 1);
-    editing->addWidget(upButton, 1, 0);
-    editing->addWidget(downButton, 1, 1);
-    layout->addLayout(editing);
-    auto* ring = new QGridLayout;
-    ring->addWidget(labelFor(ringCount, words::kRingCountCaption, words::kRingCountDescription), 0, 0);
-    ring->addWidget(ringCount, 0, 1);
-    ring->addWidget(labelFor(ringStep, words::kRingStepCaption, words::kRingStepDescription), 1, 0);
-    ring->addWidget(ringStep, 1, 1);
-    ring->addWidget(ringButton, 2, 0, 1, 2);
-    layout->addLayout(ring);
-    auto* files = new QHBoxLayout;
-    files->addWidget(saveButton);
-    files->addWidget(openButton);
-    layout->addWidget(copyButton);
-    layout->addLayout(files);
+    auto* grid = new QGridLayout;
+    const std::pair<QWidget*, QWidget*> pairs[] = {
+        {addButton, removeButton},
+        {upButton, downButton},
+        {labelFor(ringCount, words::kRingCountCaption, words::kRingCountDescription), ringCount},
+        {labelFor(ringStep, words::kRingStepCaption, words::kRingStepDescription), ringStep},
+        {ringButton, copyButton},
+        {saveButton, openButton},
+    };
+    for (int at = 0; const auto& [left, right] : pairs) {
+        grid->addWidget(left, at, 0);
+        grid->addWidget(right, at++, 1);
+    }
+    layout->addLayout(grid);
     layout->addWidget(messageBar);
 }
 

@@ -68,6 +68,13 @@ inline constexpr std::string_view kErrorWord = "Error";
 inline constexpr std::string_view kWarningWord = "Warning";
 inline constexpr std::string_view kDoneWord = "Done";
 // The band's name while it reads the result back; the result itself is its description.
+// The button in the form's margin that shows or hides the satellite set and the picture.
+inline constexpr std::string_view kShowBeside = "\u203A";  // ›
+inline constexpr std::string_view kHideBeside = "\u2039";  // ‹
+inline constexpr Described kShowBesideButton{"Show the satellite set and the picture",
+                                             "Widens the window by the satellite set and the picture of the equatorial plane"};
+inline constexpr Described kHideBesideButton{"Hide the satellite set and the picture",
+                                             "Narrows the window to the form alone"};
 inline constexpr std::string_view kReadoutWord = "Result";
 
 }  // namespace skyanchor::words

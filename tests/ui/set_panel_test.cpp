@@ -1,6 +1,8 @@
 #include "form1_fixture.hpp"
 #include "form/satellite_set.hpp"
+#include "ui/beside_form.hpp"
 #include "ui/message_bar.hpp"
+#include "ui/orbit_picture.hpp"
 #include "ui/set_panel.hpp"
 #include "words/satellite_set.hpp"
 
@@ -11,7 +13,12 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include <QTest>
+
+#include <cmath>
 #include <functional>
+#include <map>
+#include <numbers>
 
 namespace skyanchor {
 namespace {
@@ -122,6 +129,36 @@ TEST_F(SetPanelTest, SetsAsideAKeptSetItCannotRead) {
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(aside.readAll(), QByteArray("122 W\n75.5 N\n"));
     EXPECT_TRUE(nextRun.messages().text().contains(QStringLiteral(", and the set starts empty."))) << nextRun.messages().text().toStdString();
+}
+
+// Beside the form, and never inside it: every control of the form keeps its place, the toggle
+// narrows the window back to the form, the picture shows the form's satellite and the set's, and a
+// click on its circle reaches the form as a person's edit and click.
+TEST_F(SetPanelTest, StandsBesideTheFormAndDrivesIt) {
+    const auto placeOf = [this](const QWidget* shown) { return QRect(shown->mapTo(form.get(), QPoint()), shown->size()); };
+    std::map<const QWidget*, QRect> alone;
+    for (const QWidget* shown : form->findChildren<QWidget*>()) alone[shown] = placeOf(shown);
+    const QSize formSize = form->size();
+    auto* beside = new BesideForm(*form, fakes.clipboard, keptFile());
+    form->showBeside(true);
+    for (const auto& [shown, place] : alone) EXPECT_EQ(placeOf(shown), place) << shown->objectName().toStdString();
+    EXPECT_GT(form->width(), formSize.width() + beside->width() - 1);
+    form->showBeside(false);
+    EXPECT_EQ(form->size(), formSize);
+
+    typeInto("txtLongitude", QStringLiteral("0"));
+    beside->findChild<QPushButton*>(QStringLiteral("addRing"))->click();
+    typeInto("txtMJD", QStringLiteral("61000.25"));
+    const OrbitPicture& picture = beside->picture();
+    ASSERT_EQ(picture.data().satellites.size(), 11U);
+    const double angle = (75.0 + picture.data().siderealAngle) * std::numbers::pi / 180.0;
+    const PictureGeometry geometry = picture.pictureGeometry();
+    const QPointF onCircle = geometry.centre + QPointF(std::cos(angle), -std::sin(angle)) * geometry.circleRadius;
+    QTest::mouseClick(const_cast<OrbitPicture*>(&picture), Qt::LeftButton, {}, onCircle.toPoint());
+    EXPECT_NEAR(field("txtLongitude")->text().toDouble(), 75.0, geometry.step);
+    EXPECT_TRUE(control<QRadioButton>("optEast")->isChecked());
+    EXPECT_NEAR(longitudeOver(picture.data().satellites.front().equatorialAngle, picture.data().siderealAngle),
+                field("txtLongitude")->text().toDouble(), 1e-6);
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+#include "ui/beside_form.hpp"
+
+#include "form/form1_model.hpp"
+#include "text/number_text.hpp"
+#include "ui/form1.hpp"
+#include "ui/orbit_picture.hpp"
+
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace skyanchor {
+
+BesideForm::BesideForm(Form1& form, std::shared_ptr<Clipboard> clipboard, QString keptFile)
+    : QWidget(&form), form_(form) {
+    setObjectName(QStringLiteral("besideForm"));
+    picture_ = new OrbitPicture(this);
+    picture_->setObjectName(QStringLiteral("orbitPicture"));
+    setPanel_ = new SetPanel(form.model(), std::move(clipboard), std::move(keptFile), this);
+    setPanel_->setObjectName(QStringLiteral("setPanel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture_, 1);
+    layout->addWidget(setPanel_);
+    picture_->onLongitudeChosen([this](double degrees, bool west) { form_.chooseLongitude(formatNumber(degrees), west); });
+    form.setAfterEvent([this] { follow(); });
+    follow();
+    form.placeBeside(this);
+}
+
+// As wide as the set's controls need, and as high as they and the smallest picture: the picture
+// takes whatever height the form leaves beside it.
+QSize BesideForm::sizeHint() const {
+    const QSize set = setPanel_->sizeHint();
+    const QSize smallest = picture_->minimumSizeHint();
+    return {std::max(set.width(), smallest.width()), set.height() + smallest.height() + layout()->spacing()};
+}
+
+void BesideForm::follow() {
+    setPanel_->formChanged();
+    picture_->setData(pictureData());
+}
+
+// The form's satellite first, highlighted, then each row of the set that has lines: every place
+// read back from its RPOS line, not from the longitude typed.
+PictureData BesideForm::pictureData() const {
+    const Form1Model& model = form_.model();
+    const std::optional<BodyOrientation> body = model.bodyOrientation();
+    if (!body || !model.mjdValue()) return {};
+    PictureData shown{.siderealAngle = siderealAngle(*model.mjdValue(), body->sidRotOffset),
+                      .earthRadius = model.bodyConstants().bodyRadius * 1000.0,
+                      .satellites = {},
+                      .current = std::nullopt};
+    if (const auto own = satelliteOfLine(model.positionLine(), *body); own && model.linesUsable()) {
+        shown.satellites.push_back(*own);
+        shown.current = 0;
+    }
+    for (const Result<VectorLines>& lines : setPanel_->satelliteSet().lines()) {
+        if (!lines) continue;
+        if (const auto row = satelliteOfLine(lines->rpos, *body)) shown.satellites.push_back(*row);
+    }
+    return shown;
+}
+
+}  // namespace skyanchor
