@@ -27,10 +27,34 @@ namespace {
 QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A screen reader meets the window as a frame named by its title, as it meets other applications'
-// main windows; a plain widget would be a "filler".
+// main windows (a plain widget would be a "filler"), holding only the children shown: the panel
+// beside the form, while hidden, is not in its tree.
+class WindowAsFrame final : public QAccessibleWidget {
+public:
+    explicit WindowAsFrame(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    [[nodiscard]] int childCount() const override { return static_cast<int>(shownChildren().size()); }
+    [[nodiscard]] QAccessibleInterface* child(int index) const override {
+        const QList<QObject*> shown = shownChildren();
+        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown.at(index)) : nullptr;
+    }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == nullptr ? -1 : static_cast<int>(shownChildren().indexOf(child->object()));
+    }
+
+private:
+    [[nodiscard]] QList<QObject*> shownChildren() const {
+        QList<QObject*> shown;
+        for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && !child->isHidden()) shown << child;
+        }
+        return shown;
+    }
+};
+
 QAccessibleInterface* windowAsFrame(const QString& /*className*/, QObject* object) {
     auto* window = dynamic_cast<Form1*>(object);
-    return window == nullptr ? nullptr : new QAccessibleWidget(window, QAccessible::Window);
+    return window == nullptr ? nullptr : new WindowAsFrame(window);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ else
   check "what a screen reader meets" "status 0" "status $?"
 fi
 stop_app
-if XDG_RUNTIME_DIR="$workdir" /usr/bin/python3 "$here/window_e2e.py" "$app"; then
+if XDG_RUNTIME_DIR="$workdir" XDG_CONFIG_HOME="$workdir/config" /usr/bin/python3 "$here/window_e2e.py" "$app"; then
   pass "the window's findings"
 else
   check "the window's findings" "status 0" "status $?"

@@ -4,6 +4,8 @@
                            control the end-to-end tests press, from the control's real geometry;
                            fails while the window is not yet in the tree
   controls.py lines PID    prints the lines the list shows, one a line
+  controls.py press PID NAME
+                           presses the shown button of that accessible name, as a screen reader does
 """
 import sys
 
@@ -54,6 +56,10 @@ def lines(app):
         print(item.name)
 
 
+def press(app, name):
+    find(app, pyatspi.ROLE_PUSH_BUTTON, name).queryAction().doAction(0)
+
+
 if __name__ == "__main__":
     command, pid = sys.argv[1], int(sys.argv[2])
-    {"places": places, "lines": lines}[command](application(pid))
+    {"places": places, "lines": lines, "press": lambda app: press(app, sys.argv[3])}[command](application(pid))

@@ -144,8 +144,10 @@ find_controls() {
 # start_app [NAME=VALUE...]: starts the program with that environment and the arguments in
 # app_args, its output in app.log, and waits for its window and its controls.
 app_args=()
+# The program keeps its satellite set in the config folder: each run gets one of its own, empty,
+# and never the user's.
 start_app() {
-  env XDG_RUNTIME_DIR="$workdir" "$@" "${app:?the script names the program in app}" "${app_args[@]}" >>"$workdir/app.log" 2>&1 &
+  env XDG_RUNTIME_DIR="$workdir" XDG_CONFIG_HOME="$workdir/config" "$@" "${app:?the script names the program in app}" "${app_args[@]}" >>"$workdir/app.log" 2>&1 &
   app_pid=$!
   wait_until "$start_timeout" "the window appears${*:+ with $*}" find_window
   wait_until "$start_timeout" "the controls are in the accessibility tree (see $workdir/controls.log)" find_controls
