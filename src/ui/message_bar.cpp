@@ -195,10 +195,14 @@ void MessageBar::clear() {
 
 int MessageBar::padding() const { return fontMetrics().averageCharWidth(); }
 
+// Above and below the text a quarter line is room enough; it keeps the band for the longest
+// message low enough that the window fits a 1280 x 800 screen at scale 2.
+int MessageBar::verticalPadding() const { return fontMetrics().height() / 4; }
+
 int MessageBar::iconSide() const { return fontMetrics().height() * 5 / 4; }
 
 int MessageBar::reservedHeight() const {
-    return std::max(2 * fontMetrics().lineSpacing(), iconSide()) + 2 * (kBorder + padding());
+    return std::max(2 * fontMetrics().lineSpacing(), iconSide()) + 2 * (kBorder + verticalPadding());
 }
 
 QRect MessageBar::iconRect(QSize size) const {
@@ -210,7 +214,8 @@ QRect MessageBar::iconRect(QSize size) const {
 QRect MessageBar::textRect(QSize size) const {
     const int inset = kBorder + padding();
     const int left = inset + iconSide() + padding();
-    const QRect leftToRight(left, inset, size.width() - inset - left, size.height() - 2 * inset);
+    const int top = kBorder + verticalPadding();
+    const QRect leftToRight(left, top, size.width() - inset - left, size.height() - 2 * top);
     return QStyle::visualRect(layoutDirection(), QRect(QPoint(0, 0), size), leftToRight);
 }
 
@@ -239,7 +244,7 @@ int MessageBar::heightFor(const QString& text, int width) const {
     QTextLayout layout;
     layOut(layout, text, room.width());
     const int needed = static_cast<int>(std::ceil(layout.boundingRect().height()));
-    return std::max(reservedHeight(), needed + 2 * (kBorder + padding()));
+    return std::max(reservedHeight(), needed + 2 * (kBorder + verticalPadding()));
 }
 
 QPointF MessageBar::layOutShown(QTextLayout& layout) const {

@@ -85,6 +85,7 @@ protected:
 
 private:
     [[nodiscard]] int padding() const;
+    [[nodiscard]] int verticalPadding() const;
     // The text in lines of the given width, each starting at the left or, for a right-to-left
     // text, at the right; broken between words, and inside a word longer than a line (a long paste).
     void layOut(QTextLayout& layout, const QString& text, qreal width) const;
