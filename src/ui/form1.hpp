@@ -74,6 +74,7 @@ private:
     void placeMessageBar(const TwipScale& scale);
     void fitMessageBar();
     [[nodiscard]] bool besideFitsScreen() const;
+    [[nodiscard]] int besideGap() const;
     void handOver(Control control, const std::function<void()>& event, std::optional<Control> edited = std::nullopt);
     void showChanges(std::optional<Control> edited);
     void showNote(Control control);
@@ -93,6 +94,7 @@ private:
     QSize formSize;                 // the window's size without what stands beside the form
     QWidget* beside = nullptr;
     QToolButton* besideToggle = nullptr;
+    int formShift = 0;  // how far the form stands aside for the panel on its left, right to left
 
     QFrame* Frame8 = nullptr;
     CaptionFrame* Frame13 = nullptr;

@@ -28,17 +28,20 @@ void describe(QToolButton& button, std::string_view caption, const words::Descri
 
 }  // namespace
 
-// The toggle fills the form's right margin beside Frame8, outside it; the panel stands right of
-// the form, as high as the form or, where it needs more, higher.
+// The toggle fills the form's margin beside Frame8, outside it; the panel stands on that side of
+// the form (the right, or the left in a right-to-left window), as high as the form or, where it
+// needs more, higher.
 void Form1::placeBeside(QWidget* panel) {
     beside = panel;
     beside->setParent(this);
     besideToggle = new QToolButton(this);
     besideToggle->setObjectName(QStringLiteral("besideToggle"));
     besideToggle->setCheckable(true);
-    const int margin = formSize.width() - Frame8->geometry().right() - 1;
-    const QRect strip(Frame8->geometry().right() + 1 + margin / 8, Frame8->y(), margin - margin / 4, Frame8->height());
-    besideToggle->setGeometry(QStyle::visualRect(layoutDirection(), QRect(QPoint(), formSize), strip));
+    const QRect client(QPoint(), formSize);
+    const QRect frame = QStyle::visualRect(layoutDirection(), client, Frame8->geometry());
+    const int margin = formSize.width() - frame.right() - 1;
+    const QRect strip(frame.right() + 1 + margin / 8, frame.y(), margin - margin / 4, frame.height());
+    besideToggle->setGeometry(QStyle::visualRect(layoutDirection(), client, strip));
     setTabOrder(Command5, besideToggle);
     connect(besideToggle, &QToolButton::toggled, this, [this](bool shown) { showBeside(shown); });
     showBeside(besideFitsScreen());
@@ -49,12 +52,25 @@ void Form1::showBeside(bool shown) {
     besideToggle->setChecked(shown);
     describe(*besideToggle, shown ? words::kHideBeside : words::kShowBeside, shown ? words::kHideBesideButton : words::kShowBesideButton);
     beside->setVisible(shown);
-    const int gap = Frame8->x();
+    const int gap = besideGap();
     const QSize wanted = beside->sizeHint();
     const int top = messageBar->y();
     const int height = std::max(formSize.height() - top - gap, wanted.height());
-    beside->setGeometry(formSize.width(), top, wanted.width(), height);
+    // Right to left, the form moves aside for the panel on its left; its controls keep their
+    // places within it.
+    const int shift = shown && isRightToLeft() ? wanted.width() + gap : 0;
+    for (QWidget* own : {static_cast<QWidget*>(Frame8), static_cast<QWidget*>(messageBar), static_cast<QWidget*>(besideToggle)}) {
+        own->move(own->x() + shift - formShift, own->y());
+    }
+    formShift = shift;
+    beside->setGeometry(isRightToLeft() ? gap : formSize.width(), top, wanted.width(), height);
     setFixedSize(shown ? QSize(formSize.width() + wanted.width() + gap, std::max(formSize.height(), top + height + gap)) : formSize);
+}
+
+// The form's narrower side margin, which also parts it from the panel.
+int Form1::besideGap() const {
+    const int left = Frame8->x() - formShift;
+    return std::min(left, formSize.width() - left - Frame8->width());
 }
 
 bool Form1::besideShown() const { return beside != nullptr && beside->isVisible(); }
@@ -64,7 +80,7 @@ bool Form1::besideShown() const { return beside != nullptr && beside->isVisible(
 bool Form1::besideFitsScreen() const {
     const QScreen* shownOn = screen();
     if (shownOn == nullptr) return false;
-    const int gap = Frame8->x();
+    const int gap = besideGap();
     const QSize wanted = beside->sizeHint();
     const QSize frame(2 * gap, 3 * fontMetrics().height());
     const QSize window(formSize.width() + wanted.width() + gap, std::max(formSize.height(), messageBar->y() + wanted.height() + gap));

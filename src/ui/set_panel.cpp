@@ -122,6 +122,8 @@ void SetPanel::buildControls() {
     setAccessibleName(toQString(words::kSetCaption));
     rows = new QListWidget(this);
     rows->setObjectName(QStringLiteral("setRows"));
+    // A row is a number and a letter, read left to right in every language: "0 E", never "E 0".
+    rows->setLayoutDirection(Qt::LeftToRight);
     rows->setAccessibleName(toQString(words::kSetListName));
     rows->setAccessibleDescription(toQString(words::kSetListDescription));
     rows->setToolTip(toQString(words::kSetListDescription));

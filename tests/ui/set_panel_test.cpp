@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include <QApplication>
 #include <QTest>
 
 #include <cmath>
@@ -135,16 +136,27 @@ TEST_F(SetPanelTest, SetsAsideAKeptSetItCannotRead) {
 // narrows the window back to the form, the picture shows the form's satellite and the set's, and a
 // click on its circle reaches the form as a person's edit and click.
 TEST_F(SetPanelTest, StandsBesideTheFormAndDrivesIt) {
-    const auto placeOf = [this](const QWidget* shown) { return QRect(shown->mapTo(form.get(), QPoint()), shown->size()); };
-    std::map<const QWidget*, QRect> alone;
-    for (const QWidget* shown : form->findChildren<QWidget*>()) alone[shown] = placeOf(shown);
-    const QSize formSize = form->size();
-    auto* beside = new BesideForm(*form, fakes.clipboard, keptFile());
-    form->showBeside(true);
-    for (const auto& [shown, place] : alone) EXPECT_EQ(placeOf(shown), place) << shown->objectName().toStdString();
-    EXPECT_GT(form->width(), formSize.width() + beside->width() - 1);
-    form->showBeside(false);
-    EXPECT_EQ(form->size(), formSize);
+    // Each control's place from the form's own corner: the left one, or the right one right to left.
+    const auto placeOf = [](const Form1& window, const QWidget* shown) {
+        const QRect inWindow(shown->mapTo(&window, QPoint()), shown->size());
+        return window.isRightToLeft() ? inWindow.translated(-window.width(), 0) : inWindow;
+    };
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    Form1 mirrored(fakes.services(), std::chrono::milliseconds(0));
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    BesideForm* beside = nullptr;
+    for (Form1* window : {&mirrored, form.get()}) {
+        std::map<const QWidget*, QRect> alone;
+        for (const QWidget* shown : window->findChildren<QWidget*>()) alone[shown] = placeOf(*window, shown);
+        const QSize formSize = window->size();
+        beside = new BesideForm(*window, fakes.clipboard, keptFile());
+        window->showBeside(true);
+        for (const auto& [shown, place] : alone) EXPECT_EQ(placeOf(*window, shown), place) << shown->objectName().toStdString();
+        EXPECT_GT(window->width(), formSize.width() + beside->width() - 1);
+        window->showBeside(false);
+        EXPECT_EQ(window->size(), formSize);
+        window->showBeside(true);
+    }
 
     typeInto("txtLongitude", QStringLiteral("0"));
     beside->findChild<QPushButton*>(QStringLiteral("addRing"))->click();
