@@ -214,9 +214,11 @@ void OrbitPicture::paintEvent(QPaintEvent*) {
     const PictureGeometry geometry = pictureGeometry();
     const Canvas canvas{painter, geometry, palette(), QFontMetricsF(font()), QFontMetricsF(font()).height()};
     drawEquinox(canvas, rect().right());
-    painter.setPen(canvas.pen(QPalette::WindowText));
+    // The stationary circle, dashed while no satellite stands on it (the form's lines greyed, the
+    // set empty): it still shows where a click chooses a longitude.
+    painter.setPen(canvas.pen(QPalette::WindowText, 1.0, data_.satellites.empty() ? Qt::DashLine : Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);
-    if (!data_.satellites.empty()) painter.drawEllipse(geometry.centre, geometry.circleRadius, geometry.circleRadius);
+    painter.drawEllipse(geometry.centre, geometry.circleRadius, geometry.circleRadius);
     drawEarth(canvas, data_.earthRadius * geometry.pixelsPerMetre, data_.siderealAngle);
     // The current one last, so that a satellite at the same place does not hide its highlight.
     const auto place = [&](std::size_t index) {
