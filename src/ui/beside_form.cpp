@@ -4,6 +4,7 @@
 #include "text/number_text.hpp"
 #include "ui/form1.hpp"
 #include "ui/orbit_picture.hpp"
+#include "words/window.hpp"
 
 #include <QVBoxLayout>
 
@@ -14,6 +15,7 @@ namespace skyanchor {
 BesideForm::BesideForm(Form1& form, std::shared_ptr<Clipboard> clipboard, QString keptFile)
     : QWidget(&form), form_(form) {
     setObjectName(QStringLiteral("besideForm"));
+    setAccessibleName(QString::fromUtf8(words::kBesideName.data(), static_cast<qsizetype>(words::kBesideName.size())));
     picture_ = new OrbitPicture(this);
     picture_->setObjectName(QStringLiteral("orbitPicture"));
     setPanel_ = new SetPanel(form.model(), std::move(clipboard), std::move(keptFile), this);

@@ -19,12 +19,6 @@ namespace {
 
 QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-void describe(QToolButton& button, std::string_view caption, const words::Described& words) {
-    button.setText(toQString(caption));
-    button.setAccessibleName(toQString(words.name));
-    button.setAccessibleDescription(toQString(words.description));
-    button.setToolTip(toQString(words.name));
-}
 
 }  // namespace
 
@@ -37,6 +31,9 @@ void Form1::placeBeside(QWidget* panel) {
     besideToggle = new QToolButton(this);
     besideToggle->setObjectName(QStringLiteral("besideToggle"));
     besideToggle->setCheckable(true);
+    besideToggle->setAccessibleName(toQString(words::kBesideToggle.name));
+    besideToggle->setAccessibleDescription(toQString(words::kBesideToggle.description));
+    besideToggle->setToolTip(toQString(words::kBesideToggle.description));
     const QRect client(QPoint(), formSize);
     const QRect frame = QStyle::visualRect(layoutDirection(), client, Frame8->geometry());
     const int margin = formSize.width() - frame.right() - 1;
@@ -50,7 +47,7 @@ void Form1::placeBeside(QWidget* panel) {
 void Form1::showBeside(bool shown) {
     if (beside == nullptr) return;
     besideToggle->setChecked(shown);
-    describe(*besideToggle, shown ? words::kHideBeside : words::kShowBeside, shown ? words::kHideBesideButton : words::kShowBesideButton);
+    besideToggle->setText(toQString(shown ? words::kHideBeside : words::kShowBeside));
     beside->setVisible(shown);
     const int gap = besideGap();
     const QSize wanted = beside->sizeHint();

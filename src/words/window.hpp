@@ -68,13 +68,15 @@ inline constexpr std::string_view kErrorWord = "Error";
 inline constexpr std::string_view kWarningWord = "Warning";
 inline constexpr std::string_view kDoneWord = "Done";
 // The band's name while it reads the result back; the result itself is its description.
-// The button in the form's margin that shows or hides the satellite set and the picture.
+// The button in the form's margin that shows or hides the satellite set and the picture: checked
+// while they are shown, its arrow pointing the way the window will change.
 inline constexpr std::string_view kShowBeside = "\u203A";  // ›
 inline constexpr std::string_view kHideBeside = "\u2039";  // ‹
-inline constexpr Described kShowBesideButton{"Show the satellite set and the picture",
-                                             "Widens the window by the satellite set and the picture of the equatorial plane"};
-inline constexpr Described kHideBesideButton{"Hide the satellite set and the picture",
-                                             "Narrows the window to the form alone"};
+inline constexpr Described kBesideToggle{"Satellite set and picture",
+                                         "Shows or hides the satellite set and the picture of the equatorial plane "
+                                         "beside the form, widening or narrowing the window"};
+// What stands beside the form, as a screen reader meets it.
+inline constexpr std::string_view kBesideName = "Satellite set and equatorial plane";
 inline constexpr std::string_view kReadoutWord = "Result";
 
 }  // namespace skyanchor::words
