@@ -30,6 +30,11 @@ BesideForm::BesideForm(Form1& form, std::shared_ptr<Clipboard> clipboard, QStrin
     form.placeBeside(this);
 }
 
+void BesideForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    follow();
+}
+
 // As wide as the set's controls need, and as high as they and the smallest picture: the picture
 // takes whatever height the form leaves beside it.
 QSize BesideForm::sizeHint() const {
@@ -38,7 +43,9 @@ QSize BesideForm::sizeHint() const {
     return {std::max(set.width(), smallest.width()), set.height() + smallest.height() + layout()->spacing()};
 }
 
+// Hidden, it waits: a keystroke then costs the form alone, and showing it catches up.
 void BesideForm::follow() {
+    if (isHidden()) return;
     setPanel_->formChanged();
     picture_->setData(pictureData());
 }

@@ -29,6 +29,9 @@ public:
     [[nodiscard]] const SetPanel& setPanel() const { return *setPanel_; }
     [[nodiscard]] QSize sizeHint() const override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     [[nodiscard]] PictureData pictureData() const;
 
