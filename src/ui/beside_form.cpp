@@ -13,24 +13,39 @@
 namespace skyanchor {
 
 BesideForm::BesideForm(Form1& form, std::shared_ptr<Clipboard> clipboard, QString keptFile)
-    : QWidget(&form), form_(form) {
+    : QWidget(&form), form_(form), clipboard_(std::move(clipboard)), keptFile_(std::move(keptFile)) {
     setObjectName(QStringLiteral("besideForm"));
     setAccessibleName(QString::fromUtf8(words::kBesideName.data(), static_cast<qsizetype>(words::kBesideName.size())));
-    picture_ = new OrbitPicture(this);
-    picture_->setObjectName(QStringLiteral("orbitPicture"));
-    setPanel_ = new SetPanel(form.model(), std::move(clipboard), std::move(keptFile), this);
-    setPanel_->setObjectName(QStringLiteral("setPanel"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(picture_, 1);
-    layout->addWidget(setPanel_);
-    picture_->onLongitudeChosen([this](double degrees, bool west) { form_.chooseLongitude(formatNumber(degrees), west); });
     form.setAfterEvent([this] { follow(); });
-    follow();
     form.placeBeside(this);
 }
 
+void BesideForm::build() const {
+    if (built()) return;
+    auto* self = const_cast<BesideForm*>(this);
+    picture_ = new OrbitPicture(self);
+    picture_->setObjectName(QStringLiteral("orbitPicture"));
+    setPanel_ = new SetPanel(form_.model(), std::move(clipboard_), std::move(keptFile_), self);
+    setPanel_->setObjectName(QStringLiteral("setPanel"));
+    auto* layout = new QVBoxLayout(self);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture_, 1);
+    layout->addWidget(setPanel_);
+    picture_->onLongitudeChosen([self](double degrees, bool west) { self->form_.chooseLongitude(formatNumber(degrees), west); });
+}
+
+const OrbitPicture& BesideForm::picture() const {
+    build();
+    return *picture_;
+}
+
+const SetPanel& BesideForm::setPanel() const {
+    build();
+    return *setPanel_;
+}
+
 void BesideForm::showEvent(QShowEvent* event) {
+    build();
     QWidget::showEvent(event);
     follow();
 }
@@ -38,6 +53,7 @@ void BesideForm::showEvent(QShowEvent* event) {
 // As wide as the set's controls need, and as high as they and the smallest picture: the picture
 // takes whatever height the form leaves beside it.
 QSize BesideForm::sizeHint() const {
+    build();
     const QSize set = setPanel_->sizeHint();
     const QSize smallest = picture_->minimumSizeHint();
     return {std::max(set.width(), smallest.width()), set.height() + smallest.height() + layout()->spacing()};
@@ -45,7 +61,7 @@ QSize BesideForm::sizeHint() const {
 
 // Hidden, it waits: a keystroke then costs the form alone, and showing it catches up.
 void BesideForm::follow() {
-    if (isHidden()) return;
+    if (isHidden() || !built()) return;
     setPanel_->formChanged();
     picture_->setData(pictureData());
 }

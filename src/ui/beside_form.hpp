@@ -19,25 +19,32 @@ struct PictureData;
 // form as a person's edit and click would, so the form's chain runs as for typing.
 class BesideForm final : public QWidget {
 public:
-    // Stands beside the form at once, as its child.
+    // Stands beside the form at once, as its child. Its picture and set are built when first
+    // measured or shown: a panel that starts hidden costs the window's start nothing.
     BesideForm(Form1& form, std::shared_ptr<Clipboard> clipboard, QString keptFile = keptSetFile());
 
     // Recomputes the set's rows and redraws the picture for the form's instant and satellites.
     void follow();
 
-    [[nodiscard]] const OrbitPicture& picture() const { return *picture_; }
-    [[nodiscard]] const SetPanel& setPanel() const { return *setPanel_; }
+    [[nodiscard]] const OrbitPicture& picture() const;
+    [[nodiscard]] const SetPanel& setPanel() const;
+    [[nodiscard]] bool built() const { return picture_ != nullptr; }
     [[nodiscard]] QSize sizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Builds the picture and the set the first time either is needed; like Qt's own polishing,
+    // it may be asked for from a const measurement.
+    void build() const;
     [[nodiscard]] PictureData pictureData() const;
 
     Form1& form_;
-    OrbitPicture* picture_ = nullptr;
-    SetPanel* setPanel_ = nullptr;
+    mutable std::shared_ptr<Clipboard> clipboard_;
+    mutable QString keptFile_;
+    mutable OrbitPicture* picture_ = nullptr;
+    mutable SetPanel* setPanel_ = nullptr;
 };
 
 }  // namespace skyanchor

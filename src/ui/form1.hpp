@@ -51,6 +51,8 @@ public:
     // place. A button in the form's right margin shows or hides the panel; it starts shown where
     // the wider window fits the screen.
     void placeBeside(QWidget* panel);
+    // No panel beside the form is narrower than this share of the form's width, at any font.
+    static constexpr double kNarrowestBesideShare = 0.65;
     void showBeside(bool shown);
     [[nodiscard]] bool besideShown() const;
     // A longitude chosen outside the form (degrees as the field takes them, and West or not),

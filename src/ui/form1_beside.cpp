@@ -48,9 +48,10 @@ void Form1::showBeside(bool shown) {
     if (beside == nullptr) return;
     besideToggle->setChecked(shown);
     besideToggle->setText(toQString(shown ? words::kHideBeside : words::kShowBeside));
-    beside->setVisible(shown);
     const int gap = besideGap();
-    const QSize wanted = beside->sizeHint();
+    // Hidden, the panel is not measured, which would build it.
+    const QSize wanted = shown ? beside->sizeHint() : QSize();
+    beside->setVisible(shown);
     const int top = messageBar->y();
     const int height = std::max(formSize.height() - top - gap, wanted.height());
     // Right to left, the form moves aside for the panel on its left; its controls keep their
@@ -60,7 +61,7 @@ void Form1::showBeside(bool shown) {
         own->move(own->x() + shift - formShift, own->y());
     }
     formShift = shift;
-    beside->setGeometry(isRightToLeft() ? gap : formSize.width(), top, wanted.width(), height);
+    if (shown) beside->setGeometry(isRightToLeft() ? gap : formSize.width(), top, wanted.width(), height);
     setFixedSize(shown ? QSize(formSize.width() + wanted.width() + gap, std::max(formSize.height(), top + height + gap)) : formSize);
 }
 
@@ -73,15 +74,17 @@ int Form1::besideGap() const {
 bool Form1::besideShown() const { return beside != nullptr && beside->isVisible(); }
 
 // The window's frame is not known before it is shown: a title bar's and a border's room are
-// allowed for at the font.
+// allowed for at the font. Where not even the narrowest panel could stand beside the form, the
+// panel is not built to be measured.
 bool Form1::besideFitsScreen() const {
     const QScreen* shownOn = screen();
     if (shownOn == nullptr) return false;
     const int gap = besideGap();
-    const QSize wanted = beside->sizeHint();
     const QSize frame(2 * gap, 3 * fontMetrics().height());
-    const QSize window(formSize.width() + wanted.width() + gap, std::max(formSize.height(), messageBar->y() + wanted.height() + gap));
     const QSize available = shownOn->availableGeometry().size();
+    if (formSize.width() * (1 + kNarrowestBesideShare) + gap + frame.width() > available.width()) return false;
+    const QSize wanted = beside->sizeHint();
+    const QSize window(formSize.width() + wanted.width() + gap, std::max(formSize.height(), messageBar->y() + wanted.height() + gap));
     return window.width() + frame.width() <= available.width() && window.height() + frame.height() <= available.height();
 }
 

@@ -2,9 +2,11 @@
 // under (scale factors 1, 1.5 and 2, a font DPI of 144), its keyboard and its accessibility.
 #include "form_fixture.hpp"
 #include "qt_printers.hpp"
+#include "ui/beside_form.hpp"
 #include "ui/caption_frame.hpp"
 #include "ui/form1.hpp"
 #include "ui/message_bar.hpp"
+#include "ui/orbit_picture.hpp"
 #include "ui/wrapping_button.hpp"
 
 #include <QAccessible>
@@ -19,6 +21,7 @@
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
@@ -280,7 +283,6 @@ TEST_P(Form1Fonts, KeepsEveryShownControlApartAndWithinItsContainer) {
     }
 }
 
-// The window cannot be made smaller than its client area; enlarged, it moves nothing and shows
 // The window keeps the size its font gives it and offers no maximise button, so nothing is ever
 // left in the corner of an empty window; no hidden control shows.
 TEST_P(Form1Fonts, KeepsItsSize) {
@@ -480,6 +482,17 @@ TEST(Form1Window, HasItsTitleAndItsOwnIcon) {
     const QIcon icon = window.form->windowIcon();
     EXPECT_FALSE(icon.pixmap(QSize(32, 32)).isNull());
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/icons/" SKYANCHOR_APP_ID ".svg")));
+}
+
+// No panel beside the form is narrower than the share by which a narrow screen is told without
+// building it; built when the toggle first shows it, it follows the form.
+TEST_P(Form1Fonts, BuildsNoPanelNarrowerThanTheShareItSkipsBy) {
+    const QTemporaryDir folder;
+    const double formWidth = window.form->width();
+    const BesideForm beside(*window.form, window.fakes.clipboard, folder.filePath(QStringLiteral("set.txt")));
+    window.form->showBeside(true);
+    EXPECT_EQ(beside.picture().data().satellites.size(), 1U);
+    EXPECT_GE(beside.sizeHint().width() / formWidth, Form1::kNarrowestBesideShare);
 }
 
 }  // namespace
