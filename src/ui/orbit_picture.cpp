@@ -9,6 +9,7 @@
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -16,6 +17,7 @@
 #include <numbers>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace skyanchor {
 namespace {
@@ -91,11 +93,24 @@ struct Canvas {
         painter.setBrush(palette.color(QPalette::WindowText));
         painter.drawPolygon(QPolygonF{tip, tip - along * size + across * size / 2.0, tip - along * size - across * size / 2.0});
     }
-    void label(const QString& text, QPointF point, QPointF towards) const {
-        painter.setPen(palette.color(QPalette::WindowText));
-        painter.drawText(labelBox(metrics, text, point, towards), Qt::AlignCenter, text);
-    }
+    // Labels wait to be drawn last: see drawLabels.
+    std::vector<std::pair<QRectF, QString>>& labels;
+
+    void label(const QString& text, QPointF point, QPointF towards) const { labels.emplace_back(labelBox(metrics, text, point, towards), text); }
 };
+
+// Labels over everything else, each inside a rim of the background, so that the circle, the lines
+// and the satellites never run through their letters.
+void drawLabels(const Canvas& canvas) {
+    const QPen rim(canvas.palette.color(QPalette::Window), 0.3 * canvas.line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    for (const auto& [box, text] : canvas.labels) {
+        QPainterPath outline;
+        outline.addText(box.left(), box.top() + canvas.metrics.ascent(), canvas.painter.font(), text);
+        canvas.painter.strokePath(outline, rim);
+        canvas.painter.setPen(canvas.palette.color(QPalette::WindowText));
+        canvas.painter.drawText(box, Qt::AlignCenter, text);
+    }
+}
 
 // The lines' x axis, from the centre to the right edge, labelled above its head, clear of the
 // Earth and its meridian's label whatever the picture's size.
@@ -212,7 +227,8 @@ void OrbitPicture::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     const PictureGeometry geometry = pictureGeometry();
-    const Canvas canvas{painter, geometry, palette(), QFontMetricsF(font()), QFontMetricsF(font()).height()};
+    std::vector<std::pair<QRectF, QString>> labels;
+    const Canvas canvas{painter, geometry, palette(), QFontMetricsF(font()), QFontMetricsF(font()).height(), labels};
     drawEquinox(canvas, rect().right());
     // The stationary circle, dashed while no satellite stands on it (the form's lines greyed, the
     // set empty): it still shows where a click chooses a longitude.
@@ -231,6 +247,7 @@ void OrbitPicture::paintEvent(QPaintEvent*) {
         drawSides(canvas, place(*data_.current));
         drawSatellite(canvas, place(*data_.current), true);
     }
+    drawLabels(canvas);
     // A frame of its own: some styles show theirs only after a Tab, and a click focuses it too.
     if (!hasFocus()) return;
     const QPen frame = canvas.pen(QPalette::Highlight, 2.0);

@@ -39,7 +39,11 @@ constexpr double kRingStepLimit = 360.0;
 constexpr int kRingStepDecimals = 3;
 
 QPushButton* describedButton(const char* name, std::string_view caption, std::string_view description, QWidget* parent) {
-    auto* button = new QPushButton(toQString(caption), parent);
+    // Painted right to left (-reverse), a caption's closing "…" would stand before it; a
+    // left-to-right mark keeps "Save set…" whole. Screen readers get the caption as written.
+    const QString text = toQString(caption);
+    auto* button = new QPushButton(text + QChar(0x200E), parent);
+    button->setAccessibleName(QString(text).remove(u'&'));
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleDescription(toQString(description));
     button->setToolTip(toQString(description));
