@@ -1,9 +1,10 @@
 #include "time/long_instant.hpp"
 
+#include "time/calendar_conversion.hpp"
+#include "time/date_serial.hpp"
 #include "time/icu_support.hpp"
 
 #include <unicode/datefmt.h>
-#include <unicode/gregocal.h>
 #include <unicode/numfmt.h>
 
 #include <cmath>
@@ -15,19 +16,21 @@ constexpr double kUnixEpochMjd = 40587.0;
 constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr int kFineDecimals = 6;
 
-// The MJD's instant to the nearest second, as the date field writes it.
+// The MJD's instant to the nearest second, as the date field writes it: the last half second of
+// 31 December 9999 stays in that day. Beyond the field's days, plainly rounded.
 UDate instantOfMjd(double mjd) {
-    const double seconds = std::round((mjd - kUnixEpochMjd) * kMillisecondsPerDay / kMillisecondsPerSecond);
-    return seconds * kMillisecondsPerSecond;
+    if (mjd >= kFirstMjd && mjd < kMjdUpperBound) {
+        const CivilDateTime civil = civilFromSerial(dateFromMjd(mjd));
+        return instantOf(std::chrono::sys_days{civil.date}) + static_cast<double>(civil.timeOfDay.count()) * kMillisecondsPerSecond;
+    }
+    return std::round((mjd - kUnixEpochMjd) * kMillisecondsPerDay / kMillisecondsPerSecond) * kMillisecondsPerSecond;
 }
 
+// The locale names the Gregorian calendar, which calendarOf counts back past 1582, in UT.
 std::unique_ptr<icu::DateFormat> inUt(icu::DateFormat* format, const icu::Locale& locale) {
     std::unique_ptr<icu::DateFormat> owned(format);
     if (!owned) return owned;
-    UErrorCode status = U_ZERO_ERROR;
-    auto calendar = std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(), locale, status);
-    calendar->setGregorianChange(U_DATE_MIN, status);
-    if (U_SUCCESS(status)) owned->adoptCalendar(calendar.release());
+    if (auto calendar = calendarOf(locale)) owned->adoptCalendar(calendar.release());
     owned->setTimeZone(*icu::TimeZone::getGMT());
     return owned;
 }

@@ -525,6 +525,9 @@ TEST(Form1ModelReadout, SaysWhatWasReadInTheLocale) {
         EXPECT_EQ(form.readout(), "") << "lines left behind by an element";
         EXPECT_TRUE(form.takeChanges().readout);
     }
+    Form1Model lastDay({.readClock = [] { return test::kStartSerial; }, .clipboard = nullptr, .dateLocale = test::kUnitedStates, .numbers = {}});
+    lastDay.edit(Control::txtMJD, "2973483.99999999");  // the last half second of 9999 stays in it, as in the date field
+    EXPECT_NE(lastDay.readout().find("December 31, 9999\u2069, \u206811:59:59\u202FPM"), std::string::npos) << lastDay.readout();
 }
 
 // While the date text is no date, the MJD it counts as is marked too, until either reads again.
