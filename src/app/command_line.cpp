@@ -1,6 +1,7 @@
 #include "app/command_line.hpp"
 
 #include "form/field_defaults.hpp"
+#include "ui/qt_text.hpp"
 #include "words/command_line.hpp"
 #include "words/satellite_set.hpp"
 #include "form/form1_model.hpp"
@@ -34,8 +35,6 @@ bool among(const std::array<std::string_view, N>& names, const std::string& name
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString numberMistake(const QString& option, const QString& text, NumberConventions typed) {
     const std::string compact = withoutBlanks(text.toStdString());

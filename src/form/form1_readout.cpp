@@ -3,6 +3,7 @@
 #include "form/form1_model.hpp"
 
 #include "orbit/ground_longitude.hpp"
+#include "orbit/units.hpp"
 #include "text/number_text.hpp"
 #include "text/vector_lines.hpp"
 
@@ -12,8 +13,6 @@
 namespace skyanchor {
 namespace {
 
-constexpr double kMetresPerKilometre = 1000.0;
-constexpr double kHalfTurn = 180.0;
 constexpr double kMillionths = 1e6;  // the place is written to a millionth of a degree
 
 // East or West, where the place written lies off the prime meridian and the one opposite it.

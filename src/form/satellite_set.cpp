@@ -2,6 +2,7 @@
 
 #include "form/form1_model.hpp"
 #include "form/sync_chain.hpp"
+#include "orbit/units.hpp"
 #include "text/number_text.hpp"
 #include "words/form.hpp"
 #include "words/satellite_set.hpp"
@@ -12,8 +13,6 @@
 namespace skyanchor {
 namespace {
 
-constexpr double kTurn = 360.0;
-constexpr double kHalfTurn = 180.0;
 // A range's stop counts as reached when it falls short by less than this share of a step, so
 // that 0:1:0.1 ends at 1 although ten tenths add up to a little less.
 constexpr double kStepRounding = 1e-9;
@@ -26,8 +25,8 @@ Satellite satelliteAt(double longitude, bool west) {
 
 Satellite satelliteEastOf(double eastDegrees) {
     // remainder() is exact, so a place already inside keeps every bit.
-    double folded = std::remainder(eastDegrees, kTurn);
-    if (folded >= kHalfTurn) folded -= kTurn;
+    double folded = std::remainder(eastDegrees, kDegreesPerTurn);
+    if (folded >= kHalfTurn) folded -= kDegreesPerTurn;
     return folded < 0 ? satelliteAt(-folded, true) : satelliteAt(folded, false);
 }
 

@@ -1,6 +1,7 @@
 #include "orbit/ground_longitude.hpp"
 
 #include "orbit/sync_orbit.hpp"
+#include "orbit/units.hpp"
 
 #include <cmath>
 #include <numbers>
@@ -8,9 +9,6 @@
 namespace skyanchor {
 namespace {
 
-constexpr double kDegreesPerTurn = 360.0;
-constexpr double kHalfTurn = 180.0;
-constexpr double kHalfDay = 0.5;
 constexpr double kRadian = kHalfTurn / std::numbers::pi;
 
 double turnFraction(double turns) { return turns - std::floor(turns); }
@@ -48,8 +46,10 @@ double equatorialAngle(const StateVector& position, const BodyOrientation& body)
     return fullTurn(std::atan2(quarterEast, alongEquinox) * kRadian);
 }
 
+double longitudeOver(double equatorialAngle, double siderealAngle) { return halfTurns(equatorialAngle - siderealAngle); }
+
 double groundLongitude(const StateVector& position, double mjd, const BodyOrientation& body) {
-    return halfTurns(equatorialAngle(position, body) - siderealAngle(mjd, body.sidRotOffset));
+    return longitudeOver(equatorialAngle(position, body), siderealAngle(mjd, body.sidRotOffset));
 }
 
 }  // namespace skyanchor

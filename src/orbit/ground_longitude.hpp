@@ -23,6 +23,9 @@ struct BodyOrientation {
 // planetLan), in [0, 360). The position is in the lines' frame, in any unit.
 [[nodiscard]] double equatorialAngle(const StateVector& position, const BodyOrientation& body);
 
+// The longitude below an equatorial angle when the prime meridian stands at the sidereal angle,
+// East positive, in (-180, 180].
+[[nodiscard]] double longitudeOver(double equatorialAngle, double siderealAngle);
 // The longitude below the position at an MJD, East positive, in (-180, 180].
 [[nodiscard]] double groundLongitude(const StateVector& position, double mjd, const BodyOrientation& body);
 

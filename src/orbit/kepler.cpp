@@ -1,5 +1,7 @@
 #include "orbit/kepler.hpp"
 
+#include "orbit/units.hpp"
+
 #include <cmath>
 #include <numbers>
 
@@ -9,7 +11,6 @@ namespace {
 constexpr double kTolerance = 0.000001;
 constexpr double kDegreesPerHalfTurn = 180.0;
 constexpr double kGravitationalParameterPerEarthMass = 398600.44;  // km^3/s^2
-constexpr double kMetresPerKilometre = 1000.0;
 
 // For |e| < 1 the left side of Kepler's equation rises strictly, so [0, 2 pi] brackets the root
 // of a mean anomaly reduced to one turn; bisection then converges whatever Newton did.

@@ -1,15 +1,13 @@
 #include "orbit/sync_orbit.hpp"
 
+#include "orbit/units.hpp"
+
 #include <cmath>
 #include <optional>
 
 namespace skyanchor {
 namespace {
 
-constexpr double kMetresPerKilometre = 1000.0;
-constexpr double kDegreesPerTurn = 360.0;
-constexpr double kHalfDay = 0.5;
-constexpr double kHalfTurn = 180.0;
 
 // Every operation is checked as it is done: the first that fails names the step's failure (a
 // result beyond the double range, a power of a negative number), and what follows it no longer

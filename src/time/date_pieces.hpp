@@ -44,11 +44,8 @@ public:
     [[nodiscard]] std::size_t size() const { return count_; }
     [[nodiscard]] const DatePiece& operator[](std::size_t i) const { return pieces_[i]; }
 
-    // The text of a piece, and what stands between it and its neighbours (or the text's ends).
-    [[nodiscard]] std::string_view textOf(std::size_t i) const {
-        return text_.substr(pieces_[i].begin, pieces_[i].end - pieces_[i].begin);
-    }
-    // The text of a piece, or of the form's bytes begin..end, as it was typed.
+    // The text of a piece, or of the form's bytes begin..end, as it was typed; and what stands
+    // between a piece and its neighbours (or the text's ends).
     [[nodiscard]] std::string_view typedTextOf(std::size_t i) const { return typedText(pieces_[i].begin, pieces_[i].end); }
     [[nodiscard]] std::string_view typedText(std::size_t begin, std::size_t end) const;
     [[nodiscard]] std::string_view gapBefore(std::size_t i) const {

@@ -2,17 +2,12 @@
 
 #include "ui/error_look.hpp"
 #include "ui/field_problem.hpp"
+#include "ui/qt_text.hpp"
 
 #include <QLineEdit>
 #include <QWidget>
 
 namespace skyanchor {
-
-namespace {
-
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 // The form changes a control's note only by an event, after which the window marks the control
 // anew: each mark is the latest of its control.

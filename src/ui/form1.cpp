@@ -5,6 +5,7 @@
 #include "ui/field_problem.hpp"
 #include "ui/message_bar.hpp"
 #include "ui/qt_date_locale.hpp"
+#include "ui/qt_text.hpp"
 #include "words/window.hpp"
 
 #include <QAccessible>
@@ -24,7 +25,6 @@
 namespace skyanchor {
 namespace {
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A screen reader meets the window as a frame named by its title, as it meets other applications'
 // main windows (a plain widget would be a "filler"), holding only the children shown: the panel

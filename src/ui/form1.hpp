@@ -54,7 +54,6 @@ public:
     // No panel beside the form is narrower than this share of the form's width, at any font.
     static constexpr double kNarrowestBesideShare = 0.65;
     void showBeside(bool shown);
-    [[nodiscard]] bool besideShown() const;
     // A longitude chosen outside the form (degrees as the field takes them, and West or not),
     // typed and clicked as a person would, so that the form's chain runs as for typing.
     void chooseLongitude(const std::string& degrees, bool west);

@@ -3,6 +3,7 @@
 #include "ui/form1.hpp"
 
 #include "ui/message_bar.hpp"
+#include "ui/qt_text.hpp"
 #include "words/window.hpp"
 
 #include <QLineEdit>
@@ -15,12 +16,6 @@
 #include <algorithm>
 
 namespace skyanchor {
-namespace {
-
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-
-}  // namespace
 
 // The toggle fills the form's margin beside Frame8, outside it; the panel stands on that side of
 // the form (the right, or the left in a right-to-left window), as high as the form or, where it
@@ -70,8 +65,6 @@ int Form1::besideGap() const {
     const int left = Frame8->x() - formShift;
     return std::min(left, formSize.width() - left - Frame8->width());
 }
-
-bool Form1::besideShown() const { return beside != nullptr && beside->isVisible(); }
 
 // The window's frame is not known before it is shown: a title bar's and a border's room are
 // allowed for at the font. Where not even the narrowest panel could stand beside the form, the

@@ -1,6 +1,7 @@
 #include "ui/form1.hpp"
 
 #include "ui/caption_frame.hpp"
+#include "ui/qt_text.hpp"
 #include "words/window.hpp"
 
 #include <QFrame>
@@ -12,7 +13,6 @@
 namespace skyanchor {
 namespace {
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 void describe(QWidget* control, std::string_view name, std::string_view description) {
     control->setAccessibleName(toQString(name));

@@ -2,6 +2,7 @@
 #include "ui/form1.hpp"
 #include "ui/longest_messages.hpp"
 #include "ui/message_bar.hpp"
+#include "ui/qt_text.hpp"
 #include "ui/twips.hpp"
 #include "ui/window_icon.hpp"
 #include "ui/wrapping_button.hpp"
@@ -26,7 +27,6 @@ namespace {
 // cut it, while a paste of megabytes is never laid out.
 constexpr int kFieldUtf16Limit = 2 * static_cast<int>(kFieldTextLimit) + 1;
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The caption with its Alt key marked: "&" before the key's first place in it ("&&" stands for a
 // "&" of the caption's own).

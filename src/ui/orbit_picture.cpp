@@ -2,6 +2,7 @@
 
 #include "text/number_text.hpp"
 #include "text/vector_lines.hpp"
+#include "ui/qt_text.hpp"
 #include "words/picture.hpp"
 #include "words/window.hpp"
 
@@ -36,7 +37,6 @@ constexpr std::array<int, 4> kStepTenths = {1, 5, 10, 50};
 
 constexpr double kDegree = std::numbers::pi / 180.0;
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 double roundedToStep(double degrees, double step) {
     const double tenths = std::round(step * 10.0);
@@ -171,12 +171,6 @@ std::optional<PicturedSatellite> satelliteOfLine(std::string_view rposLine, cons
     if (!read) return std::nullopt;
     const StateVector position{.x = read->x, .y = read->y, .z = read->z};
     return PicturedSatellite{equatorialAngle(position, body), std::hypot(read->x, read->y, read->z)};
-}
-
-double longitudeOver(double angle, double sidereal) {
-    const double turned = std::fmod(angle - sidereal, 360.0);
-    if (turned > 180.0) return turned - 360.0;
-    return turned <= -180.0 ? turned + 360.0 : turned;
 }
 
 OrbitPicture::OrbitPicture(QWidget* parent) : QWidget(parent) {

@@ -40,10 +40,6 @@ struct PictureGeometry {
 // back in the body's equator; none for a text that is no such line.
 [[nodiscard]] std::optional<PicturedSatellite> satelliteOfLine(std::string_view rposLine, const BodyOrientation& body);
 
-// The longitude over which a point of the equatorial plane stands: the equatorial angle less the
-// sidereal angle, East positive, in (-180, 180].
-[[nodiscard]] double longitudeOver(double angle, double sidereal);
-
 // The equatorial plane at an instant, seen from above the North Pole and to scale: the Earth
 // turned by the sidereal angle, the direction of the vernal equinox, the stationary circle and
 // the satellites on it, the current one highlighted with East and West beside its meridian.

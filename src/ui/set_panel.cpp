@@ -3,6 +3,7 @@
 #include "form/form1_model.hpp"
 #include "form/set_file.hpp"
 #include "ui/message_bar.hpp"
+#include "ui/qt_text.hpp"
 #include "words/form.hpp"
 #include "words/satellite_set.hpp"
 
@@ -29,7 +30,6 @@
 namespace skyanchor {
 namespace {
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Ten satellites ten degrees apart take one click once the form holds the first longitude.
 constexpr int kRingCount = 10;
@@ -228,14 +228,14 @@ void SetPanel::removeRow() {
     const int row = selectedRow();
     if (row < 0) return;
     set.remove(static_cast<std::size_t>(row));
-    changed(std::min(row, static_cast<int>(set.rows().size()) - 1));
+    reordered(std::min(row, static_cast<int>(set.rows().size()) - 1));
 }
 
 void SetPanel::moveRow(bool up) {
     const int row = selectedRow();
     if (row < 0) return;
     const auto at = static_cast<std::size_t>(row);
-    if (up ? set.moveUp(at) : set.moveDown(at)) changed(up ? row - 1 : row + 1);
+    if (up ? set.moveUp(at) : set.moveDown(at)) reordered(up ? row - 1 : row + 1);
 }
 
 void SetPanel::copySet() {
@@ -274,6 +274,11 @@ void SetPanel::saveFile(const QString& path) {
 
 void SetPanel::changed(int selected) {
     set.recompute(form);
+    reordered(selected);
+}
+
+// Removing or moving a row takes its lines with it: nothing is recomputed.
+void SetPanel::reordered(int selected) {
     showRows(selected);
     keep();
 }

@@ -54,6 +54,7 @@ private:
     void moveRow(bool up);
     void copySet();
     void changed(int selectedRow);
+    void reordered(int selectedRow);
     void showRows(int selectedRow);
     void enableRowButtons();
     void keep();

@@ -46,7 +46,7 @@ inline constexpr std::string_view kUsageFooter =
 inline constexpr std::string_view kEastAndWest = "Give --east or --west, not both.";
 inline constexpr std::string_view kMjdAndDate = "Give --mjd or --date, not both.";
 [[nodiscard]] std::string giveOnce(std::string_view option);
-inline constexpr std::string_view kMjdOnlyTakesNoLongitude = "--mjd-only prints no lines: it takes no --longitude, --east or --west.";
+inline constexpr std::string_view kMjdOnlyTakesNoLongitude = "--mjd-only prints no lines: it takes no --longitude, --longitudes, --set, --east or --west.";
 
 // An option's text that the window's fields would not take as given.
 // "--mjd \"12x\" is not a number: the number \"12\" is followed by \"x\"".

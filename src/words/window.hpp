@@ -68,6 +68,8 @@ inline constexpr std::string_view kErrorWord = "Error";
 inline constexpr std::string_view kWarningWord = "Warning";
 inline constexpr std::string_view kDoneWord = "Done";
 // The band's name while it reads the result back; the result itself is its description.
+inline constexpr std::string_view kReadoutWord = "Result";
+
 // The button in the form's margin that shows or hides the satellite set and the picture: checked
 // while they are shown, its arrow pointing the way the window will change.
 inline constexpr std::string_view kShowBeside = "\u203A";  // ›
@@ -77,6 +79,5 @@ inline constexpr Described kBesideToggle{"Satellite set and picture",
                                          "beside the form, widening or narrowing the window"};
 // What stands beside the form, as a screen reader meets it.
 inline constexpr std::string_view kBesideName = "Satellite set and equatorial plane";
-inline constexpr std::string_view kReadoutWord = "Result";
 
 }  // namespace skyanchor::words

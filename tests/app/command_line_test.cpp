@@ -165,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(UsageCase{"EastAndWest", {"--east", "--west"}}, UsageCase{"MjdAndDate", {"--mjd", "1", "--date", "1/1/2000"}},
                     UsageCase{"TwoMjds", {"--mjd", "1", "--mjd", "2"}},
                     UsageCase{"MjdOnlyWithALongitude", {"--mjd-only", "--longitude", "5"}},
-                    UsageCase{"MjdOnlyWithEast", {"--mjd-only", "--east"}}, UsageCase{"UnknownOption", {"--north"}}, UsageCase{"QtHelpAll", {"--help-all"}},
+                    UsageCase{"MjdOnlyWithEast", {"--mjd-only", "--east"}}, UsageCase{"MjdOnlyWithARange", {"--mjd-only", "--longitudes", "0:90:10"}},
+                    UsageCase{"MjdOnlyWithASet", {"--mjd-only", "--set", "ring.txt"}}, UsageCase{"UnknownOption", {"--north"}}, UsageCase{"QtHelpAll", {"--help-all"}},
                     UsageCase{"MissingValue", {"--longitude"}}, UsageCase{"StrayArgument", {"--mjd", "1", "122"}},
                     UsageCase{"QtOptionWithoutItsValue", {"-style"}}, UsageCase{"QtOptionWithScripting", {"--mjd", "1", "-reverse"}}),
     [](const testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
