@@ -2,6 +2,7 @@
 
 #include "text/number_text.hpp"
 #include "text/vector_lines.hpp"
+#include "ui/label_rims.hpp"
 #include "ui/qt_text.hpp"
 #include "words/picture.hpp"
 #include "words/window.hpp"
@@ -10,7 +11,6 @@
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -100,15 +100,18 @@ struct Canvas {
 };
 
 // Labels over everything else, each inside a rim of the background, so that the circle, the lines
-// and the satellites never run through their letters.
-void drawLabels(const Canvas& canvas) {
-    const QPen rim(canvas.palette.color(QPalette::Window), 0.3 * canvas.line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+// and the satellites never run through their letters. A rim is stamped where the label goes, on a
+// whole pixel, and the label drawn over it.
+void drawLabels(const Canvas& canvas, LabelRims& rims) {
+    QPainter& painter = canvas.painter;
+    const LabelRims::Look look{.font = painter.font(), .colour = canvas.palette.color(QPalette::Window), .width = 0.3 * canvas.line,
+                               .pixelRatio = painter.device()->devicePixelRatioF()};
+    painter.setPen(canvas.palette.color(QPalette::WindowText));
     for (const auto& [box, text] : canvas.labels) {
-        QPainterPath outline;
-        outline.addText(box.left(), box.top() + canvas.metrics.ascent(), canvas.painter.font(), text);
-        canvas.painter.strokePath(outline, rim);
-        canvas.painter.setPen(canvas.palette.color(QPalette::WindowText));
-        canvas.painter.drawText(box, Qt::AlignCenter, text);
+        const QPointF corner = box.topLeft() - QPointF(look.width, look.width) / 2.0;
+        painter.drawImage(QPointF(std::round(corner.x() * look.pixelRatio), std::round(corner.y() * look.pixelRatio)) / look.pixelRatio,
+                          rims.rimOf(text, look));
+        painter.drawText(box, Qt::AlignCenter, text);
     }
 }
 
@@ -241,7 +244,7 @@ void OrbitPicture::paintEvent(QPaintEvent*) {
         drawSides(canvas, place(*data_.current));
         drawSatellite(canvas, place(*data_.current), true);
     }
-    drawLabels(canvas);
+    drawLabels(canvas, labelRims_);
     // A frame of its own: some styles show theirs only after a Tab, and a click focuses it too.
     if (!hasFocus()) return;
     const QPen frame = canvas.pen(QPalette::Highlight, 2.0);

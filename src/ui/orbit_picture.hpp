@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orbit/ground_longitude.hpp"
+#include "ui/label_rims.hpp"
 
 #include <QPointF>
 #include <QWidget>
@@ -82,6 +83,7 @@ private:
     PictureData data_;
     LongitudeChosen longitudeChosen_;
     std::optional<double> lastChosen_;  // during a drag, so that only a change is told
+    LabelRims labelRims_;
 };
 
 }  // namespace skyanchor

@@ -1,5 +1,6 @@
 #include "form_fixture.hpp"
 #include "qt_printers.hpp"
+#include "ui/label_rims.hpp"
 #include "ui/orbit_picture.hpp"
 
 #include <QAccessible>
@@ -102,6 +103,28 @@ TEST_F(OrbitPictureTest, PaintsInThePalettesColours) {
         const QPointF onEarth = geometry.centre + QPointF(0.0, kEarthRadius * geometry.pixelsPerMetre / 2.0);
         EXPECT_EQ((std::array{image.pixelColor(0, 0), image.pixelColor(onEarth.toPoint()), image.pixelColor(picture.satellitePlace(0).toPoint())}), colours);
     }
+}
+
+// The labels' rims are kept between paints, yet a palette turned dark or a screen of another
+// pixel ratio gets them traced afresh.
+TEST(LabelRims, TracesEachLookAfresh) {
+    const auto opaqueColour = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y).alpha() == 255) return image.pixelColor(x, y);
+            }
+        }
+        return QColor();
+    };
+    LabelRims rims;
+    LabelRims::Look look{.font = QFont(QStringLiteral("DejaVu Sans"), 9), .colour = Qt::white, .width = 4.0, .pixelRatio = 1.0};
+    const QImage light = rims.rimOf(QStringLiteral("Greenwich"), look);
+    look.colour = Qt::black;
+    look.pixelRatio = 2.0;
+    const QImage dark = rims.rimOf(QStringLiteral("Greenwich"), look);
+    EXPECT_EQ(opaqueColour(light), QColor(Qt::white));
+    EXPECT_EQ(opaqueColour(dark), QColor(Qt::black));
+    EXPECT_GE(dark.width(), 2 * light.width() - 1);
 }
 
 TEST_F(OrbitPictureTest, TellsWhereEachSatelliteStands) {
