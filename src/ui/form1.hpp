@@ -76,6 +76,7 @@ private:
     void fitMessageBar();
     [[nodiscard]] bool besideFitsScreen() const;
     [[nodiscard]] int besideGap() const;
+    [[nodiscard]] QSize sizeWithBeside(QSize panel) const;
     void handOver(Control control, const std::function<void()>& event, std::optional<Control> edited = std::nullopt);
     void showChanges(std::optional<Control> edited);
     void showNote(Control control);

@@ -57,13 +57,19 @@ void Form1::showBeside(bool shown) {
     }
     formShift = shift;
     if (shown) beside->setGeometry(isRightToLeft() ? gap : formSize.width(), top, wanted.width(), height);
-    setFixedSize(shown ? QSize(formSize.width() + wanted.width() + gap, std::max(formSize.height(), top + height + gap)) : formSize);
+    setFixedSize(shown ? sizeWithBeside(wanted) : formSize);
 }
 
 // The form's narrower side margin, which also parts it from the panel.
 int Form1::besideGap() const {
     const int left = Frame8->x() - formShift;
     return std::min(left, formSize.width() - left - Frame8->width());
+}
+
+// The window's size with a panel of that size beside the form, from the band's top down.
+QSize Form1::sizeWithBeside(QSize panel) const {
+    const int gap = besideGap();
+    return {formSize.width() + panel.width() + gap, std::max(formSize.height(), messageBar->y() + panel.height() + gap)};
 }
 
 // The window's frame is not known before it is shown: a title bar's and a border's room are
@@ -76,8 +82,7 @@ bool Form1::besideFitsScreen() const {
     const QSize frame(2 * gap, 3 * fontMetrics().height());
     const QSize available = shownOn->availableGeometry().size();
     if (formSize.width() * (1 + kNarrowestBesideShare) + gap + frame.width() > available.width()) return false;
-    const QSize wanted = beside->sizeHint();
-    const QSize window(formSize.width() + wanted.width() + gap, std::max(formSize.height(), messageBar->y() + wanted.height() + gap));
+    const QSize window = sizeWithBeside(beside->sizeHint());
     return window.width() + frame.width() <= available.width() && window.height() + frame.height() <= available.height();
 }
 
