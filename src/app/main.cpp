@@ -70,7 +70,7 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
-// Reading the font configuration (its files and caches) is a third of the work before the window
+// Reading the font configuration (its files and caches) is a quarter of the work before the window
 // appears, and needs no display: on a thread of its own it goes on while the toolkit connects to
 // the display. Where no thread starts, the toolkit reads it itself when it first needs a font.
 std::optional<std::jthread> readFontConfigurationAhead() {
