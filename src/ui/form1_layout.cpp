@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QStyle>
+#include <QToolButton>
 
 #include <algorithm>
 #include <array>
@@ -146,7 +147,13 @@ void Form1::fitMessageBar() {
     messageBar->resize(messageBar->width(), messageBar->height() + growth);
     Frame8->move(Frame8->x(), Frame8->y() + growth);
     formSize.rheight() += growth;
-    setFixedSize(width(), std::max(height(), formSize.height()));
+    if (beside == nullptr) {
+        setFixedSize(width(), std::max(height(), formSize.height()));
+        return;
+    }
+    // The toggle stays level with the form, and the panel and the window take the new height.
+    besideToggle->move(besideToggle->x(), besideToggle->y() + growth);
+    showBeside(besideToggle->isChecked());
 }
 
 void Form1::buildControls() {

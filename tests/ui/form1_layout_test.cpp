@@ -244,10 +244,14 @@ TEST_P(Form1Fonts, ShowsBothLinesInFull) {
 }
 
 // The longest messages, quoting a text typed in each script at its longest, stand whole in the
-// band; for a Latin text the band is as it was built, so nothing in the window moved.
+// band; for a Latin text the band is as it was built, so nothing in the window moved, and a band
+// grown for a taller script takes the toggle beside the form down with the form.
 TEST_P(Form1Fonts, ShowsTheLongestMessagesWhole) {
     QApplication::setActiveWindow(window.form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+    const QTemporaryDir folder;
+    const BesideForm beside(*window.form, window.fakes.clipboard, folder.filePath(QStringLiteral("set.txt")));
+    window.form->showBeside(true);
     const QSize built = window.form->size();
     const auto* bar = window.control<MessageBar>("messageBar");
     for (const char16_t* letter : {u"W", u"\u0639", u"\u05E9", u"\u0E01", u"\u56FD", u"\u0915"}) {
@@ -258,6 +262,7 @@ TEST_P(Form1Fonts, ShowsTheLongestMessagesWhole) {
             EXPECT_TRUE(bar->text().contains(QString::fromUtf16(letter).repeated(40), Qt::CaseInsensitive)) << name;
             EXPECT_TRUE(QRectF(bar->textRect(bar->size())).contains(bar->textExtent()) && bar->y() + bar->height() < window.control("Frame8")->y());
             EXPECT_TRUE(window.form->size() == built || *letter != u'W') << name;
+            EXPECT_EQ(window.control("besideToggle")->y(), window.control("Frame8")->y()) << name;
             window.control<QLineEdit>(name)->setText(QStringLiteral("1"));
         }
     }
