@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
 
@@ -41,7 +42,10 @@ void Form1::placeBeside(QWidget* panel) {
 
 void Form1::showBeside(bool shown) {
     if (beside == nullptr) return;
-    besideToggle->setChecked(shown);
+    {
+        const QSignalBlocker quiet(besideToggle);  // its toggled signal would call this again
+        besideToggle->setChecked(shown);
+    }
     besideToggle->setText(toQString(shown ? words::kHideBeside : words::kShowBeside));
     const int gap = besideGap();
     // Hidden, the panel is not measured, which would build it.
