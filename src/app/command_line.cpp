@@ -35,7 +35,6 @@ bool among(const std::array<std::string_view, N>& names, const std::string& name
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-
 QString numberMistake(const QString& option, const QString& text, NumberConventions typed) {
     const std::string compact = withoutBlanks(text.toStdString());
     const std::size_t length = leadingNumberLength(compact, typed);
@@ -162,7 +161,7 @@ CommandLineReading CommandLine::request() const {
     }
     if (parser.isSet(east) && parser.isSet(west)) return UsageMistake{toQString(words::kEastAndWest)};
     if (parser.isSet(mjd) && parser.isSet(date)) return UsageMistake{toQString(words::kMjdAndDate)};
-    for (const QCommandLineOption* once : {&mjd, &date}) {
+    for (const QCommandLineOption* once : {&mjd, &date, &format}) {
         if (parser.values(*once).size() > 1) {
             return UsageMistake{toQString(words::giveOnce(once->names().constFirst().toStdString()))};
         }
@@ -195,7 +194,6 @@ CommandLineReading CommandLine::request() const {
 }
 
 std::variant<RecordFormat, TextMistake> CommandLine::formatOf() const {
-    if (parser.values(format).size() > 1) return TextMistake{toQString(words::giveOnce("format"))};
     if (!parser.isSet(format)) return RecordFormat::Lines;
     const std::optional<RecordFormat> named = recordFormatNamed(parser.value(format).toStdString());
     if (!named) return TextMistake{toQString(words::unknownFormat(parser.value(format).toStdString()))};
@@ -256,7 +254,6 @@ std::variant<std::vector<ScriptSatellite>, TextMistake> CommandLine::rangeOf(con
     for (const Satellite& satellite : ring(satelliteEastOf(start), *count, step)) satellites.push_back(scriptSatellite(satellite));
     return satellites;
 }
-
 
 std::optional<WindowOptions> windowOptionsOf(const QStringList& arguments) {
     WindowOptions options;

@@ -163,7 +163,7 @@ TEST_P(UsageMistakes, PrintTheUsageAndExitWithTwo) {
 INSTANTIATE_TEST_SUITE_P(
     Options, UsageMistakes,
     testing::Values(UsageCase{"EastAndWest", {"--east", "--west"}}, UsageCase{"MjdAndDate", {"--mjd", "1", "--date", "1/1/2000"}},
-                    UsageCase{"TwoMjds", {"--mjd", "1", "--mjd", "2"}},
+                    UsageCase{"TwoMjds", {"--mjd", "1", "--mjd", "2"}}, UsageCase{"TwoFormats", {"--format", "csv", "--format", "json"}},
                     UsageCase{"MjdOnlyWithALongitude", {"--mjd-only", "--longitude", "5"}},
                     UsageCase{"MjdOnlyWithEast", {"--mjd-only", "--east"}}, UsageCase{"MjdOnlyWithARange", {"--mjd-only", "--longitudes", "0:90:10"}},
                     UsageCase{"MjdOnlyWithASet", {"--mjd-only", "--set", "ring.txt"}}, UsageCase{"UnknownOption", {"--north"}}, UsageCase{"QtHelpAll", {"--help-all"}},
