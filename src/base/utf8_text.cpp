@@ -23,7 +23,6 @@ bool joinsPrevious(UChar32 value, UChar32 previous) {
 
 bool isMark(UChar32 value) { return (U_GET_GC_MASK(value) & U_GC_M_MASK) != 0; }
 
-
 }  // namespace
 
 CodePoint codePointAt(std::string_view text, std::size_t pos) {

@@ -5,6 +5,7 @@
 #include "words/satellite_set.hpp"
 
 #include <cmath>
+#include <optional>
 
 namespace skyanchor {
 namespace {
@@ -36,8 +37,7 @@ std::string refusalOf(std::size_t lineNumber, std::string_view line) {
     return words::setLineNoLongitude(lineNumber, line);
 }
 
-}  // namespace
-
+// One satellite as a line gives it, a longitude and E or W; none when it is not one.
 std::optional<Satellite> readSatellite(std::string_view text) {
     const std::string_view satellite = trimmed(text);
     if (satellite.empty()) return std::nullopt;
@@ -46,6 +46,8 @@ std::optional<Satellite> readSatellite(std::string_view text) {
     if (!west || !longitude) return std::nullopt;
     return satelliteAt(*longitude, *west);
 }
+
+}  // namespace
 
 Result<std::vector<Satellite>> readSetFile(std::string_view text) {
     if (validUtf8Length(text) < text.size()) return Failure(FailureNumber::InvalidArgument, std::string(words::kNotUtf8));

@@ -3,7 +3,6 @@
 #include "base/result.hpp"
 #include "form/satellite_set.hpp"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +17,5 @@ namespace skyanchor {
 
 // The file that reads back as these satellites.
 [[nodiscard]] std::string writeSetFile(const std::vector<Satellite>& satellites);
-
-// One satellite as a line or a scripting option gives it, a longitude and E or W; none when it is not one.
-[[nodiscard]] std::optional<Satellite> readSatellite(std::string_view text);
 
 }  // namespace skyanchor

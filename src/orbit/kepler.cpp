@@ -9,7 +9,6 @@ namespace skyanchor {
 namespace {
 
 constexpr double kTolerance = 0.000001;
-constexpr double kDegreesPerHalfTurn = 180.0;
 constexpr double kGravitationalParameterPerEarthMass = 398600.44;  // km^3/s^2
 
 // For |e| < 1 the left side of Kepler's equation rises strictly, so [0, 2 pi] brackets the root
@@ -52,10 +51,10 @@ double solveKepler(double e, double meanAnomaly) {
 StateVector generateVectors(const OrbitalElements& elements, double pi, double massFactor) {
     const double a = elements.semiMajorAxis;
     const double e = elements.eccentricity;
-    const double i = elements.inclination / kDegreesPerHalfTurn * pi;
-    const double w = elements.argumentOfPeriapsis / kDegreesPerHalfTurn * pi;
-    const double node = elements.ascendingNode / kDegreesPerHalfTurn * pi;
-    const double m = elements.meanAnomaly / kDegreesPerHalfTurn * pi;
+    const double i = elements.inclination / kHalfTurn * pi;
+    const double w = elements.argumentOfPeriapsis / kHalfTurn * pi;
+    const double node = elements.ascendingNode / kHalfTurn * pi;
+    const double m = elements.meanAnomaly / kHalfTurn * pi;
 
     const double anomaly = solveKepler(e, m);
     const double cE = std::cos(anomaly);

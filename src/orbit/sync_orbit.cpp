@@ -8,7 +8,6 @@
 namespace skyanchor {
 namespace {
 
-
 // Every operation is checked as it is done: the first that fails names the step's failure (a
 // result beyond the double range, a power of a negative number), and what follows it no longer
 // counts. The arithmetic stays the one written, so the elements keep every bit.

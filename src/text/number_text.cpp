@@ -1,6 +1,5 @@
 #include "text/number_text.hpp"
 
-
 #include <algorithm>
 #include <array>
 #include <charconv>

@@ -1,9 +1,11 @@
 #include "ui/beside_form.hpp"
 
 #include "form/form1_model.hpp"
+#include "orbit/units.hpp"
 #include "text/number_text.hpp"
 #include "ui/form1.hpp"
 #include "ui/orbit_picture.hpp"
+#include "ui/qt_text.hpp"
 #include "words/window.hpp"
 
 #include <QVBoxLayout>
@@ -15,7 +17,7 @@ namespace skyanchor {
 BesideForm::BesideForm(Form1& form, std::shared_ptr<Clipboard> clipboard, QString keptFile)
     : QWidget(&form), form_(form), clipboard_(std::move(clipboard)), keptFile_(std::move(keptFile)) {
     setObjectName(QStringLiteral("besideForm"));
-    setAccessibleName(QString::fromUtf8(words::kBesideName.data(), static_cast<qsizetype>(words::kBesideName.size())));
+    setAccessibleName(toQString(words::kBesideName));
     form.setAfterEvent([this] { follow(); });
     form.placeBeside(this);
 }
@@ -73,7 +75,7 @@ PictureData BesideForm::pictureData() const {
     const std::optional<BodyOrientation> body = model.bodyOrientation();
     if (!body || !model.mjdValue()) return {};
     PictureData shown{.siderealAngle = siderealAngle(*model.mjdValue(), body->sidRotOffset),
-                      .earthRadius = model.bodyConstants().bodyRadius * 1000.0,
+                      .earthRadius = model.bodyConstants().bodyRadius * kMetresPerKilometre,
                       .satellites = {},
                       .current = std::nullopt};
     if (const auto own = satelliteOfLine(model.positionLine(), *body); own && model.linesUsable()) {

@@ -25,7 +25,6 @@
 namespace skyanchor {
 namespace {
 
-
 // A screen reader meets the window as a frame named by its title, as it meets other applications'
 // main windows (a plain widget would be a "filler"), holding only the children shown: the panel
 // beside the form, while hidden, is not in its tree.

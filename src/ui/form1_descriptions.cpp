@@ -13,7 +13,6 @@
 namespace skyanchor {
 namespace {
 
-
 void describe(QWidget* control, std::string_view name, std::string_view description) {
     control->setAccessibleName(toQString(name));
     control->setAccessibleDescription(toQString(description));

@@ -28,7 +28,6 @@ namespace {
 // cut it, while a paste of megabytes is never laid out.
 constexpr int kFieldUtf16Limit = 2 * static_cast<int>(kFieldTextLimit) + 1;
 
-
 // The caption with its Alt key marked: "&" before the key's first place in it ("&&" stands for a
 // "&" of the caption's own).
 QString keyed(std::string_view caption, char key) {

@@ -37,7 +37,6 @@ constexpr std::array<int, 4> kStepTenths = {1, 5, 10, 50};
 
 constexpr double kDegree = std::numbers::pi / 180.0;
 
-
 double roundedToStep(double degrees, double step) {
     const double tenths = std::round(step * 10.0);
     return std::round(degrees * 10.0 / tenths) * tenths / 10.0;

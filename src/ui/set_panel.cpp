@@ -30,7 +30,6 @@
 namespace skyanchor {
 namespace {
 
-
 // Ten satellites ten degrees apart take one click once the form holds the first longitude.
 constexpr int kRingCount = 10;
 constexpr double kRingStep = 10.0;
